@@ -1,0 +1,29 @@
+#include "common/berichtvenster.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+Meldingen::Antwoord BerichtVenster::Toon(const QString& tekst, Pictogram pictogram, Knoppen knoppen,
+                                         const QString& titel)
+{
+    QMessageBox::Icon icoon = QMessageBox::NoIcon;
+    switch (pictogram) {
+    case Pictogram::Geen: break;
+    case Pictogram::Uitroep: icoon = QMessageBox::Warning; break;
+    case Pictogram::Informatie: icoon = QMessageBox::Information; break;
+    case Pictogram::Kritiek: icoon = QMessageBox::Critical; break;
+    }
+    QMessageBox::StandardButtons knopset = QMessageBox::Ok;
+    if (knoppen == Knoppen::OkAnnuleren)
+        knopset = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (knoppen == Knoppen::JaNee)
+        knopset = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(icoon, titel.isEmpty() ? QApplication::applicationDisplayName() : titel, tekst,
+                    knopset, QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return Antwoord::Annuleren;
+    case QMessageBox::Yes: return Antwoord::Ja;
+    case QMessageBox::No: return Antwoord::Nee;
+    default: return Antwoord::Ok;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Text helpers with the meaning this program gives them.
+namespace Tekst {
+
+// Removes leading and trailing spaces, and nothing else (no tabs, no line breaks).
+QString Trim(const QString& s);
+
+// The line break of every file and message of this program.
+inline const QString CrLf = QStringLiteral("\r\n");
+
+// A whole number padded with zeros on the left to at least `cijfers` digits.
+QString Nullen(qint64 getal, int cijfers);
+
+} // namespace Tekst

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// Windows-1252 text files. Reading accepts CR LF and a bare LF; writing always goes
+// through QSaveFile, so a failed or interrupted write leaves the previous file whole.
+namespace TekstBestand {
+
+// The lines of a file, without their line ends; nothing when the file cannot be read
+// (missing, a folder, no permission). A last line without a line end is included.
+std::optional<QStringList> LeesRegels(const QString& pad);
+
+// The whole file decoded; nothing when it cannot be read.
+std::optional<QString> LeesAlles(const QString& pad);
+
+struct SchrijfResultaat {
+    bool ok = true;
+    QString fout; // errorString() of the failed step, for the user's message
+};
+
+// Writes `bytes` as the whole new content of `pad`.
+SchrijfResultaat SchrijfBytes(const QString& pad, const QByteArray& bytes);
+
+// Writes every line followed by CR LF, in Windows-1252.
+SchrijfResultaat SchrijfRegels(const QString& pad, const QStringList& regels);
+
+// Tests replace the writer to simulate a disk that fails; an empty function restores it.
+using Schrijver = std::function<SchrijfResultaat(const QString& pad, const QByteArray& bytes)>;
+void ZetSchrijver(Schrijver schrijver);
+
+} // namespace TekstBestand
