@@ -1,0 +1,7 @@
+#include "app/enkelexemplaar.h"
+
+EnkelExemplaar::EnkelExemplaar(const QString& lockPad) : m_lock(std::make_unique<QLockFile>(lockPad))
+{
+    m_lock->setStaleLockTime(0);
+    m_eerste = m_lock->tryLock(100);
+}

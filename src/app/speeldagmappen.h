@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The play-moment folders inside Travenza: which hold a script, and deleting one.
+namespace SpeeldagMappen {
+
+// Names of the folders directly inside `mapProgramma` that hold a normal (not hidden) file
+// `naamScript`, in the order of the folder listing.
+QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScript);
+
+// Deletes every normal file directly inside the folder, then the folder itself. False when
+// the folder is still there afterwards (a subfolder, hidden or read-only file remains).
+bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam);
+
+} // namespace SpeeldagMappen
