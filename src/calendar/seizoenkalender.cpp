@@ -140,8 +140,10 @@ void Seizoenkalender::chkWijzData_Click(bool aangevinkt, Meldingen& meldingen)
     m_staat.chkWijzData = aangevinkt;
     if (aangevinkt && HeeftVinkjes()) {
         const QString vraag =
-            QStringLiteral("Als u deze maanden wilt wijzigen worden alle bestaande speeldagen verwijderd!") +
-            Tekst::CrLf + QStringLiteral("U zult dan opnieuw de juiste selecties moeten maken en uploaden!") +
+            QStringLiteral("Als u deze maanden wilt wijzigen worden alle bestaande speeldagen "
+                           "verwijderd!") +
+            Tekst::CrLf +
+            QStringLiteral("U zult dan opnieuw de juiste selecties moeten maken en uploaden!") +
             Tekst::CrLf + Tekst::CrLf + QStringLiteral("Wilt u doorgaan!") + Tekst::CrLf;
         if (meldingen.Toon(vraag, Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::OkAnnuleren,
                            QStringLiteral("Datums wijzigen?")) == Meldingen::Antwoord::Annuleren) {

@@ -29,9 +29,12 @@ enum class Sleutel {
 };
 
 constexpr std::array<QStringView, 17> Sleutels{
-    u"Van=",     u"Tot=",      u"chk1=",      u"chk2=",      u"chkPook=",  u"ContPers=",
-    u"txtb2a=",  u"txtb2b=",   u"txtb2c=",    u"txtb2d=",    u"eindtijd=", u"Eadressen=",
+    u"Van=",       u"Tot=",    u"chk1=",      u"chk2=",        u"chkPook=",    u"ContPers=",
+    u"txtb2a=",    u"txtb2b=", u"txtb2c=",    u"txtb2d=",      u"eindtijd=",   u"Eadressen=",
     u"actemails=", u"dagen=",  u"LedenBest=", u"Partnerbest=", u"Toonpartner="};
+
+// The address text is stored on one line: each CR LF becomes "##".
+const QString Hekjes = QStringLiteral("##");
 
 QString Regel(Sleutel sleutel, const QString& waarde)
 {
@@ -107,7 +110,7 @@ bool PasToe(Sleutel sleutel, const QString& waarde, MomentVenster& venster,
         venster.txtEindtijd = waarde;
         return true;
     case Sleutel::Eadressen:
-        venster.adressen.txtEmailadressen = QString(waarde).replace(QStringLiteral("##"), Tekst::CrLf);
+        venster.adressen.txtEmailadressen = QString(waarde).replace(Hekjes, Tekst::CrLf);
         VulAfmeldadressen(venster.adressen, meldingen);
         return true;
     case Sleutel::Actemails: {
@@ -161,9 +164,9 @@ TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const Mome
         Regel(Sleutel::Txtb2c, Tekst::Trim(venster.txtB2.at(2))),
         Regel(Sleutel::Txtb2d, Tekst::Trim(venster.txtB2.at(3))),
         Regel(Sleutel::Eindtijd, Tekst::Trim(venster.txtEindtijd)),
-        // The address text keeps its line breaks as "##"; the empty line after it is part
-        // of the format.
-        Regel(Sleutel::Eadressen, QString(venster.adressen.txtEmailadressen).replace(Tekst::CrLf, QStringLiteral("##"))),
+        // The empty line after the addresses is part of the format.
+        Regel(Sleutel::Eadressen,
+              QString(venster.adressen.txtEmailadressen).replace(Tekst::CrLf, Hekjes)),
         QString(),
         Regel(Sleutel::Actemails, Rijlijst::Schrijf(venster.adressen.lstActEmails)),
         Regel(Sleutel::Dagen, Rijlijst::Schrijf(venster.lstDagen)),
