@@ -25,10 +25,7 @@ QString MaandRegel(const QDate& datum)
            QString::number(datum.year()) + Veertig + eerste.toString(Qt::ISODate);
 }
 
-QDate MaandSleutel(const QString& maandRegel)
-{
-    return QDate::fromString(maandRegel.right(10), Qt::ISODate);
-}
+QString MaandSleutel(const QString& maandRegel) { return maandRegel.right(10); }
 
 QString LangeDatum(const QDate& datum) { return Nederlands().toString(datum, QLocale::LongFormat); }
 

@@ -10,8 +10,8 @@ namespace KalenderTekst {
 // first day, whatever day of the month `datum` is).
 QString MaandRegel(const QDate& datum);
 
-// The key of a month entry (its last 10 characters) as a date; null when it is none.
-QDate MaandSleutel(const QString& maandRegel);
+// The key of a month entry: its last 10 characters, the first day as "yyyy-mm-dd".
+QString MaandSleutel(const QString& maandRegel);
 
 // The long date, e.g. "donderdag 2 januari 2025".
 QString LangeDatum(const QDate& datum);

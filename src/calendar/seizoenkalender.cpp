@@ -13,7 +13,8 @@ constexpr int AantalMaanden = 16;
 
 QDate GekozenMaand(const Maandlijst& lijst)
 {
-    return KalenderTekst::MaandSleutel(lijst.regels.value(lijst.index));
+    return QDate::fromString(KalenderTekst::MaandSleutel(lijst.regels.value(lijst.index)),
+                             Qt::ISODate);
 }
 
 } // namespace
@@ -156,6 +157,11 @@ void Seizoenkalender::chkWijzData_Click(bool aangevinkt, Meldingen& meldingen)
         VulMaanden();
     }
     ZetMaandenIngeschakeld(aangevinkt);
+}
+
+QString Seizoenkalender::VanSleutel() const
+{
+    return KalenderTekst::MaandSleutel(m_staat.cmbVan.regels.value(m_staat.cmbVan.index));
 }
 
 QStringList Seizoenkalender::AangevinkteDatums() const

@@ -77,6 +77,9 @@ public:
     // first; Cancel unticks it again (Staat().chkWijzData tells the window).
     void chkWijzData_Click(bool aangevinkt, Meldingen& meldingen);
 
+    // The key of the selected cmbVan entry ("yyyy-mm-dd"), what the settings file stores.
+    QString VanSleutel() const;
+
     // The ticked play dates as "yyyymmdd", top to bottom, for the script.
     QStringList AangevinkteDatums() const;
 

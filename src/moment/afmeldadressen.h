@@ -9,9 +9,9 @@ class Meldingen;
 
 // The address box txtEmailadressen and the check list lstActEmails built from it.
 struct Afmeldadressen {
-    QString txtEmailadressen;       // lines joined by CR LF
-    QList<Vinkregel> lstActEmails;  // one row per address line; ticked = active
-    int lstActEmailsHuidig = -1;    // current row; -1 for none
+    QString txtEmailadressen;      // lines joined by CR LF
+    QList<Vinkregel> lstActEmails; // one row per address line; ticked = active
+    int lstActEmailsHuidig = -1;   // current row; -1 for none
 
     bool operator==(const Afmeldadressen&) const = default;
 };

@@ -66,8 +66,8 @@ std::optional<qint16> Vinkvak(const QString& waarde)
 }
 
 // Applies one line; false when its value cannot be applied, which ends the reading.
-bool PasToe(Sleutel sleutel, const QString& waarde, MomentVenster& venster,
-            BewaardeMoment& bewaard, Meldingen& meldingen)
+bool PasToe(Sleutel sleutel, const QString& waarde, MomentVenster& venster, BewaardeMoment& bewaard,
+            Meldingen& meldingen)
 {
     switch (sleutel) {
     case Sleutel::Van: {

@@ -16,9 +16,9 @@ class Meldingen;
 // The values of frmAfmelden that the play-moment settings file stores, as the window's
 // controls hold them. The defaults are the window's state before any file is read.
 struct MomentVenster {
-    QString cmbVanSleutel;     // key of the selected cmbVan entry, "yyyy-mm-dd"
-    int cmbTotIndex = -1;      // selected cmbTot entry; -1 for none
-    qint16 chk1 = 1;           // check box states 0, 1 or 2
+    QString cmbVanSleutel; // key of the selected cmbVan entry, "yyyy-mm-dd"
+    int cmbTotIndex = -1;  // selected cmbTot entry; -1 for none
+    qint16 chk1 = 1;       // check box states 0, 1 or 2
     qint16 chk2 = 1;
     qint16 chkPartnerOok = 1;
     QString txtContactPers;

@@ -15,6 +15,12 @@ Seizoenkalender::Vandaag Op(const QDate& dag)
     return [dag] { return dag; };
 }
 
+// "20250102 20250109" as a list of dates.
+QStringList Lijst(const char* datums)
+{
+    return QString::fromLatin1(datums).split(u' ', Qt::SkipEmptyParts);
+}
+
 QString Maand(const QString& naam, const QString& sleutel) { return naam + Veertig + sleutel; }
 
 QStringList Datums(const KalenderStaat& staat)
@@ -45,10 +51,10 @@ bool Ontgrendeld(const KalenderStaat& staat)
     return staat.cmbVan.ingeschakeld && staat.cmbTot.ingeschakeld && staat.cmdMaakDatums;
 }
 
-const QString Vraag =
-    QStringLiteral("Als u deze maanden wilt wijzigen worden alle bestaande speeldagen verwijderd!\r\n"
-                   "U zult dan opnieuw de juiste selecties moeten maken en uploaden!\r\n\r\n"
-                   "Wilt u doorgaan!\r\n");
+const QString Vraag = QStringLiteral(
+    "Als u deze maanden wilt wijzigen worden alle bestaande speeldagen verwijderd!\r\n"
+    "U zult dan opnieuw de juiste selecties moeten maken en uploaden!\r\n\r\n"
+    "Wilt u doorgaan!\r\n");
 
 } // namespace
 
@@ -88,9 +94,11 @@ void TstSeizoenkalender::vulMaanden_data()
     QTest::addColumn<QString>("verwacht");
     const QDate maart15(2025, 3, 15);
     QTest::newRow("today 15 March 2025: first month")
-        << maart15 << QDate() << 0 << Maand(QStringLiteral("maart 2025"), QStringLiteral("2025-03-01"));
+        << maart15 << QDate() << 0
+        << Maand(QStringLiteral("maart 2025"), QStringLiteral("2025-03-01"));
     QTest::newRow("today 15 March 2025: last month")
-        << maart15 << QDate() << 15 << Maand(QStringLiteral("juni 2026"), QStringLiteral("2026-06-01"));
+        << maart15 << QDate() << 15
+        << Maand(QStringLiteral("juni 2026"), QStringLiteral("2026-06-01"));
     QTest::newRow("stored first month wins over today")
         << maart15 << QDate(2024, 9, 1) << 0
         << Maand(QStringLiteral("september 2024"), QStringLiteral("2024-09-01"));
@@ -165,27 +173,24 @@ void TstSeizoenkalender::maakDatums_data()
     QTest::addColumn<QStringList>("verwacht");
     QTest::newRow("Thursdays of January 2025")
         << QStringLiteral("donderdag-avond") << 0 << 0
-        << QStringList{QStringLiteral("20250102"), QStringLiteral("20250109"), QStringLiteral("20250116"), QStringLiteral("20250123"), QStringLiteral("20250130")};
+        << Lijst("20250102 20250109 20250116 20250123 20250130");
     QTest::newRow("last day of the month is the weekday")
         << QStringLiteral("vrijdag-middag") << 1 << 1
-        << QStringList{QStringLiteral("20250207"), QStringLiteral("20250214"), QStringLiteral("20250221"), QStringLiteral("20250228")};
+        << Lijst("20250207 20250214 20250221 20250228");
     QTest::newRow("first day of the month is the weekday")
         << QStringLiteral("woensdag") << 0 << 0
-        << QStringList{QStringLiteral("20250101"), QStringLiteral("20250108"), QStringLiteral("20250115"), QStringLiteral("20250122"), QStringLiteral("20250129")};
-    QTest::newRow("Saturday on the first")
-        << QStringLiteral("zaterdag-morgen") << 2 << 2
-        << QStringList{QStringLiteral("20250301"), QStringLiteral("20250308"), QStringLiteral("20250315"), QStringLiteral("20250322"), QStringLiteral("20250329")};
-    QTest::newRow("Monday on the last")
-        << QStringLiteral("maandag") << 2 << 2
-        << QStringList{QStringLiteral("20250303"), QStringLiteral("20250310"), QStringLiteral("20250317"), QStringLiteral("20250324"), QStringLiteral("20250331")};
-    QTest::newRow("Sundays of June 2025")
-        << QStringLiteral("zondag") << 5 << 5
-        << QStringList{QStringLiteral("20250601"), QStringLiteral("20250608"), QStringLiteral("20250615"), QStringLiteral("20250622"), QStringLiteral("20250629")};
+        << Lijst("20250101 20250108 20250115 20250122 20250129");
+    QTest::newRow("Saturday on the first") << QStringLiteral("zaterdag-morgen") << 2 << 2
+                                           << Lijst("20250301 20250308 20250315 20250322 20250329");
+    QTest::newRow("Monday on the last") << QStringLiteral("maandag") << 2 << 2
+                                        << Lijst("20250303 20250310 20250317 20250324 20250331");
+    QTest::newRow("Sundays of June 2025") << QStringLiteral("zondag") << 5 << 5
+                                          << Lijst("20250601 20250608 20250615 20250622 20250629");
     QTest::newRow("two months")
         << QStringLiteral("dinsdag-avond") << 0 << 1
-        << QStringList{QStringLiteral("20250107"), QStringLiteral("20250114"), QStringLiteral("20250121"), QStringLiteral("20250128"), QStringLiteral("20250204"),
-                       QStringLiteral("20250211"), QStringLiteral("20250218"), QStringLiteral("20250225")};
-    QTest::newRow("first month after last month") << QStringLiteral("donderdag") << 3 << 1 << QStringList();
+        << Lijst("20250107 20250114 20250121 20250128 20250204 20250211 20250218 20250225");
+    QTest::newRow("first month after last month")
+        << QStringLiteral("donderdag") << 3 << 1 << QStringList();
 }
 
 void TstSeizoenkalender::maakDatums()
@@ -218,10 +223,10 @@ void TstSeizoenkalender::heelSeizoen()
     kalender.Open(QDate(), QString());
     const KalenderStaat& staat = kalender.Staat();
     QCOMPARE(staat.lstDagen.size(), 70);
-    QCOMPARE(staat.lstDagen.first().tekst,
-             QStringLiteral("donderdag-avond 2 januari 2025") + Veertig + QStringLiteral("20250102"));
-    QCOMPARE(staat.lstDagen.last().tekst,
-             QStringLiteral("donderdag-avond 30 april 2026") + Veertig + QStringLiteral("20260430"));
+    QCOMPARE(staat.lstDagen.first().tekst, QStringLiteral("donderdag-avond 2 januari 2025") +
+                                               Veertig + QStringLiteral("20250102"));
+    QCOMPARE(staat.lstDagen.last().tekst, QStringLiteral("donderdag-avond 30 april 2026") +
+                                              Veertig + QStringLiteral("20260430"));
 }
 
 void TstSeizoenkalender::selecteren_data()
@@ -259,21 +264,22 @@ void TstSeizoenkalender::aangevinkteDatums()
     Seizoenkalender kalender(QStringLiteral("donderdag-avond"), Op(QDate(2025, 3, 15)));
     kalender.Open(QDate(2025, 1, 1), QStringLiteral("0004"));
     kalender.ZetVinkje(8, true);
-    QCOMPARE(kalender.AangevinkteDatums(),
-             (QStringList{QStringLiteral("20250102"), QStringLiteral("20250130"), QStringLiteral("20250227")}));
+    QCOMPARE(kalender.AangevinkteDatums(), (Lijst("20250102 20250130 20250227")));
 }
 
 void TstSeizoenkalender::wijzigData_data()
 {
-    QTest::addColumn<bool>("vinkjesWeg");     // untick every date before clicking
-    QTest::addColumn<bool>("aangevinkt");     // new state of "Data wijzigen?"
-    QTest::addColumn<Antwoord>("antwoord");   // answer to the question, when asked
+    QTest::addColumn<bool>("vinkjesWeg");   // untick every date before clicking
+    QTest::addColumn<bool>("aangevinkt");   // new state of "Data wijzigen?"
+    QTest::addColumn<Antwoord>("antwoord"); // answer to the question, when asked
     QTest::addColumn<bool>("gevraagd");
-    QTest::addColumn<bool>("vakBlijft");      // chkWijzData after the click
-    QTest::addColumn<bool>("opnieuw");        // months restart at today, dates emptied
+    QTest::addColumn<bool>("vakBlijft"); // chkWijzData after the click
+    QTest::addColumn<bool>("opnieuw");   // months restart at today, dates emptied
     QTest::newRow("ticked dates, OK") << false << true << Antwoord::Ok << true << true << true;
-    QTest::newRow("ticked dates, Cancel") << false << true << Antwoord::Annuleren << true << false << false;
-    QTest::newRow("nothing ticked, no question") << true << true << Antwoord::Annuleren << false << true << true;
+    QTest::newRow("ticked dates, Cancel")
+        << false << true << Antwoord::Annuleren << true << false << false;
+    QTest::newRow("nothing ticked, no question")
+        << true << true << Antwoord::Annuleren << false << true << true;
     QTest::newRow("unticking locks") << false << false << Antwoord::Ok << false << false << false;
 }
 
@@ -311,7 +317,8 @@ void TstSeizoenkalender::wijzigData()
     QCOMPARE(Vergrendeld(staat), !vakBlijft);
     if (opnieuw) {
         QVERIFY(staat.Startdatum.isNull());
-        QCOMPARE(staat.cmbVan.regels.first(), Maand(QStringLiteral("maart 2025"), QStringLiteral("2025-03-01")));
+        QCOMPARE(staat.cmbVan.regels.first(),
+                 Maand(QStringLiteral("maart 2025"), QStringLiteral("2025-03-01")));
         QCOMPARE(staat.cmbTot.index, 15);
         QVERIFY(staat.lstDagen.isEmpty());
         QVERIFY(!staat.cmdSelect);
@@ -328,14 +335,20 @@ void TstSeizoenkalender::openen_data()
     QTest::addColumn<QString>("bewaardeDagen");
     QTest::addColumn<QList<int>>("vinkjes");
     QTest::addColumn<bool>("vergrendeld");
-    QTest::newRow("positions 00, 01 and 05") << QStringLiteral("000105") << QList<int>{0, 1, 5} << true;
+    QTest::newRow("positions 00, 01 and 05")
+        << QStringLiteral("000105") << QList<int>{0, 1, 5} << true;
     QTest::newRow("nothing stored") << QString() << QList<int>{} << false;
     QTest::newRow("unordered positions") << QStringLiteral("1203") << QList<int>{3, 12} << true;
-    QTest::newRow("odd length: 1.5 pairs make 2") << QStringLiteral("010") << QList<int>{0, 1} << true;
-    QTest::newRow("odd length: 2.5 pairs make 2") << QStringLiteral("01020") << QList<int>{1, 2} << true;
-    QTest::newRow("odd length: 3.5 pairs make 4") << QStringLiteral("0102030") << QList<int>{0, 1, 2, 3} << true;
-    QTest::newRow("one digit: no pair, still locked") << QStringLiteral("5") << QList<int>{} << true;
-    QTest::newRow("position beyond the list passed over") << QStringLiteral("0099") << QList<int>{0} << true;
+    QTest::newRow("odd length: 1.5 pairs make 2")
+        << QStringLiteral("010") << QList<int>{0, 1} << true;
+    QTest::newRow("odd length: 2.5 pairs make 2")
+        << QStringLiteral("01020") << QList<int>{1, 2} << true;
+    QTest::newRow("odd length: 3.5 pairs make 4")
+        << QStringLiteral("0102030") << QList<int>{0, 1, 2, 3} << true;
+    QTest::newRow("one digit: no pair, still locked")
+        << QStringLiteral("5") << QList<int>{} << true;
+    QTest::newRow("position beyond the list passed over")
+        << QStringLiteral("0099") << QList<int>{0} << true;
 }
 
 void TstSeizoenkalender::openen()
@@ -348,7 +361,8 @@ void TstSeizoenkalender::openen()
     kalender.Open(QDate(2024, 9, 1), bewaardeDagen);
 
     const KalenderStaat& staat = kalender.Staat();
-    QCOMPARE(staat.cmbVan.regels.first(), Maand(QStringLiteral("september 2024"), QStringLiteral("2024-09-01")));
+    QCOMPARE(staat.cmbVan.regels.first(),
+             Maand(QStringLiteral("september 2024"), QStringLiteral("2024-09-01")));
     QCOMPARE(staat.cmbVan.index, 0);
     QCOMPARE(staat.cmbTot.index, 15);
     QCOMPARE(staat.lstDagen.first().tekst.right(8), QStringLiteral("20240905"));
@@ -360,6 +374,7 @@ void TstSeizoenkalender::openen()
     QVERIFY(staat.cmdSelect);
     QVERIFY(staat.cmdDeselect);
     QCOMPARE(staat.MaxMaanden, qint16(18));
+    QCOMPARE(kalender.VanSleutel(), QStringLiteral("2024-09-01"));
 }
 
 QTEST_GUILESS_MAIN(TstSeizoenkalender)

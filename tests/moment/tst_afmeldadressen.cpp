@@ -18,8 +18,8 @@ QStringList Teksten(const QList<Vinkregel>& rijen)
 
 int AantalVinkjes(const QList<Vinkregel>& rijen)
 {
-    return static_cast<int>(
-        std::count_if(rijen.cbegin(), rijen.cend(), [](const Vinkregel& r) { return r.aangevinkt; }));
+    return static_cast<int>(std::count_if(rijen.cbegin(), rijen.cend(),
+                                          [](const Vinkregel& r) { return r.aangevinkt; }));
 }
 
 // Addresses adres1@club.nl .. adresN@club.nl, each followed by `scheiding`.
@@ -51,8 +51,9 @@ void TstAfmeldadressen::vul_data()
 
     // Before each row the list holds the rows "oud1" and "oud2", both ticked, row 1 current.
     const QStringList oud{QStringLiteral("oud1"), QStringLiteral("oud2")};
-    QTest::newRow("a, empty, b, empty") << QStringLiteral("a\r\n\r\nb\r\n\r\n") << QStringLiteral("a\r\nb\r\n")
-                                        << QStringList{QStringLiteral("a"), QStringLiteral("b")} << true;
+    QTest::newRow("a, empty, b, empty")
+        << QStringLiteral("a\r\n\r\nb\r\n\r\n") << QStringLiteral("a\r\nb\r\n")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b")} << true;
     QTest::newRow("several empty lines in a row")
         << QStringLiteral("a\r\n\r\n\r\n\r\nb") << QStringLiteral("a\r\nb\r\n")
         << QStringList{QStringLiteral("a"), QStringLiteral("b")} << true;
@@ -64,16 +65,16 @@ void TstAfmeldadressen::vul_data()
     QTest::newRow("blanks trimmed at both ends of the text")
         << QStringLiteral("  a@x.nl\r\nb@x.nl  ") << QStringLiteral("a@x.nl\r\nb@x.nl\r\n")
         << QStringList{QStringLiteral("a@x.nl"), QStringLiteral("b@x.nl")} << true;
-    QTest::newRow("blanks inside a line stay") << QStringLiteral("a@x.nl \r\n b@x.nl")
-                                               << QStringLiteral("a@x.nl \r\n b@x.nl\r\n")
-                                               << QStringList{QStringLiteral("a@x.nl "), QStringLiteral(" b@x.nl")} << true;
+    QTest::newRow("blanks inside a line stay")
+        << QStringLiteral("a@x.nl \r\n b@x.nl") << QStringLiteral("a@x.nl \r\n b@x.nl\r\n")
+        << QStringList{QStringLiteral("a@x.nl "), QStringLiteral(" b@x.nl")} << true;
     QTest::newRow("only a line break gives one empty row")
         << QStringLiteral("\r\n") << QStringLiteral("\r\n") << QStringList{QString()} << true;
     QTest::newRow("same addresses again lose their ticks")
         << QStringLiteral("oud1\r\noud2\r\n") << QStringLiteral("oud1\r\noud2\r\n") << oud << true;
     QTest::newRow("empty text keeps the rows") << QString() << QString() << oud << false;
-    QTest::newRow("blanks only keep the rows") << QStringLiteral("   ") << QStringLiteral("   ") << oud
-                                               << false;
+    QTest::newRow("blanks only keep the rows")
+        << QStringLiteral("   ") << QStringLiteral("   ") << oud << false;
 }
 
 void TstAfmeldadressen::vul()
@@ -123,9 +124,10 @@ void TstAfmeldadressen::maximum()
     QCOMPARE(adressen.txtEmailadressen, Adressen(100, QStringLiteral("\r\n")));
     QCOMPARE(meldingen.meldingen.size(), gemeld ? 1 : 0);
     if (gemeld) {
-        QCOMPARE(meldingen.meldingen.first().tekst,
-                 QStringLiteral("Er kunnen maximaal 100 afmeldadressen worden gebruikt; de overige zijn "
-                                "weggelaten."));
+        QCOMPARE(
+            meldingen.meldingen.first().tekst,
+            QStringLiteral("Er kunnen maximaal 100 afmeldadressen worden gebruikt; de overige zijn "
+                           "weggelaten."));
         QCOMPARE(meldingen.meldingen.first().pictogram, Meldingen::Pictogram::Uitroep);
         QCOMPARE(meldingen.meldingen.first().knoppen, Meldingen::Knoppen::Ok);
     }

@@ -81,7 +81,10 @@ Afmeldadressen Adressen(const QString& tekst, const QList<Vinkregel>& rijen)
     return {tekst, rijen, rijen.isEmpty() ? -1 : 0};
 }
 
-QByteArray Golden(const QString& naam) { return TestPaden::LeesBestand(TestPaden::TestData(S(u"moment/") + naam)); }
+QByteArray Golden(const QString& naam)
+{
+    return TestPaden::LeesBestand(TestPaden::TestData(S(u"moment/") + naam));
+}
 
 void VergelijkVenster(const MomentVenster& is, const MomentVenster& verwacht)
 {
@@ -96,7 +99,8 @@ void VergelijkVenster(const MomentVenster& is, const MomentVenster& verwacht)
     QCOMPARE(is.adressen.lstActEmails.size(), verwacht.adressen.lstActEmails.size());
     for (qsizetype i = 0; i < is.adressen.lstActEmails.size(); ++i) {
         QCOMPARE(is.adressen.lstActEmails.at(i).tekst, verwacht.adressen.lstActEmails.at(i).tekst);
-        QCOMPARE(is.adressen.lstActEmails.at(i).aangevinkt, verwacht.adressen.lstActEmails.at(i).aangevinkt);
+        QCOMPARE(is.adressen.lstActEmails.at(i).aangevinkt,
+                 verwacht.adressen.lstActEmails.at(i).aangevinkt);
     }
     QCOMPARE(is.adressen.lstActEmailsHuidig, verwacht.adressen.lstActEmailsHuidig);
     QVERIFY(is == verwacht); // the fields that reading never touches included
@@ -128,7 +132,7 @@ MomentVenster AlsGeopend(MomentVenster venster, const BewaardeMoment& bewaard)
     Seizoenkalender kalender(S(u"donderdag-avond"), [] { return QDate(2025, 3, 15); });
     kalender.Open(bewaard.Startdatum, bewaard.BewaardeDagen);
     const KalenderStaat& staat = kalender.Staat();
-    venster.cmbVanSleutel = staat.cmbVan.regels.at(staat.cmbVan.index).right(10);
+    venster.cmbVanSleutel = kalender.VanSleutel();
     venster.cmbTotIndex = staat.cmbTot.index;
     venster.lstDagen = staat.lstDagen;
     for (const QString& rij : {S(u"1   (Dinsdag A)"), S(u"2 (Donderdag)"), S(u"3 (Vrijdag B)")}) {
@@ -212,25 +216,28 @@ void TstMomentInstellingen::schrijfRegel_data()
         << MomentVenster{.lst1Gekozen = {S(u"1 (Dinsdag A)"), S(u"12    (Zaterdag middag)  ")}}
         << QByteArray("\r\nLedenBest=(Dinsdag A),(Zaterdag middag)\r\n");
     QTest::newRow("group row without a blank taken whole")
-        << MomentVenster{.lst1Gekozen = {S(u"Losse"), S(u"2 (B)")}} << QByteArray("\r\nLedenBest=Losse,(B)\r\n");
-    QTest::newRow("contact person trimmed")
-        << MomentVenster{.txtContactPers = S(u"  Jan Smit  ")} << QByteArray("\r\nContPers=Jan Smit\r\n");
+        << MomentVenster{.lst1Gekozen = {S(u"Losse"), S(u"2 (B)")}}
+        << QByteArray("\r\nLedenBest=Losse,(B)\r\n");
+    QTest::newRow("contact person trimmed") << MomentVenster{.txtContactPers = S(u"  Jan Smit  ")}
+                                            << QByteArray("\r\nContPers=Jan Smit\r\n");
     QTest::newRow("only blanks are trimmed")
         << MomentVenster{.txtContactPers = S(u"\tJan ")} << QByteArray("\r\nContPers=\tJan\r\n");
-    QTest::newRow("end time trimmed") << MomentVenster{.txtEindtijd = S(u" 09:00")}
-                                      << QByteArray("\r\neindtijd=09:00\r\n");
+    QTest::newRow("end time trimmed")
+        << MomentVenster{.txtEindtijd = S(u" 09:00")} << QByteArray("\r\neindtijd=09:00\r\n");
     QTest::newRow("address line breaks as ##, then an empty line")
         << MomentVenster{.adressen = Adressen(S(u"a@x.nl\r\n\r\nb@x.nl\r\n"), {})}
         << QByteArray("\r\nEadressen=a@x.nl####b@x.nl##\r\n\r\nactemails=\r\n");
     QTest::newRow("address text kept untrimmed")
-        << MomentVenster{.adressen = Adressen(S(u" a@x.nl "), {})} << QByteArray("\r\nEadressen= a@x.nl \r\n\r\n");
-    QTest::newRow("partner file untrimmed") << MomentVenster{.cmbPartner = S(u" Paren ")}
-                                            << QByteArray("\r\nPartnerbest= Paren \r\n");
+        << MomentVenster{.adressen = Adressen(S(u" a@x.nl "), {})}
+        << QByteArray("\r\nEadressen= a@x.nl \r\n\r\n");
+    QTest::newRow("partner file untrimmed")
+        << MomentVenster{.cmbPartner = S(u" Paren ")} << QByteArray("\r\nPartnerbest= Paren \r\n");
     QTest::newRow("grey check box") << MomentVenster{.chk2 = 2} << QByteArray("\r\nchk2=2\r\n");
-    QTest::newRow("nothing selected in cmbTot") << MomentVenster{.cmbTotIndex = -1}
-                                                << QByteArray("\r\nTot=-1\r\n");
-    QTest::newRow("Windows-1252 text") << MomentVenster{.txtB2 = {QString(), QString(), S(u"Zoë"), QString()}}
-                                       << QByteArray("\r\ntxtb2c=Zo\xeb\r\n");
+    QTest::newRow("nothing selected in cmbTot")
+        << MomentVenster{.cmbTotIndex = -1} << QByteArray("\r\nTot=-1\r\n");
+    QTest::newRow("Windows-1252 text")
+        << MomentVenster{.txtB2 = {QString(), QString(), S(u"Zoë"), QString()}}
+        << QByteArray("\r\ntxtb2c=Zo\xeb\r\n");
     QTest::newRow("character outside the code page")
         << MomentVenster{.txtContactPers = S(u"Łukasz")} << QByteArray("\r\nContPers=?ukasz\r\n");
 }
@@ -265,13 +272,17 @@ void TstMomentInstellingen::lezen_data()
     const MomentVenster begin;
     const BewaardeMoment leeg;
 
-    QTest::newRow("golden file") << Golden(S(u"volledig.ini")) << GelezenVolledig() << BewaardVolledig() << 0
-                                 << 100 << 0;
+    QTest::newRow("golden file") << Golden(S(u"volledig.ini")) << GelezenVolledig()
+                                 << BewaardVolledig() << 0 << 100 << 0;
     QTest::newRow("file without addresses read completely")
         << Golden(S(u"zonderadressen.ini"))
-        << MomentVenster{.chk1 = 0, .chkPartnerOok = 0, .txtB2 = {S(u"2"), S(u"2"), S(u"2,3"), S(u"3")},
+        << MomentVenster{.chk1 = 0,
+                         .chkPartnerOok = 0,
+                         .txtB2 = {S(u"2"), S(u"2"), S(u"2,3"), S(u"3")},
                          .txtEindtijd = S(u"09:00")}
-        << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 15, .BewaardeDagen = S(u"0203"),
+        << BewaardeMoment{.Startdatum = QDate(2025, 1, 1),
+                          .TotIndex = 15,
+                          .BewaardeDagen = S(u"0203"),
                           .BewaardeLedenBest = S(u"(Donderdag)")}
         << 0 << 100 << 0;
     QTest::newRow("empty Van= of a window before any choice ends at once")
@@ -281,30 +292,38 @@ void TstMomentInstellingen::lezen_data()
     QTest::newRow("keys in lower case")
         << QByteArray("van=2025-01-01\r\ntot=3\r\nchk2=0\r\ncontpers=Piet\r\ntoonpartner=1\r\n")
         << MomentVenster{.chk2 = 0, .txtContactPers = S(u"Piet")}
-        << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 3, .BewaardToonPartner = 1} << 0 << 0 << 0;
+        << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 3, .BewaardToonPartner = 1}
+        << 0 << 0 << 0;
     QTest::newRow("keys in upper case")
         << QByteArray("VAN=2025-02-01\r\nCHKPOOK=0\r\nTXTB2D=4\r\nEINDTIJD=18:35\r\nDAGEN=0003\r\n")
-        << MomentVenster{.chkPartnerOok = 0, .txtB2 = {QString(), QString(), QString(), S(u"4")}, .txtEindtijd = S(u"18:35")}
-        << BewaardeMoment{.Startdatum = QDate(2025, 2, 1), .BewaardeDagen = S(u"0003")} << 0 << 0 << 0;
-    QTest::newRow("blank before the key") << QByteArray(" chk2=0\r\nchk1=0\r\n") << MomentVenster{.chk1 = 0}
-                                          << leeg << 0 << 100 << 0;
+        << MomentVenster{.chkPartnerOok = 0,
+                         .txtB2 = {QString(), QString(), QString(), S(u"4")},
+                         .txtEindtijd = S(u"18:35")}
+        << BewaardeMoment{.Startdatum = QDate(2025, 2, 1), .BewaardeDagen = S(u"0003")} << 0 << 0
+        << 0;
+    QTest::newRow("blank before the key")
+        << QByteArray(" chk2=0\r\nchk1=0\r\n") << MomentVenster{.chk1 = 0} << leeg << 0 << 100 << 0;
     QTest::newRow("blank before =") << QByteArray("chk2 =0\r\n") << begin << leeg << 0 << 100 << 0;
-    QTest::newRow("value with =")
-        << QByteArray("ContPers=a=b\r\nPartnerbest=x=y\r\n") << MomentVenster{.txtContactPers = S(u"a=b")}
-        << BewaardeMoment{.BewaardPartnerbest = S(u"x=y")} << 0 << 0 << 0;
+    QTest::newRow("value with =") << QByteArray("ContPers=a=b\r\nPartnerbest=x=y\r\n")
+                                  << MomentVenster{.txtContactPers = S(u"a=b")}
+                                  << BewaardeMoment{.BewaardPartnerbest = S(u"x=y")} << 0 << 0 << 0;
     QTest::newRow("values not trimmed")
-        << QByteArray("txtb2c= 1,3 \r\nLedenBest= (A) \r\n") << MomentVenster{.txtB2 = {QString(), QString(), S(u" 1,3 "), QString()}}
+        << QByteArray("txtb2c= 1,3 \r\nLedenBest= (A) \r\n")
+        << MomentVenster{.txtB2 = {QString(), QString(), S(u" 1,3 "), QString()}}
         << BewaardeMoment{.BewaardeLedenBest = S(u" (A) ")} << 0 << 0 << 0;
-    QTest::newRow("lines ended by LF alone") << QByteArray("chk2=0\nContPers=Piet\n")
-                                             << MomentVenster{.chk2 = 0, .txtContactPers = S(u"Piet")} << leeg
-                                             << 0 << 0 << 0;
+    QTest::newRow("lines ended by LF alone")
+        << QByteArray("chk2=0\nContPers=Piet\n")
+        << MomentVenster{.chk2 = 0, .txtContactPers = S(u"Piet")} << leeg << 0 << 0 << 0;
     QTest::newRow("header height already set stays")
         << QByteArray("\r\nonbekend=1\r\n") << begin << leeg << 250 << 250 << 0;
-    QTest::newRow("unknown key sets header height") << QByteArray("onbekend=1\r\n") << begin << leeg << 0 << 100 << 0;
+    QTest::newRow("unknown key sets header height")
+        << QByteArray("onbekend=1\r\n") << begin << leeg << 0 << 100 << 0;
 
     // Numbers
-    QTest::newRow("Tot -1") << QByteArray("Tot=-1\r\n") << begin << BewaardeMoment{.TotIndex = -1} << 0 << 0 << 0;
-    QTest::newRow("grey check box") << QByteArray("chk2=2\r\n") << MomentVenster{.chk2 = 2} << leeg << 0 << 0 << 0;
+    QTest::newRow("Tot -1") << QByteArray("Tot=-1\r\n") << begin << BewaardeMoment{.TotIndex = -1}
+                            << 0 << 0 << 0;
+    QTest::newRow("grey check box")
+        << QByteArray("chk2=2\r\n") << MomentVenster{.chk2 = 2} << leeg << 0 << 0 << 0;
     QTest::newRow("check box 1.5 rounds to even 2")
         << QByteArray("chk1=1.5\r\n") << MomentVenster{.chk1 = 2} << leeg << 0 << 0 << 0;
     QTest::newRow("check box 0.5 rounds to even 0")
@@ -313,21 +332,32 @@ void TstMomentInstellingen::lezen_data()
     // Addresses
     QTest::newRow("Eadressen before actemails")
         << QByteArray("Eadressen=a##b##c##\r\n\r\nactemails=0102\r\n")
-        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\nc\r\n"), {{S(u"a"), false}, {S(u"b"), true}, {S(u"c"), true}})}
+        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\nc\r\n"),
+                                              {{S(u"a"), false}, {S(u"b"), true}, {S(u"c"), true}})}
         << leeg << 0 << 100 << 0;
     QTest::newRow("000205 restored")
         << QByteArray("Eadressen=a##b##c##d##e##f##\r\nactemails=000205\r\n")
-        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"),
-                                              {{S(u"a"), true}, {S(u"b"), false}, {S(u"c"), true},
-                                               {S(u"d"), false}, {S(u"e"), false}, {S(u"f"), true}})}
+        << MomentVenster{.adressen =
+                             Adressen(S(u"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"), {{S(u"a"), true},
+                                                                             {S(u"b"), false},
+                                                                             {S(u"c"), true},
+                                                                             {S(u"d"), false},
+                                                                             {S(u"e"), false},
+                                                                             {S(u"f"), true}})}
         << leeg << 0 << 0 << 0;
     QTest::newRow("addresses normalised on reading")
-        << QByteArray("Eadressen=a####b\r\n") << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\n"), {{S(u"a"), false}, {S(u"b"), false}})}
+        << QByteArray("Eadressen=a####b\r\n")
+        << MomentVenster{.adressen =
+                             Adressen(S(u"a\r\nb\r\n"), {{S(u"a"), false}, {S(u"b"), false}})}
         << leeg << 0 << 0 << 0;
     QTest::newRow("empty Eadressen read completely")
-        << QByteArray("Eadressen=\r\n\r\nactemails=\r\ndagen=0001\r\nLedenBest=(A)\r\nPartnerbest=A\r\nToonpartner=1\r\n")
+        << QByteArray("Eadressen=\r\n\r\nactemails=\r\ndagen=0001\r\nLedenBest=(A)\r\nPartnerbest="
+                      "A\r\nToonpartner=1\r\n")
         << begin
-        << BewaardeMoment{.BewaardeDagen = S(u"0001"), .BewaardeLedenBest = S(u"(A)"), .BewaardPartnerbest = S(u"A"), .BewaardToonPartner = 1}
+        << BewaardeMoment{.BewaardeDagen = S(u"0001"),
+                          .BewaardeLedenBest = S(u"(A)"),
+                          .BewaardPartnerbest = S(u"A"),
+                          .BewaardToonPartner = 1}
         << 0 << 100 << 0;
     QString veel;
     for (int i = 0; i < 101; ++i)
@@ -337,32 +367,38 @@ void TstMomentInstellingen::lezen_data()
         honderd.append({QStringLiteral("a%1").arg(i), i == 99});
     QTest::newRow("more than 100 addresses")
         << QByteArray("Eadressen=" + veel.toLatin1() + "\r\nactemails=99\r\nchk1=0\r\n")
-        << MomentVenster{.chk1 = 0, .adressen = Adressen(veel.left(veel.indexOf(u"a100")).replace(S(u"##"), S(u"\r\n")), honderd)}
+        << MomentVenster{.chk1 = 0,
+                         .adressen = Adressen(
+                             veel.left(veel.indexOf(u"a100")).replace(S(u"##"), S(u"\r\n")),
+                             honderd)}
         << leeg << 0 << 0 << 1;
 
     // Failures end the reading and keep what was read before
     QTest::newRow("Van not a date") << QByteArray("chk2=0\r\nVan=2025-13-01\r\nchk1=0\r\n")
                                     << MomentVenster{.chk2 = 0} << leeg << 0 << 0 << 0;
-    QTest::newRow("Van empty") << QByteArray("chk2=0\r\nVan=\r\nchk1=0\r\n") << MomentVenster{.chk2 = 0} << leeg << 0
-                               << 0 << 0;
+    QTest::newRow("Van empty") << QByteArray("chk2=0\r\nVan=\r\nchk1=0\r\n")
+                               << MomentVenster{.chk2 = 0} << leeg << 0 << 0 << 0;
     QTest::newRow("check box 3")
         << QByteArray("Van=2025-09-01\r\nchk1=0\r\nchk2=3\r\nContPers=x\r\ndagen=01\r\n")
-        << MomentVenster{.chk1 = 0} << BewaardeMoment{.Startdatum = QDate(2025, 9, 1)} << 0 << 0 << 0;
-    QTest::newRow("check box -1") << QByteArray("chkPook=-1\r\nContPers=x\r\n") << begin << leeg << 0 << 0 << 0;
+        << MomentVenster{.chk1 = 0} << BewaardeMoment{.Startdatum = QDate(2025, 9, 1)} << 0 << 0
+        << 0;
+    QTest::newRow("check box -1") << QByteArray("chkPook=-1\r\nContPers=x\r\n") << begin << leeg
+                                  << 0 << 0 << 0;
     QTest::newRow("actemails row missing")
         << QByteArray("Eadressen=a##b##\r\nactemails=0102\r\ndagen=05\r\n")
-        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\n"), {{S(u"a"), false}, {S(u"b"), true}})}
+        << MomentVenster{.adressen =
+                             Adressen(S(u"a\r\nb\r\n"), {{S(u"a"), false}, {S(u"b"), true}})}
         << leeg << 0 << 0 << 0;
     QTest::newRow("actemails before Eadressen")
-        << QByteArray("chk2=0\r\nactemails=00\r\nEadressen=a##\r\nchk1=0\r\n") << MomentVenster{.chk2 = 0}
-        << leeg << 0 << 0 << 0;
+        << QByteArray("chk2=0\r\nactemails=00\r\nEadressen=a##\r\nchk1=0\r\n")
+        << MomentVenster{.chk2 = 0} << leeg << 0 << 0 << 0;
     QTest::newRow("Tot beyond 16 bits") << QByteArray("chk2=0\r\nTot=40000\r\nchk1=0\r\n")
                                         << MomentVenster{.chk2 = 0} << leeg << 0 << 0 << 0;
     QTest::newRow("Toonpartner beyond 16 bits")
         << QByteArray("dagen=00\r\nToonpartner=99999\r\nPartnerbest=P\r\n") << begin
         << BewaardeMoment{.BewaardeDagen = S(u"00")} << 0 << 0 << 0;
-    QTest::newRow("check box beyond 16 bits")
-        << QByteArray("chk1=0\r\nchk2=70000\r\n\r\n") << MomentVenster{.chk1 = 0} << leeg << 0 << 0 << 0;
+    QTest::newRow("check box beyond 16 bits") << QByteArray("chk1=0\r\nchk2=70000\r\n\r\n")
+                                              << MomentVenster{.chk1 = 0} << leeg << 0 << 0 << 0;
 }
 
 void TstMomentInstellingen::lezen()
