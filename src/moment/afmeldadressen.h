@@ -1,0 +1,26 @@
+#pragma once
+
+#include "moment/rijlijst.h"
+
+#include <QList>
+#include <QString>
+
+class Meldingen;
+
+// The address box txtEmailadressen and the check list lstActEmails built from it.
+struct Afmeldadressen {
+    QString txtEmailadressen;      // lines joined by CR LF
+    QList<Vinkregel> lstActEmails; // one row per address line; ticked = active
+    int lstActEmailsHuidig = -1;   // current row; -1 for none
+
+    bool operator==(const Afmeldadressen&) const = default;
+};
+
+// The most rows lstActEmails keeps: a row list stores two-digit positions only.
+inline constexpr int MaxAfmeldadressen = 100;
+
+// Normalises the address text (empty lines dropped, exactly one final line break) and
+// rebuilds lstActEmails from it, unticked, row 0 current. A text of blanks only changes
+// nothing, so the old rows keep their ticks. Beyond 100 lines the text and the list keep
+// the first 100 and the user is told.
+void VulAfmeldadressen(Afmeldadressen& adressen, Meldingen& meldingen);
