@@ -23,10 +23,10 @@
 
 namespace {
 
-QLabel* Label(const QString& tekst, const QString& naam = {})
+QLabel* Label(const QString& tekst, const QString& naam = {}, bool afbreken = true)
 {
     auto* label = new QLabel(tekst);
-    label->setWordWrap(true);
+    label->setWordWrap(afbreken);
     if (!naam.isEmpty())
         label->setObjectName(naam);
     return label;
@@ -87,7 +87,7 @@ void FrmStart::BouwVenster()
         "Nieuw AANMAKEN of WIJZIGEN van de data voor de gekozen speeldag (of speelmoment)")));
     auto* kiesRegel = new QHBoxLayout;
     kiesRegel->addWidget(m_cmbSpeeldag, 1);
-    kiesRegel->addWidget(Label(QStringLiteral("Voor deze speeldag:")));
+    kiesRegel->addWidget(Label(QStringLiteral("Voor deze speeldag:"), {}, false));
     kiesRegel->addWidget(m_cmdAfmeld);
     f2->addLayout(kiesRegel);
 
@@ -149,7 +149,7 @@ void FrmStart::BouwVenster()
     kolommen->addLayout(links, 3);
     kolommen->addLayout(rechts, 2);
     auto* onder = new QHBoxLayout;
-    onder->addWidget(Label(QStringLiteral("Alle ingevoerde gegevens worden per speelmoment bewaard.")));
+    onder->addWidget(Label(QStringLiteral("Alle ingevoerde gegevens worden per speelmoment bewaard."), {}, false));
     onder->addStretch(1);
     onder->addWidget(Label(QStringLiteral("Versie 100e")));
     onder->addSpacing(20);
