@@ -4,6 +4,7 @@
 #include "common/paden.h"
 #include "common/tekst.h"
 #include "header/kopbestand.h"
+#include "header/kopmaten.h"
 #include "header/kopopmaak.h"
 #include "header/kopvlak.h"
 #include "header/logobestand.h"
@@ -111,23 +112,23 @@ void frmSitekop::MaakBesturing()
     cmbKopVakHo->setToolTip(QStringLiteral("100 pixels is een gemiddelde waarde."));
     Opschrift(Frame1, "Label20", QStringLiteral("(70-130)"), QPoint(190, 53));
 
-    frmLogo = Maak<QGroupBox>(this, "frmLogo", QRect(8, 268, 330, 190));
+    frmLogo = Maak<QGroupBox>(this, "frmLogo", QRect(8, 268, 330, 200));
     frmLogo->setTitle(QStringLiteral("Maak een logo"));
     frmLogo->setToolTip(LogoTooltip);
     Opschrift(frmLogo, "Label1", QStringLiteral("Maximale LOGO-ruimte links in de kop is:"),
               QPoint(10, 25));
-    Label3 = Opschrift(frmLogo, "Label3", {}, QPoint(235, 25));
-    Opschrift(frmLogo, "Label5", QStringLiteral("pixels"), QPoint(290, 25));
-    Opschrift(frmLogo, "Label2", QStringLiteral("Marge (in pixels) rond het logo:"), QPoint(10, 53));
-    cmbMa = Maak<QComboBox>(frmLogo, "cmbMa", QRect(235, 50, 60, 22));
-    Label8 = Maak<QLabel>(frmLogo, "Label8", QRect(10, 80, 310, 18));
-    Label7 = Maak<QLabel>(frmLogo, "Label7", QRect(10, 98, 310, 18));
+    Label3 = Opschrift(frmLogo, "Label3", {}, QPoint(10, 43));
+    Label5 = Opschrift(frmLogo, "Label5", QStringLiteral("pixels"), QPoint(80, 43));
+    Opschrift(frmLogo, "Label2", QStringLiteral("Marge (in pixels) rond het logo:"), QPoint(10, 71));
+    cmbMa = Maak<QComboBox>(frmLogo, "cmbMa", QRect(235, 68, 60, 22));
+    Label8 = Maak<QLabel>(frmLogo, "Label8", QRect(10, 98, 310, 18));
+    Label7 = Maak<QLabel>(frmLogo, "Label7", QRect(10, 116, 310, 18));
     Label7->setText(QStringLiteral("..."));
     cmdKiesAfb = Knop(frmLogo, "cmdKiesAfb", QStringLiteral("Kies een afbeelding"),
-                      QRect(10, 130, 150, 28));
-    Label9 = Maak<QLabel>(frmLogo, "Label9", QRect(200, 120, 60, 68));
+                      QRect(10, 148, 150, 28));
+    Label9 = Maak<QLabel>(frmLogo, "Label9", QRect(200, 136, 60, 62));
 
-    chkLogojanee = Maak<QCheckBox>(this, "chkLogojanee", QRect(8, 466, 330, 22));
+    chkLogojanee = Maak<QCheckBox>(this, "chkLogojanee", QRect(8, 472, 330, 22));
     chkLogojanee->setText(QStringLiteral("Logo daadwerkelijk plaatsen?"));
     chkLogojanee->setToolTip(QStringLiteral("Hiermee bepaalt u of er werkelijk een logo geplaatst "
                                             "wordt, zoniet dan beslaat de tekst de hele kopbreedte"));
@@ -335,6 +336,7 @@ void frmSitekop::ZetMaatOpschriften()
     m_maxLogoBreed = MaxLogoBreed(ToonMaat(m_kop.kopvakbr));
     Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
     Label3->adjustSize();
+    Label5->move(Label3->geometry().right() + 5, Label3->y());
 }
 
 bool frmSitekop::HeeftLogo() const { return !HuidigLogo(m_mapKop, NieuwLogo, m_kop).isEmpty(); }

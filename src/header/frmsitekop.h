@@ -3,7 +3,6 @@
 #include "common/meldingen.h"
 #include "header/kopdialogen.h"
 #include "header/kopinstellingen.h"
-#include "header/kopmaten.h"
 
 #include <QDialog>
 #include <QImage>
@@ -87,6 +86,7 @@ private:
     QComboBox* cmbKopVakHo = nullptr;
     QGroupBox* frmLogo = nullptr;
     QLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
     QComboBox* cmbMa = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
