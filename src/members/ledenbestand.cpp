@@ -1,38 +1,46 @@
 #include "members/ledenbestand.h"
 
-#include "common/tekst.h"
 #include "common/tekstbestand.h"
-
-#include <array>
 
 namespace {
 
-// Fields 1 to 5 and 15 to 17 are used; the rest of a line is never copied.
-constexpr int kLaatsteVeld = 17;
+// The used fields: their numbers, in the order of LidRegel's pieces.
+constexpr std::array<int, 6> kVelden{1, 3, 4, 5, 15, 17};
+constexpr int kGroep1 = 2;
+constexpr int kGroep2 = 16;
+
+bool Blanco(QStringView regel)
+{
+    for (QChar c : regel)
+        if (c != u' ')
+            return false;
+    return true;
+}
 
 } // namespace
 
-LidRegel SplitsLidRegel(QStringView regel)
+LidRegel::LidRegel(QString regel) : m_regel(std::move(regel))
 {
-    std::array<QStringView, kLaatsteVeld + 1> velden{};
+    const QStringView tekst(m_regel);
+    QStringView groep1;
+    QStringView groep2;
     qsizetype begin = 0;
-    for (int veld = 0; veld <= kLaatsteVeld && begin <= regel.size(); ++veld) {
-        qsizetype komma = regel.indexOf(u',', begin);
+    std::size_t stuk = 0;
+    for (int veld = 0; veld <= kVelden.back() && begin <= tekst.size(); ++veld) {
+        qsizetype komma = tekst.indexOf(u',', begin);
         if (komma < 0)
-            komma = regel.size();
-        velden[veld] = regel.mid(begin, komma - begin);
+            komma = tekst.size();
+        if (veld == kGroep1)
+            groep1 = tekst.mid(begin, komma - begin);
+        else if (veld == kGroep2)
+            groep2 = tekst.mid(begin, komma - begin);
+        else if (stuk < kVelden.size() && veld == kVelden[stuk])
+            m_plek[stuk++] = {begin, komma - begin};
         begin = komma + 1;
     }
-    LidRegel lid;
-    lid.nummer = velden[1].toString();
-    lid.groepDeel1 = velden[2].toString();
-    lid.voornaam = velden[3].toString();
-    lid.tussenvoegsel = velden[4].toString();
-    lid.achternaam = velden[5].toString();
-    lid.overleden = velden[15].toString();
-    lid.groepDeel2 = velden[16].toString();
-    lid.extra = velden[17].toString();
-    return lid;
+    m_sleutel.reserve(groep1.size() + groep2.size());
+    m_sleutel.append(groep1);
+    m_sleutel.append(groep2);
 }
 
 Ledenbestand LeesLedenbestand(const QString& pad)
@@ -44,11 +52,9 @@ Ledenbestand LeesLedenbestand(const QString& pad)
     bestand.gelezen = true;
     bestand.leden.reserve(regels->size());
     for (qsizetype i = 1; i < regels->size(); ++i) {
-        const QString& regel = regels->at(i);
         // A blank line would otherwise become a nameless member of an empty group "()".
-        if (Tekst::Trim(regel).isEmpty())
-            continue;
-        bestand.leden.append(SplitsLidRegel(regel));
+        if (!Blanco(regels->at(i)))
+            bestand.leden.append(LidRegel(regels->at(i)));
     }
     return bestand;
 }

@@ -7,10 +7,75 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+struct LedenVolgorde {
+    QStringList staarten;  // per line: the member record after its group number
+    std::vector<int> rang; // per line: the sorted-list rank of its tail
+};
+
 namespace {
 
 const QString kOverleden = QStringLiteral("OVERLEDEN");
 const QString kNaamOntbreekt = QStringLiteral("(naam ontbreekt)");
+
+// The pieces joined in one allocation.
+QString Aaneen(std::initializer_list<QStringView> delen)
+{
+    qsizetype lengte = 0;
+    for (QStringView deel : delen)
+        lengte += deel.size();
+    QString uit;
+    uit.reserve(lengte);
+    for (QStringView deel : delen)
+        uit.append(deel);
+    return uit;
+}
+
+QStringView TrimSpaties(QStringView s)
+{
+    while (!s.isEmpty() && s.front() == u' ')
+        s = s.sliced(1);
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
+// The member record without its group number: ",last name,key,number,display name,field 17".
+QString Staart(const LidRegel& lid)
+{
+    const QStringView achternaam = TrimSpaties(lid.Achternaam());
+    const QString naam =
+        WeergaveNaam(TrimSpaties(lid.Voornaam()), TrimSpaties(lid.Tussenvoegsel()), achternaam);
+    const QStringView extra = lid.Extra().isEmpty() ? QStringView(u"0") : lid.Extra();
+    return Aaneen({u",", achternaam, u",", lid.GroepSleutel(), u",", lid.Nummer(), u",", naam, u",", extra});
+}
+
+// Records that start with the same group number order as their tails do, and the group
+// number (two digits) orders before anything after it; so ranking the tails once gives the
+// sorted-list order of every later member list without collating again.
+const LedenVolgorde& Volgorde(const Ledenbestand& bestand)
+{
+    if (!bestand.volgorde) {
+        auto volgorde = std::make_shared<LedenVolgorde>();
+        volgorde->staarten.reserve(bestand.leden.size());
+        for (const LidRegel& lid : bestand.leden)
+            volgorde->staarten.append(Staart(lid));
+        QStringList gesorteerd = volgorde->staarten;
+        LijstVolgorde::Sorteer(gesorteerd);
+        QHash<QString, int> rangVan;
+        rangVan.reserve(gesorteerd.size());
+        for (qsizetype i = 0; i < gesorteerd.size(); ++i)
+            rangVan.insert(gesorteerd.at(i), static_cast<int>(i));
+        volgorde->rang.reserve(volgorde->staarten.size());
+        for (const QString& staart : volgorde->staarten)
+            volgorde->rang.push_back(rangVan.value(staart));
+        bestand.volgorde = std::move(volgorde);
+    }
+    return *bestand.volgorde;
+}
 
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
 // ticked rows each preceded by a comma; -1 when the key is not among them. The two
@@ -23,20 +88,34 @@ int GroepNummer(const QString& gekozen, const QString& sleutel)
     return static_cast<int>(Instellingen::LeidendGetal(gekozen.mid(qMax<qsizetype>(open - 3, 0), 2)));
 }
 
-} // namespace
-
-bool IsOverleden(const QString& veld15)
+// The n-th comma-separated field of a member record.
+QStringView RecordVeld(QStringView record, int n)
 {
-    return veld15.size() >= 5 && kOverleden.contains(veld15, Qt::CaseInsensitive);
+    qsizetype begin = 0;
+    for (int i = 0; i < n; ++i) {
+        const qsizetype komma = record.indexOf(u',', begin);
+        if (komma < 0)
+            return {};
+        begin = komma + 1;
+    }
+    const qsizetype eind = record.indexOf(u',', begin);
+    return record.mid(begin, eind < 0 ? -1 : eind - begin);
 }
 
-QString WeergaveNaam(const QString& voornaam, const QString& tussenvoegsel, const QString& achternaam)
+} // namespace
+
+bool IsOverleden(QStringView veld15)
+{
+    return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
+}
+
+QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam)
 {
     if (tussenvoegsel.isEmpty() && voornaam.isEmpty())
-        return achternaam;
+        return achternaam.toString();
     if (!tussenvoegsel.isEmpty())
-        return voornaam + u' ' + tussenvoegsel + u' ' + achternaam;
-    return voornaam + u' ' + achternaam;
+        return Aaneen({voornaam, u" ", tussenvoegsel, u" ", achternaam});
+    return Aaneen({voornaam, u" ", achternaam});
 }
 
 LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok)
@@ -54,25 +133,37 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
 
     // The number of a key depends only on the key: look it up once per distinct key.
     QHash<QString, int> nummers;
-    for (const LidRegel& lid : bestand.leden) {
-        if (IsOverleden(lid.overleden))
+    struct Gekozen {
+        int nummer;
+        qsizetype regel;
+    };
+    std::vector<Gekozen> gekozenLeden;
+    for (qsizetype i = 0; i < bestand.leden.size(); ++i) {
+        const LidRegel& lid = bestand.leden.at(i);
+        if (IsOverleden(lid.Overleden()))
             continue;
-        const QString sleutel = lid.GroepSleutel();
-        auto gevonden = nummers.constFind(sleutel);
+        auto gevonden = nummers.constFind(lid.GroepSleutel());
         if (gevonden == nummers.cend())
-            gevonden = nummers.insert(sleutel, GroepNummer(gekozen, sleutel));
+            gevonden = nummers.insert(lid.GroepSleutel(), GroepNummer(gekozen, lid.GroepSleutel()));
         if (*gevonden < 0)
             continue;
-        if (chkPartnerOok == 0 && lid.achternaam.toUpper().contains(u"PARTNER"))
+        if (chkPartnerOok == 0 && lid.Achternaam().contains(u"PARTNER", Qt::CaseInsensitive))
             continue;
-        const QString achternaam = Tekst::Trim(lid.achternaam);
+        const QStringView achternaam = TrimSpaties(lid.Achternaam());
         if (achternaam.isEmpty() || achternaam == kNaamOntbreekt)
             continue;
-        const QString naam = WeergaveNaam(Tekst::Trim(lid.voornaam), Tekst::Trim(lid.tussenvoegsel), achternaam);
-        lijst.ListH.append(Tekst::Nullen(*gevonden, 2) + u',' + achternaam + u',' + sleutel + u',' + lid.nummer +
-                           u',' + naam + u',' + (lid.extra.isEmpty() ? QStringLiteral("0") : lid.extra));
+        gekozenLeden.push_back({*gevonden, i});
     }
-    LijstVolgorde::Sorteer(lijst.ListH);
+
+    const LedenVolgorde& volgorde = Volgorde(bestand);
+    std::sort(gekozenLeden.begin(), gekozenLeden.end(), [&](const Gekozen& a, const Gekozen& b) {
+        if (a.nummer != b.nummer)
+            return a.nummer < b.nummer;
+        return volgorde.rang[a.regel] < volgorde.rang[b.regel];
+    });
+    lijst.ListH.reserve(static_cast<qsizetype>(gekozenLeden.size()));
+    for (const Gekozen& lid : gekozenLeden)
+        lijst.ListH.append(Tekst::Nullen(lid.nummer, 2) + volgorde.staarten.at(lid.regel));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
     return lijst;
 }
@@ -80,12 +171,20 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
 QString ToonLeden(const QStringList& ListH, int NaamBreedte)
 {
     QString tekst;
+    tekst.reserve(ListH.size() * (NaamBreedte + 40));
     for (qsizetype k = 0; k < ListH.size(); ++k) {
-        const QStringList velden = ListH.at(k).split(u',');
-        const QString& sleutel = velden.value(2);
+        const QStringView record(ListH.at(k));
+        const QStringView sleutel = RecordVeld(record, 2);
         const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
-        tekst += Tekst::Nullen(k + 1, 4) + QStringLiteral("  ") + velden.value(0) + QStringLiteral("=(") + sleutel +
-                 QString(opvulling, u' ') + QStringLiteral(")  ") + velden.value(4) + Tekst::CrLf;
+        tekst += Tekst::Nullen(k + 1, 4);
+        tekst += u"  ";
+        tekst += RecordVeld(record, 0);
+        tekst += u"=(";
+        tekst += sleutel;
+        tekst += QString(opvulling, u' ');
+        tekst += u")  ";
+        tekst += RecordVeld(record, 4);
+        tekst += Tekst::CrLf;
     }
     return tekst;
 }

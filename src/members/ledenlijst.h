@@ -24,10 +24,10 @@ struct LedenLijst {
 
 // Field 15 marks a deceased member when it is at least five characters long and occurs,
 // ignoring case, in the word OVERLEDEN (Overleden, Overl; not OVER).
-bool IsOverleden(const QString& veld15);
+bool IsOverleden(QStringView veld15);
 
 // The name the site shows, from the trimmed first name, infix and last name.
-QString WeergaveNaam(const QString& voornaam, const QString& tussenvoegsel, const QString& achternaam);
+QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam);
 
 // The members of the ticked rows of lst1 that pass, in order, the deceased, group,
 // partner-dummy (left out when chkPartnerOok is 0) and name tests. Fills ListH, Label6

@@ -1,3 +1,4 @@
+#include "common/lijstvolgorde.h"
 #include "members/ledenlijst.h"
 #include "members/ledennaartabellen.h"
 #include "support/meldingrecorder.h"
@@ -45,6 +46,8 @@ private slots:
     void record();
     void volgorde_data();
     void volgorde();
+    void volgordeAlsLijstvak_data();
+    void volgordeAlsLijstvak();
     void overzicht_data();
     void overzicht();
     void nietsGekozen();
@@ -203,6 +206,40 @@ void TstLedenlijst::volgorde()
     for (const QString& record : LeesLeden(bestand, Gekozen(bestand, aangevinkt), 1).ListH)
         gelezen << record.section(u',', 0, 1);
     QCOMPARE(gelezen, begin);
+}
+
+void TstLedenlijst::volgordeAlsLijstvak_data()
+{
+    QTest::addColumn<QList<int>>("eerst");
+    QTest::addColumn<QList<int>>("daarna");
+    QTest::addColumn<int>("partnerOok");
+    QTest::newRow("all groups, then one") << QList<int>{0, 1, 2} << QList<int>{1} << 1;
+    QTest::newRow("one group, then all") << QList<int>{2} << QList<int>{0, 1, 2} << 1;
+    QTest::newRow("without dummies") << QList<int>{0, 2} << QList<int>{0, 1, 2} << 0;
+}
+
+void TstLedenlijst::volgordeAlsLijstvak()
+{
+    QFETCH(QList<int>, eerst);
+    QFETCH(QList<int>, daarna);
+    QFETCH(int, partnerOok);
+    // Names that differ only in case, accents, apostrophes and hyphens, in three groups, so
+    // the order of every member list must be exactly the sorted-list order of its records.
+    QStringList regels;
+    const QStringList namen{"bos", "Bos", "BOS", u"Müller"_qs, "Muller", "Mueller", "D'Hondt", "Dhondt", "D-Hondt",
+                            "de Boer", "Boer", "Partner1", "partner2", "Bos-Kok", "Boskok", u"Ölmez"_qs, "Zee"};
+    int nummer = 100;
+    for (const char* groep : {"A", "b", "C"})
+        for (const QString& naam : namen)
+            regels << InGroep(QString::fromLatin1(groep), "", naam, QString::number(nummer--));
+    const Ledenbestand bestand = Lees(regels);
+    for (const QList<int>& aangevinkt : {eerst, daarna}) {
+        const QStringList ListH = LeesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok).ListH;
+        QStringList gesorteerd = ListH;
+        LijstVolgorde::Sorteer(gesorteerd);
+        QCOMPARE(ListH, gesorteerd);
+        QCOMPARE(ListH.size(), aangevinkt.size() * (partnerOok ? namen.size() : namen.size() - 2));
+    }
 }
 
 void TstLedenlijst::overzicht_data()
