@@ -9,8 +9,7 @@ constexpr std::array<int, 6> kVelden{1, 3, 4, 5, 15, 17};
 constexpr int kGroep1 = 2;
 constexpr int kGroep2 = 16;
 
-bool Blanco(QStringView regel)
-{
+bool Blanco(QStringView regel) {
     for (QChar c : regel)
         if (c != u' ')
             return false;
@@ -19,8 +18,7 @@ bool Blanco(QStringView regel)
 
 } // namespace
 
-LidRegel::LidRegel(QString regel) : m_regel(std::move(regel))
-{
+LidRegel::LidRegel(QString regel) : m_regel(std::move(regel)) {
     const QStringView tekst(m_regel);
     QStringView groep1;
     QStringView groep2;
@@ -43,8 +41,7 @@ LidRegel::LidRegel(QString regel) : m_regel(std::move(regel))
     m_sleutel.append(groep2);
 }
 
-Ledenbestand LeesLedenbestand(const QString& pad)
-{
+Ledenbestand LeesLedenbestand(const QString& pad) {
     Ledenbestand bestand;
     const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)

@@ -28,12 +28,22 @@ public:
     const QString& GroepSleutel() const { return m_sleutel; }
 
 private:
-    enum Stuk { kNummer, kVoornaam, kTussenvoegsel, kAchternaam, kOverleden, kExtra, kAantalStukken };
+    enum Stuk {
+        kNummer,
+        kVoornaam,
+        kTussenvoegsel,
+        kAchternaam,
+        kOverleden,
+        kExtra,
+        kAantalStukken
+    };
     struct Plek {
         qsizetype begin = 0;
         qsizetype lengte = 0;
     };
-    QStringView Veld(Stuk stuk) const { return QStringView(m_regel).mid(m_plek[stuk].begin, m_plek[stuk].lengte); }
+    QStringView Veld(Stuk stuk) const {
+        return QStringView(m_regel).mid(m_plek[stuk].begin, m_plek[stuk].lengte);
+    }
 
     QString m_regel;
     QString m_sleutel;

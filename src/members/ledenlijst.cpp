@@ -22,8 +22,7 @@ const QString kOverleden = QStringLiteral("OVERLEDEN");
 const QString kNaamOntbreekt = QStringLiteral("(naam ontbreekt)");
 
 // The pieces joined in one allocation.
-QString Aaneen(std::initializer_list<QStringView> delen)
-{
+QString Aaneen(std::initializer_list<QStringView> delen) {
     qsizetype lengte = 0;
     for (QStringView deel : delen)
         lengte += deel.size();
@@ -34,8 +33,7 @@ QString Aaneen(std::initializer_list<QStringView> delen)
     return uit;
 }
 
-QStringView TrimSpaties(QStringView s)
-{
+QStringView TrimSpaties(QStringView s) {
     while (!s.isEmpty() && s.front() == u' ')
         s = s.sliced(1);
     while (!s.isEmpty() && s.back() == u' ')
@@ -44,20 +42,19 @@ QStringView TrimSpaties(QStringView s)
 }
 
 // The member record without its group number: ",last name,key,number,display name,field 17".
-QString Staart(const LidRegel& lid)
-{
+QString Staart(const LidRegel& lid) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam());
     const QString naam =
         WeergaveNaam(TrimSpaties(lid.Voornaam()), TrimSpaties(lid.Tussenvoegsel()), achternaam);
     const QStringView extra = lid.Extra().isEmpty() ? QStringView(u"0") : lid.Extra();
-    return Aaneen({u",", achternaam, u",", lid.GroepSleutel(), u",", lid.Nummer(), u",", naam, u",", extra});
+    return Aaneen(
+        {u",", achternaam, u",", lid.GroepSleutel(), u",", lid.Nummer(), u",", naam, u",", extra});
 }
 
 // Records that start with the same group number order as their tails do, and the group
 // number (two digits) orders before anything after it; so ranking the tails once gives the
 // sorted-list order of every later member list without collating again.
-const LedenVolgorde& Volgorde(const Ledenbestand& bestand)
-{
+const LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     if (!bestand.volgorde) {
         auto volgorde = std::make_shared<LedenVolgorde>();
         volgorde->staarten.reserve(bestand.leden.size());
@@ -80,17 +77,16 @@ const LedenVolgorde& Volgorde(const Ledenbestand& bestand)
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
 // ticked rows each preceded by a comma; -1 when the key is not among them. The two
 // characters three places before the "(" are read as a number ("1 " is 1, "12" is 12).
-int GroepNummer(const QString& gekozen, const QString& sleutel)
-{
+int GroepNummer(const QString& gekozen, const QString& sleutel) {
     const qsizetype open = gekozen.indexOf(u'(' + sleutel + u')', 0, Qt::CaseInsensitive);
     if (open < 0)
         return -1;
-    return static_cast<int>(Instellingen::LeidendGetal(gekozen.mid(qMax<qsizetype>(open - 3, 0), 2)));
+    return static_cast<int>(
+        Instellingen::LeidendGetal(gekozen.mid(qMax<qsizetype>(open - 3, 0), 2)));
 }
 
 // The n-th comma-separated field of a member record.
-QStringView RecordVeld(QStringView record, int n)
-{
+QStringView RecordVeld(QStringView record, int n) {
     qsizetype begin = 0;
     for (int i = 0; i < n; ++i) {
         const qsizetype komma = record.indexOf(u',', begin);
@@ -104,13 +100,11 @@ QStringView RecordVeld(QStringView record, int n)
 
 } // namespace
 
-bool IsOverleden(QStringView veld15)
-{
+bool IsOverleden(QStringView veld15) {
     return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
 }
 
-QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam)
-{
+QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam) {
     if (tussenvoegsel.isEmpty() && voornaam.isEmpty())
         return achternaam.toString();
     if (!tussenvoegsel.isEmpty())
@@ -118,8 +112,7 @@ QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringVie
     return Aaneen({voornaam, u" ", achternaam});
 }
 
-LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok)
-{
+LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
     LedenLijst lijst;
     QString gekozen;
     qsizetype langste = 0;
@@ -168,8 +161,7 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
     return lijst;
 }
 
-QString ToonLeden(const QStringList& ListH, int NaamBreedte)
-{
+QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     QString tekst;
     tekst.reserve(ListH.size() * (NaamBreedte + 40));
     for (qsizetype k = 0; k < ListH.size(); ++k) {
@@ -189,9 +181,8 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte)
     return tekst;
 }
 
-std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok,
-                                    Meldingen& meldingen)
-{
+std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
+                                    int chkPartnerOok, Meldingen& meldingen) {
     if (!lst1.IetsAangevinkt()) {
         meldingen.Toon(QStringLiteral("U hebt nog geen ledenbestand gekozen!") + Tekst::CrLf,
                        Meldingen::Pictogram::Uitroep);

@@ -40,5 +40,5 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte);
 // LeesLeden and ToonLeden for the current selection. Without a ticked row the user is told
 // "U hebt nog geen ledenbestand gekozen!" and the result is empty: the previous list stays.
 // The caller clears and disables chkToonPartner when the overview is empty.
-std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok,
-                                    Meldingen& meldingen);
+std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
+                                    int chkPartnerOok, Meldingen& meldingen);

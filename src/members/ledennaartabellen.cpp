@@ -2,8 +2,7 @@
 
 #include "common/instellingen.h"
 
-LedenTabellen LedenNaarTabellen(const QStringList& ListH)
-{
+LedenTabellen LedenNaarTabellen(const QStringList& ListH) {
     LedenTabellen tabellen;
     tabellen.LidNaam.reserve(ListH.size() + 1);
     tabellen.LidNummer.reserve(ListH.size() + 1);

@@ -5,10 +5,11 @@
 
 #include <QDir>
 
-QString PartnerMap(const QString& MapTwk) { return Paden::Samen(MapTwk, QStringLiteral("TWKspelers/Parenmap")); }
+QString PartnerMap(const QString& MapTwk) {
+    return Paden::Samen(MapTwk, QStringLiteral("TWKspelers/Parenmap"));
+}
 
-QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam)
-{
+QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam) {
     const QString map = PartnerMap(MapTwk);
     const QString gezocht = naam + QStringLiteral(".txt");
     // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked for.
@@ -21,13 +22,11 @@ QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam)
     return {};
 }
 
-bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam)
-{
+bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam) {
     return !ZoekPartnerbestand(MapTwk, groepnaam).isEmpty();
 }
 
-void LeesPartnerTekst(const QString& pad, QString& PartnerTekst)
-{
+void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
     const std::optional<QString> inhoud = TekstBestand::LeesAlles(pad);
     if (!inhoud)
         return;
@@ -41,13 +40,13 @@ void LeesPartnerTekst(const QString& pad, QString& PartnerTekst)
         return;
     }
     qsizetype eind = begin;
-    while (eind < tekst.size() && tekst.at(eind) != u',' && tekst.at(eind) != u'\r' && tekst.at(eind) != u'\n')
+    while (eind < tekst.size() && tekst.at(eind) != u',' && tekst.at(eind) != u'\r' &&
+           tekst.at(eind) != u'\n')
         ++eind;
     PartnerTekst += tekst.mid(begin, eind - begin);
 }
 
-Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst)
-{
+Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
     Partnerbestand bestand;
     const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
     if (!pad.isEmpty())
@@ -57,8 +56,7 @@ Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartn
     return bestand;
 }
 
-QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer)
-{
+QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer) {
     QString partner;
     for (qsizetype i = 0; i + 1 < PartnerParen.size(); ++i) {
         const QStringList delen = PartnerParen.at(i).split(u'-');
@@ -72,8 +70,7 @@ QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lid
     return partner;
 }
 
-QString ZoekPartner(const QStringList& PartnerParen, const QString& record)
-{
+QString ZoekPartner(const QStringList& PartnerParen, const QString& record) {
     if (record.isEmpty())
         return {};
     return ZoekPartnerVanNummer(PartnerParen, record.section(u',', 3, 3));

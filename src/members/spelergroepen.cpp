@@ -7,16 +7,14 @@
 
 #include <QSet>
 
-bool GroepenLijst::IetsAangevinkt() const
-{
+bool GroepenLijst::IetsAangevinkt() const {
     for (const GroepRij& rij : rijen)
         if (rij.aangevinkt)
             return true;
     return false;
 }
 
-GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen)
-{
+GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen) {
     // Thousands of members share a few keys: upper-case each key as written only once.
     QSet<QString> geschreven;
     QSet<QString> gezien;
@@ -46,25 +44,21 @@ GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen)
     return lijst;
 }
 
-QString GroepRijTekst(int nummer, const QString& sleutel)
-{
+QString GroepRijTekst(int nummer, const QString& sleutel) {
     const QString blanks = nummer < 10 ? QStringLiteral("  ") : QStringLiteral(" ");
     return QString::number(nummer) + blanks + u'(' + sleutel + u')';
 }
 
-int RijNummer(const QString& rij)
-{
+int RijNummer(const QString& rij) {
     return static_cast<int>(Instellingen::LeidendGetal(rij.left(2)));
 }
 
-QString RijSleutel(const QString& rij)
-{
+QString RijSleutel(const QString& rij) {
     const qsizetype blank = rij.indexOf(u' ');
     return Tekst::Trim(blank < 0 ? rij : rij.mid(blank + 1));
 }
 
-QString RijNaam(const QString& rij)
-{
+QString RijNaam(const QString& rij) {
     const qsizetype open = rij.indexOf(u'(');
     const qsizetype sluit = rij.indexOf(u')');
     if (open < 0 || sluit < open)

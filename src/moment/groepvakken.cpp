@@ -9,14 +9,14 @@
 
 namespace {
 
-const QString kAlleVakken = QStringLiteral("Alle vakken moeten voorzien zijn van een groepsnummer!") + Tekst::CrLf +
-                            QStringLiteral("Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.") +
-                            Tekst::CrLf + QStringLiteral("Schrijfwijze bijv: 1,3,5");
+const QString kAlleVakken =
+    QStringLiteral("Alle vakken moeten voorzien zijn van een groepsnummer!") + Tekst::CrLf +
+    QStringLiteral("Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.") +
+    Tekst::CrLf + QStringLiteral("Schrijfwijze bijv: 1,3,5");
 
 // A group box element as a number text: blanks trimmed, its leading digits without leading
 // zeros, "0" when it has none. Kept as text so that no number, however large, overflows.
-QString ElementGetal(const QString& element)
-{
+QString ElementGetal(const QString& element) {
     const QString t = Tekst::Trim(element);
     qsizetype eind = 0;
     while (eind < t.size() && t.at(eind).isDigit() && t.at(eind).unicode() < 128)
@@ -27,18 +27,18 @@ QString ElementGetal(const QString& element)
     return eind == 0 ? QStringLiteral("0") : t.mid(begin, eind - begin);
 }
 
-QString SetSleutel(const QString& getal) { return u'#' + getal.rightJustified(3, u'0'); }
+QString SetSleutel(const QString& getal) {
+    return u'#' + getal.rightJustified(3, u'0');
+}
 
 } // namespace
 
-int txtB2_KeyPress(int KeyAscii)
-{
+int txtB2_KeyPress(int KeyAscii) {
     const bool cijfer = KeyAscii >= '0' && KeyAscii <= '9';
     return cijfer || KeyAscii == ',' || KeyAscii == 8 ? KeyAscii : 0;
 }
 
-QString PartnerHulpTekst()
-{
+QString PartnerHulpTekst() {
     const QStringList regels{
         QStringLiteral("\t\tGebruik 'Toon Partner'"),
         QString(),
@@ -58,31 +58,30 @@ QString PartnerHulpTekst()
     return regels.join(Tekst::CrLf) + Tekst::CrLf;
 }
 
-QString PartnerHulpTitel() { return QStringLiteral("Partnerbestand"); }
-
-QString KeuzeLijst::Tekst() const { return geselecteerd >= 0 && geselecteerd < items.size() ? items.at(geselecteerd) : QString(); }
-
-Groepvakken::Groepvakken(QString MapTwk, BewaardeGroepkeuze bewaard, Meldingen& meldingen)
-    : m_mapTwk(std::move(MapTwk)), m_bewaard(std::move(bewaard)), m_meldingen(meldingen)
-{
+QString PartnerHulpTitel() {
+    return QStringLiteral("Partnerbestand");
 }
 
-void Groepvakken::LeesGroepen(const QString& BestandSpelers)
-{
+QString KeuzeLijst::Tekst() const {
+    return geselecteerd >= 0 && geselecteerd < items.size() ? items.at(geselecteerd) : QString();
+}
+
+Groepvakken::Groepvakken(QString MapTwk, BewaardeGroepkeuze bewaard, Meldingen& meldingen)
+    : m_mapTwk(std::move(MapTwk)), m_bewaard(std::move(bewaard)), m_meldingen(meldingen) {}
+
+void Groepvakken::LeesGroepen(const QString& BestandSpelers) {
     m_leden = LeesLedenbestand(BestandSpelers);
     m_frame.lst1 = ::LeesGroepen(m_leden, m_meldingen);
 }
 
-void Groepvakken::ZetGroep(qsizetype rij, bool aangevinkt)
-{
+void Groepvakken::ZetGroep(qsizetype rij, bool aangevinkt) {
     if (rij < 0 || rij >= m_frame.lst1.rijen.size())
         return;
     m_frame.lst1.rijen[rij].aangevinkt = aangevinkt;
     lst1_Click();
 }
 
-void Groepvakken::lst1_Click()
-{
+void Groepvakken::lst1_Click() {
     m_frame.cmbPartner.items.clear();
     m_frame.cmbPartner.geselecteerd = -1;
     m_frame.Label6 = QStringLiteral("Aantal ...");
@@ -96,7 +95,8 @@ void Groepvakken::lst1_Click()
     m_frame.txt1.clear();
     if (!gekozen)
         return;
-    if (std::optional<LedenLijst> leden = KiesLeden(m_leden, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
+    if (std::optional<LedenLijst> leden =
+            KiesLeden(m_leden, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
         m_frame.ListH = std::move(leden->ListH);
         m_frame.txt1 = std::move(leden->txt1);
         m_frame.Label6 = std::move(leden->Label6);
@@ -108,26 +108,29 @@ void Groepvakken::lst1_Click()
     VulPartnerbestanden();
 }
 
-void Groepvakken::chkPartnerOok_Click() { lst1_Click(); }
+void Groepvakken::chkPartnerOok_Click() {
+    lst1_Click();
+}
 
-void Groepvakken::chkToonPartner_Click() { m_frame.Text1Zichtbaar = m_frame.chkToonPartner.waarde == 1; }
+void Groepvakken::chkToonPartner_Click() {
+    m_frame.Text1Zichtbaar = m_frame.chkToonPartner.waarde == 1;
+}
 
-void Groepvakken::cmbPartner_Click() { ZetToonPartner(0); }
+void Groepvakken::cmbPartner_Click() {
+    ZetToonPartner(0);
+}
 
-void Groepvakken::ZetToonPartner(int waarde)
-{
+void Groepvakken::ZetToonPartner(int waarde) {
     m_frame.chkToonPartner.waarde = waarde;
     chkToonPartner_Click();
 }
 
-void Groepvakken::SelecteerPartner(qsizetype index)
-{
+void Groepvakken::SelecteerPartner(qsizetype index) {
     m_frame.cmbPartner.geselecteerd = index;
     cmbPartner_Click();
 }
 
-void Groepvakken::VulPartnerbestanden()
-{
+void Groepvakken::VulPartnerbestanden() {
     KeuzeLijst& cmb = m_frame.cmbPartner;
     for (const GroepRij& rij : m_frame.lst1.rijen) {
         if (!rij.aangevinkt)
@@ -160,8 +163,7 @@ void Groepvakken::VulPartnerbestanden()
     }
 }
 
-void Groepvakken::HerstelLedengroepen()
-{
+void Groepvakken::HerstelLedengroepen() {
     if (m_bewaard.BewaardeLedenBest.isEmpty())
         return;
     for (qsizetype r = 0; r < m_frame.lst1.rijen.size(); ++r) {
@@ -172,8 +174,7 @@ void Groepvakken::HerstelLedengroepen()
         m_frame.lst1.huidigeRij = 0;
 }
 
-std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const
-{
+std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const {
     QSet<QString> set;
     for (const GroepRij& rij : m_frame.lst1.rijen)
         if (rij.aangevinkt)
@@ -189,14 +190,13 @@ std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) co
     return std::nullopt;
 }
 
-void Groepvakken::MeldNietGeselecteerd(const QString& getal)
-{
-    m_meldingen.Toon(QStringLiteral("Groep ") + getal + QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"),
+void Groepvakken::MeldNietGeselecteerd(const QString& getal) {
+    m_meldingen.Toon(QStringLiteral("Groep ") + getal +
+                         QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"),
                      Meldingen::Pictogram::Uitroep);
 }
 
-bool Groepvakken::txtB2_LostFocus(int i)
-{
+bool Groepvakken::txtB2_LostFocus(int i) {
     GroepVak& vak = m_frame.txtB2.at(i);
     vak.geel = false;
     m_frame.focusVak = -1;
@@ -220,8 +220,7 @@ bool Groepvakken::txtB2_LostFocus(int i)
     return true;
 }
 
-void Groepvakken::ControleerVakken()
-{
+void Groepvakken::ControleerVakken() {
     m_vakFout = 0;
     m_frame.focusVak = -1;
     m_frame.txtB2[0].geel = false;
@@ -239,14 +238,16 @@ void Groepvakken::ControleerVakken()
             return;
         }
         if (i == 0 && s.contains(u',')) {
-            m_meldingen.Toon(QStringLiteral("In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!"),
-                             Meldingen::Pictogram::Geen);
+            m_meldingen.Toon(
+                QStringLiteral("In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!"),
+                Meldingen::Pictogram::Geen);
             Faal(0);
             return;
         }
         if (i == 0 && toonPartner && PartnerVanAndereGroep(s)) {
-            m_meldingen.Toon(QStringLiteral("De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!"),
-                             Meldingen::Pictogram::Geen);
+            m_meldingen.Toon(
+                QStringLiteral("De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!"),
+                Meldingen::Pictogram::Geen);
             Faal(0);
             return;
         }
@@ -258,8 +259,7 @@ void Groepvakken::ControleerVakken()
     }
 }
 
-bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const
-{
+bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const {
     bool ok = false;
     const qlonglong nummer = ElementGetal(vak0).toLongLong(&ok);
     const QList<GroepRij>& rijen = m_frame.lst1.rijen;
@@ -272,8 +272,7 @@ bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const
     return false;
 }
 
-void Groepvakken::Faal(int i)
-{
+void Groepvakken::Faal(int i) {
     GroepVak& vak = m_frame.txtB2.at(i);
     vak.tekst.clear();
     m_frame.focusVak = i;

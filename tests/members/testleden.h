@@ -21,8 +21,7 @@ struct Lid {
     QString extra;
 };
 
-inline QString Regel(const Lid& lid)
-{
+inline QString Regel(const Lid& lid) {
     QStringList velden(18);
     velden[0] = QStringLiteral("0");
     velden[1] = lid.nummer;
@@ -37,11 +36,11 @@ inline QString Regel(const Lid& lid)
     return velden.join(u',');
 }
 
-inline const QString kKop = QStringLiteral("Volgnr,Lidnummer,Groep,Voornaam,Tussenvoegsel,Achternaam");
+inline const QString kKop =
+    QStringLiteral("Volgnr,Lidnummer,Groep,Voornaam,Tussenvoegsel,Achternaam");
 
 // The bytes of a member file: the header line, then the lines, in Windows-1252 with CR LF.
-inline QByteArray Bestand(const QStringList& regels)
-{
+inline QByteArray Bestand(const QStringList& regels) {
     QByteArray bytes = Ansi::Naar(kKop) + "\r\n";
     for (const QString& r : regels)
         bytes += Ansi::Naar(r) + "\r\n";
@@ -49,24 +48,22 @@ inline QByteArray Bestand(const QStringList& regels)
 }
 
 // Writes the lines as TWKspelers.txt into `map` and returns its path.
-inline QString Schrijf(const QString& map, const QStringList& regels)
-{
+inline QString Schrijf(const QString& map, const QStringList& regels) {
     const QString pad = map + QStringLiteral("/TWKspelers.txt");
     TestPaden::SchrijfBestand(pad, Bestand(regels));
     return pad;
 }
 
 // Reads the lines back through the real reader.
-inline Ledenbestand Lees(const QStringList& regels)
-{
+inline Ledenbestand Lees(const QStringList& regels) {
     QTemporaryDir map;
     return LeesLedenbestand(Schrijf(map.path(), regels));
 }
 
 // One member of group g2 + g16 with the given last name.
-inline QString InGroep(const QString& groep2, const QString& groep16, const QString& achternaam = QStringLiteral("Lid"),
-                       const QString& nummer = QStringLiteral("1"))
-{
+inline QString InGroep(const QString& groep2, const QString& groep16,
+                       const QString& achternaam = QStringLiteral("Lid"),
+                       const QString& nummer = QStringLiteral("1")) {
     Lid lid;
     lid.groep2 = groep2;
     lid.groep16 = groep16;

@@ -12,8 +12,7 @@ using namespace TestLeden;
 namespace {
 
 // The group list of the lines with the rows in `aangevinkt` ticked.
-GroepenLijst Gekozen(const Ledenbestand& bestand, const QList<int>& aangevinkt)
-{
+GroepenLijst Gekozen(const Ledenbestand& bestand, const QList<int>& aangevinkt) {
     MeldingRecorder meldingen;
     GroepenLijst lijst = LeesGroepen(bestand, meldingen);
     for (int r : aangevinkt)
@@ -21,8 +20,7 @@ GroepenLijst Gekozen(const Ledenbestand& bestand, const QList<int>& aangevinkt)
     return lijst;
 }
 
-Lid Persoon(const QString& voornaam, const QString& tussenvoegsel, const QString& achternaam)
-{
+Lid Persoon(const QString& voornaam, const QString& tussenvoegsel, const QString& achternaam) {
     Lid lid;
     lid.groep2 = QStringLiteral("A");
     lid.voornaam = voornaam;
@@ -57,8 +55,7 @@ private slots:
     void demoLeden();
 };
 
-void TstLedenlijst::overleden_data()
-{
+void TstLedenlijst::overleden_data() {
     QTest::addColumn<QString>("veld15");
     QTest::addColumn<bool>("overleden");
     QTest::newRow("Overleden") << "Overleden" << true;
@@ -71,8 +68,7 @@ void TstLedenlijst::overleden_data()
     QTest::newRow("other text") << "Verhuisd" << false;
 }
 
-void TstLedenlijst::overleden()
-{
+void TstLedenlijst::overleden() {
     QFETCH(QString, veld15);
     QFETCH(bool, overleden);
     Lid lid = Persoon("Jan", "", "Dijk");
@@ -81,38 +77,44 @@ void TstLedenlijst::overleden()
     QCOMPARE(lijst.ListH.isEmpty(), overleden);
 }
 
-void TstLedenlijst::filter_data()
-{
+void TstLedenlijst::filter_data() {
     QTest::addColumn<QStringList>("regels");
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<int>("partnerOok");
     QTest::addColumn<QStringList>("achternamen");
 
     const QStringList partners{InGroep("A", "", "Partner3"), InGroep("A", "", "Bos")};
-    QTest::newRow("Partner3 left out without chkPartnerOok") << partners << QList<int>{0} << 0 << QStringList{"Bos"};
-    QTest::newRow("Partner3 kept with chkPartnerOok") << partners << QList<int>{0} << 1 << QStringList{"Bos", "Partner3"};
+    QTest::newRow("Partner3 left out without chkPartnerOok")
+        << partners << QList<int>{0} << 0 << QStringList{"Bos"};
+    QTest::newRow("Partner3 kept with chkPartnerOok")
+        << partners << QList<int>{0} << 1 << QStringList{"Bos", "Partner3"};
     QTest::newRow("partner test ignores case")
         << QStringList{InGroep("A", "", "zijnpartner")} << QList<int>{0} << 0 << QStringList{};
-    QTest::newRow("grey chkPartnerOok keeps dummies") << partners << QList<int>{0} << 2 << QStringList{"Bos", "Partner3"};
+    QTest::newRow("grey chkPartnerOok keeps dummies")
+        << partners << QList<int>{0} << 2 << QStringList{"Bos", "Partner3"};
 
     QTest::newRow("(naam ontbreekt) and empty last names never listed")
-        << QStringList{InGroep("A", "", "(naam ontbreekt)"), InGroep("A", "", ""), InGroep("A", "", "   "),
-                       InGroep("A", "", " (naam ontbreekt) "), InGroep("A", "", "Kok")}
+        << QStringList{InGroep("A", "", "(naam ontbreekt)"), InGroep("A", "", ""),
+                       InGroep("A", "", "   "), InGroep("A", "", " (naam ontbreekt) "),
+                       InGroep("A", "", "Kok")}
         << QList<int>{0} << 1 << QStringList{"Kok"};
     QTest::newRow("(NAAM ONTBREEKT) is a name")
-        << QStringList{InGroep("A", "", "(NAAM ONTBREEKT)")} << QList<int>{0} << 1 << QStringList{"(NAAM ONTBREEKT)"};
+        << QStringList{InGroep("A", "", "(NAAM ONTBREEKT)")} << QList<int>{0} << 1
+        << QStringList{"(NAAM ONTBREEKT)"};
 
-    const QStringList tweeGroepen{InGroep("A", "", "Bos"), InGroep("B", "", "Kok"), InGroep("b", "", "Vos")};
-    QTest::newRow("only ticked groups") << tweeGroepen << QList<int>{1} << 1 << QStringList{"Kok", "Vos"};
-    QTest::newRow("group test ignores case") << tweeGroepen << QList<int>{0, 1} << 1
-                                             << QStringList{"Bos", "Kok", "Vos"};
-    QTest::newRow("key 1 is not in (11)") << QStringList{InGroep("1", "1", "Elf"), InGroep("1", "", "Een")}
-                                          << QList<int>{1} << 1 << QStringList{"Elf"};
+    const QStringList tweeGroepen{InGroep("A", "", "Bos"), InGroep("B", "", "Kok"),
+                                  InGroep("b", "", "Vos")};
+    QTest::newRow("only ticked groups")
+        << tweeGroepen << QList<int>{1} << 1 << QStringList{"Kok", "Vos"};
+    QTest::newRow("group test ignores case")
+        << tweeGroepen << QList<int>{0, 1} << 1 << QStringList{"Bos", "Kok", "Vos"};
+    QTest::newRow("key 1 is not in (11)")
+        << QStringList{InGroep("1", "1", "Elf"), InGroep("1", "", "Een")} << QList<int>{1} << 1
+        << QStringList{"Elf"};
     QTest::newRow("no group ticked") << tweeGroepen << QList<int>{} << 1 << QStringList{};
 }
 
-void TstLedenlijst::filter()
-{
+void TstLedenlijst::filter() {
     QFETCH(QStringList, regels);
     QFETCH(QList<int>, aangevinkt);
     QFETCH(int, partnerOok);
@@ -126,22 +128,38 @@ void TstLedenlijst::filter()
     QCOMPARE(lijst.Label6, QStringLiteral("Aantal regels: %1").arg(achternamen.size()));
 }
 
-void TstLedenlijst::weergaveNaam_data()
-{
+void TstLedenlijst::weergaveNaam_data() {
     QTest::addColumn<QString>("voornaam");
     QTest::addColumn<QString>("tussenvoegsel");
     QTest::addColumn<QString>("achternaam");
     QTest::addColumn<QString>("naam");
-    QTest::newRow("Jan van Dijk") << "Jan" << "van" << "Dijk" << "Jan van Dijk";
-    QTest::newRow("no first name, no infix") << "" << "" << "Dijk" << "Dijk";
-    QTest::newRow("infix without first name") << "" << "van" << "Dijk" << " van Dijk";
-    QTest::newRow("first name without infix") << "Jan" << "" << "Dijk" << "Jan Dijk";
-    QTest::newRow("fields trimmed") << "  Jan " << " van der " << " Dijk  " << "Jan van der Dijk";
-    QTest::newRow("apostrophe infix") << "Kees" << "'t" << "Hart" << "Kees 't Hart";
+    QTest::newRow("Jan van Dijk") << "Jan"
+                                  << "van"
+                                  << "Dijk"
+                                  << "Jan van Dijk";
+    QTest::newRow("no first name, no infix") << ""
+                                             << ""
+                                             << "Dijk"
+                                             << "Dijk";
+    QTest::newRow("infix without first name") << ""
+                                              << "van"
+                                              << "Dijk"
+                                              << " van Dijk";
+    QTest::newRow("first name without infix") << "Jan"
+                                              << ""
+                                              << "Dijk"
+                                              << "Jan Dijk";
+    QTest::newRow("fields trimmed") << "  Jan "
+                                    << " van der "
+                                    << " Dijk  "
+                                    << "Jan van der Dijk";
+    QTest::newRow("apostrophe infix") << "Kees"
+                                      << "'t"
+                                      << "Hart"
+                                      << "Kees 't Hart";
 }
 
-void TstLedenlijst::weergaveNaam()
-{
+void TstLedenlijst::weergaveNaam() {
     QFETCH(QString, voornaam);
     QFETCH(QString, tussenvoegsel);
     QFETCH(QString, achternaam);
@@ -152,52 +170,53 @@ void TstLedenlijst::weergaveNaam()
     QCOMPARE(lijst.ListH.first().section(u',', 4, 4), naam);
 }
 
-void TstLedenlijst::record_data()
-{
+void TstLedenlijst::record_data() {
     QTest::addColumn<Lid>("lid");
     QTest::addColumn<QString>("record");
     Lid gewoon = Persoon("Jan", "van", " Dijk ");
     gewoon.nummer = "1234";
     gewoon.extra = "7";
-    QTest::newRow("fields in order, last name trimmed") << gewoon << "01,Dijk,A,1234,Jan van Dijk,7";
+    QTest::newRow("fields in order, last name trimmed")
+        << gewoon << "01,Dijk,A,1234,Jan van Dijk,7";
     Lid leeg = Persoon("Els", "", "Wit");
     leeg.nummer = " 77";
     leeg.groep2 = "a";
     leeg.groep16 = "x";
-    QTest::newRow("empty field 17 is 0, number and key unchanged") << leeg << "01,Wit,ax, 77,Els Wit,0";
+    QTest::newRow("empty field 17 is 0, number and key unchanged")
+        << leeg << "01,Wit,ax, 77,Els Wit,0";
 }
 
-void TstLedenlijst::record()
-{
+void TstLedenlijst::record() {
     QFETCH(Lid, lid);
     QFETCH(QString, record);
     const Ledenbestand bestand = Lees({Regel(lid)});
     QCOMPARE(LeesLeden(bestand, Gekozen(bestand, {0}), 1).ListH, QStringList{record});
 }
 
-void TstLedenlijst::volgorde_data()
-{
+void TstLedenlijst::volgorde_data() {
     QTest::addColumn<QStringList>("regels");
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<QStringList>("begin"); // group number and last name of each record
 
     QTest::newRow("last names ignoring case")
-        << QStringList{InGroep("A", "", "bakker"), InGroep("A", "", "Claes"), InGroep("A", "", "Aalders")}
+        << QStringList{InGroep("A", "", "bakker"), InGroep("A", "", "Claes"),
+                       InGroep("A", "", "Aalders")}
         << QList<int>{0} << QStringList{"01,Aalders", "01,bakker", "01,Claes"};
     QTest::newRow("group number before last name")
-        << QStringList{InGroep("B", "", "Aalders"), InGroep("A", "", "Zijlstra")} << QList<int>{0, 1}
-        << QStringList{"01,Zijlstra", "02,Aalders"};
-    QTest::newRow("apostrophe ignored") << QStringList{InGroep("A", "", "D'Hondt"), InGroep("A", "", "Dekker")}
-                                        << QList<int>{0} << QStringList{"01,Dekker", "01,D'Hondt"};
+        << QStringList{InGroep("B", "", "Aalders"), InGroep("A", "", "Zijlstra")}
+        << QList<int>{0, 1} << QStringList{"01,Zijlstra", "02,Aalders"};
+    QTest::newRow("apostrophe ignored")
+        << QStringList{InGroep("A", "", "D'Hondt"), InGroep("A", "", "Dekker")} << QList<int>{0}
+        << QStringList{"01,Dekker", "01,D'Hondt"};
 
     QStringList tien;
     for (const char* g : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"})
         tien << InGroep(QString::fromLatin1(g), "", QStringLiteral("Lid") + QString::fromLatin1(g));
-    QTest::newRow("groups 9 and 10") << tien << QList<int>{9, 8} << QStringList{"09,LidI", "10,LidJ"};
+    QTest::newRow("groups 9 and 10")
+        << tien << QList<int>{9, 8} << QStringList{"09,LidI", "10,LidJ"};
 }
 
-void TstLedenlijst::volgorde()
-{
+void TstLedenlijst::volgorde() {
     QFETCH(QStringList, regels);
     QFETCH(QList<int>, aangevinkt);
     QFETCH(QStringList, begin);
@@ -208,8 +227,7 @@ void TstLedenlijst::volgorde()
     QCOMPARE(gelezen, begin);
 }
 
-void TstLedenlijst::volgordeAlsLijstvak_data()
-{
+void TstLedenlijst::volgordeAlsLijstvak_data() {
     QTest::addColumn<QList<int>>("eerst");
     QTest::addColumn<QList<int>>("daarna");
     QTest::addColumn<int>("partnerOok");
@@ -218,23 +236,24 @@ void TstLedenlijst::volgordeAlsLijstvak_data()
     QTest::newRow("without dummies") << QList<int>{0, 2} << QList<int>{0, 1, 2} << 0;
 }
 
-void TstLedenlijst::volgordeAlsLijstvak()
-{
+void TstLedenlijst::volgordeAlsLijstvak() {
     QFETCH(QList<int>, eerst);
     QFETCH(QList<int>, daarna);
     QFETCH(int, partnerOok);
     // Names that differ only in case, accents, apostrophes and hyphens, in three groups, so
     // the order of every member list must be exactly the sorted-list order of its records.
     QStringList regels;
-    const QStringList namen{"bos", "Bos", "BOS", u"Müller"_qs, "Muller", "Mueller", "D'Hondt", "Dhondt", "D-Hondt",
-                            "de Boer", "Boer", "Partner1", "partner2", "Bos-Kok", "Boskok", u"Ölmez"_qs, "Zee"};
+    const QStringList namen{"bos",      "Bos",     "BOS",     u"Müller"_qs, "Muller", "Mueller",
+                            "D'Hondt",  "Dhondt",  "D-Hondt", "de Boer",    "Boer",   "Partner1",
+                            "partner2", "Bos-Kok", "Boskok",  u"Ölmez"_qs,  "Zee"};
     int nummer = 100;
     for (const char* groep : {"A", "b", "C"})
         for (const QString& naam : namen)
             regels << InGroep(QString::fromLatin1(groep), "", naam, QString::number(nummer--));
     const Ledenbestand bestand = Lees(regels);
     for (const QList<int>& aangevinkt : {eerst, daarna}) {
-        const QStringList ListH = LeesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok).ListH;
+        const QStringList ListH =
+            LeesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok).ListH;
         QStringList gesorteerd = ListH;
         LijstVolgorde::Sorteer(gesorteerd);
         QCOMPARE(ListH, gesorteerd);
@@ -242,18 +261,19 @@ void TstLedenlijst::volgordeAlsLijstvak()
     }
 }
 
-void TstLedenlijst::overzicht_data()
-{
+void TstLedenlijst::overzicht_data() {
     QTest::addColumn<QStringList>("regels");
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<QString>("txt1");
 
-    QTest::newRow("aligned )")
-        << QStringList{InGroep("ABC", "", "Kok"), Regel(Persoon("Jan", "van", "Dijk"))} << QList<int>{0, 1}
-        << QString("0001  01=(A  )  Jan van Dijk\r\n"
-                   "0002  02=(ABC)  Kok\r\n");
+    QTest::newRow("aligned )") << QStringList{InGroep("ABC", "", "Kok"),
+                                              Regel(Persoon("Jan", "van", "Dijk"))}
+                               << QList<int>{0, 1}
+                               << QString("0001  01=(A  )  Jan van Dijk\r\n"
+                                          "0002  02=(ABC)  Kok\r\n");
     QTest::newRow("key as written in the file")
-        << QStringList{InGroep("a", "1", "Bos")} << QList<int>{0} << QString("0001  01=(a1)  Bos\r\n");
+        << QStringList{InGroep("a", "1", "Bos")} << QList<int>{0}
+        << QString("0001  01=(a1)  Bos\r\n");
     QTest::newRow("width from the ticked rows only")
         << QStringList{InGroep("A", "", "Kok"), InGroep("LANG", "", "Bos")} << QList<int>{0}
         << QString("0001  01=(A)  Kok\r\n");
@@ -266,22 +286,21 @@ void TstLedenlijst::overzicht_data()
     QTest::newRow("no members") << QStringList{InGroep("A", "", "")} << QList<int>{0} << QString();
 }
 
-void TstLedenlijst::overzicht()
-{
+void TstLedenlijst::overzicht() {
     QFETCH(QStringList, regels);
     QFETCH(QList<int>, aangevinkt);
     QFETCH(QString, txt1);
     const Ledenbestand bestand = Lees(regels);
     MeldingRecorder meldingen;
-    const std::optional<LedenLijst> lijst = KiesLeden(bestand, Gekozen(bestand, aangevinkt), 1, meldingen);
+    const std::optional<LedenLijst> lijst =
+        KiesLeden(bestand, Gekozen(bestand, aangevinkt), 1, meldingen);
     QVERIFY(lijst.has_value());
     QCOMPARE(lijst->txt1, txt1);
     QCOMPARE(lijst->Label6, QStringLiteral("Aantal regels: %1").arg(txt1.count(u'\n')));
     QVERIFY(meldingen.meldingen.isEmpty());
 }
 
-void TstLedenlijst::nietsGekozen()
-{
+void TstLedenlijst::nietsGekozen() {
     const Ledenbestand bestand = Lees({InGroep("A", "", "Kok")});
     MeldingRecorder meldingen;
     QVERIFY(!KiesLeden(bestand, Gekozen(bestand, {}), 1, meldingen).has_value());
@@ -291,20 +310,20 @@ void TstLedenlijst::nietsGekozen()
     QCOMPARE(meldingen.meldingen.first().knoppen, Meldingen::Knoppen::Ok);
 }
 
-void TstLedenlijst::naarTabellen_data()
-{
+void TstLedenlijst::naarTabellen_data() {
     QTest::addColumn<QStringList>("ListH");
     QTest::addColumn<QStringList>("namen");
     QTest::addColumn<QStringList>("nummers");
     QTest::addColumn<QStringList>("groepen");
-    QTest::newRow("two records") << QStringList{"02,Dijk,A1,1234,Jan van Dijk,0", "12,Wit,B, 77,Els de Wit,3"}
-                                 << QStringList{"", "Jan van Dijk", "Els de Wit"} << QStringList{"", "1234", " 77"}
-                                 << QStringList{"", "2", "12"};
-    QTest::newRow("empty list") << QStringList{} << QStringList{""} << QStringList{""} << QStringList{""};
+    QTest::newRow("two records") << QStringList{"02,Dijk,A1,1234,Jan van Dijk,0",
+                                                "12,Wit,B, 77,Els de Wit,3"}
+                                 << QStringList{"", "Jan van Dijk", "Els de Wit"}
+                                 << QStringList{"", "1234", " 77"} << QStringList{"", "2", "12"};
+    QTest::newRow("empty list") << QStringList{} << QStringList{""} << QStringList{""}
+                                << QStringList{""};
 }
 
-void TstLedenlijst::naarTabellen()
-{
+void TstLedenlijst::naarTabellen() {
     QFETCH(QStringList, ListH);
     QFETCH(QStringList, namen);
     QFETCH(QStringList, nummers);
@@ -316,8 +335,7 @@ void TstLedenlijst::naarTabellen()
     QCOMPARE(tabellen.Aantal(), ListH.size());
 }
 
-void TstLedenlijst::demoLeden_data()
-{
+void TstLedenlijst::demoLeden_data() {
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<int>("partnerOok");
     QTest::addColumn<int>("aantal");
@@ -326,19 +344,23 @@ void TstLedenlijst::demoLeden_data()
 
     QTest::newRow("all groups with dummies")
         << QList<int>{0, 1, 2, 3, 4} << 1 << 58
-        << QStringList{u"01,Müller,a1,1004,Hans Müller,3"_qs, "01,Hart,A1,1005,Kees 't Hart,0",
-                       "01,Partner1,A1,1011,Partner1,0", "04,Scholten,mA,1040,Dini Scholten,3",
-                       "02,D'Hondt,A2,1016,Wim D'Hondt,2", u"02,Dubois,A2,1015,Hélène Dubois,3"_qs,
+        << QStringList{u"01,Müller,a1,1004,Hans Müller,3"_qs,
+                       "01,Hart,A1,1005,Kees 't Hart,0",
+                       "01,Partner1,A1,1011,Partner1,0",
+                       "04,Scholten,mA,1040,Dini Scholten,3",
+                       "02,D'Hondt,A2,1016,Wim D'Hondt,2",
+                       u"02,Dubois,A2,1015,Hélène Dubois,3"_qs,
                        u"01,Verhoeven,A1,1003,Zoë Verhoeven,4"_qs}
         << QStringList{"Jansen", "(naam ontbreekt)"};
-    QTest::newRow("all groups without dummies") << QList<int>{0, 1, 2, 3, 4} << 0 << 55 << QStringList{}
-                                                << QStringList{"Partner1", "Partner2", "Partner3"};
-    QTest::newRow("group MA") << QList<int>{3} << 1 << 12 << QStringList{"04,Partner3,Ma,1048,Partner3,0"}
+    QTest::newRow("all groups without dummies")
+        << QList<int>{0, 1, 2, 3, 4} << 0 << 55 << QStringList{}
+        << QStringList{"Partner1", "Partner2", "Partner3"};
+    QTest::newRow("group MA") << QList<int>{3} << 1 << 12
+                              << QStringList{"04,Partner3,Ma,1048,Partner3,0"}
                               << QStringList{"Bakker"};
 }
 
-void TstLedenlijst::demoLeden()
-{
+void TstLedenlijst::demoLeden() {
     QFETCH(QList<int>, aangevinkt);
     QFETCH(int, partnerOok);
     QFETCH(int, aantal);
@@ -346,7 +368,8 @@ void TstLedenlijst::demoLeden()
     QFETCH(QStringList, ontbreekt);
     const Ledenbestand bestand = LeesLedenbestand(TestPaden::DemoMap() + "/TWKspelers.txt");
     MeldingRecorder meldingen;
-    const std::optional<LedenLijst> lijst = KiesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok, meldingen);
+    const std::optional<LedenLijst> lijst =
+        KiesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok, meldingen);
     QVERIFY(lijst.has_value());
     QCOMPARE(lijst->ListH.size(), aantal);
     QCOMPARE(lijst->Label6, QStringLiteral("Aantal regels: %1").arg(aantal));

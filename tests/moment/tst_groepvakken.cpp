@@ -1,5 +1,5 @@
-#include "moment/groepvakken.h"
 #include "members/testleden.h"
+#include "moment/groepvakken.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -14,15 +14,16 @@ namespace {
 
 // Groups A1, B, C, E and MA (rows 1 to 5). E has only a deceased member; A1 and MA have
 // partner files, MA's written in lower case.
-QStringList StandaardLeden()
-{
+QStringList StandaardLeden() {
     Lid overleden;
     overleden.groep2 = "E";
     overleden.achternaam = "Oud";
     overleden.overleden = "Overleden";
-    return {InGroep("A", "1", "Bakker", "1001"), InGroep("a", "1", "Dijk", "1002"), InGroep("B", "", "Kok", "1003"),
-            InGroep("B", "", "Bos", "1004"),     InGroep("C", "", "Vos", "1005"),   Regel(overleden),
-            InGroep("M", "a", "Groen", "1006"),  InGroep("m", "A", "Blom", "1007"), InGroep("M", "a", "Partner2", "1008")};
+    return {InGroep("A", "1", "Bakker", "1001"),  InGroep("a", "1", "Dijk", "1002"),
+            InGroep("B", "", "Kok", "1003"),      InGroep("B", "", "Bos", "1004"),
+            InGroep("C", "", "Vos", "1005"),      Regel(overleden),
+            InGroep("M", "a", "Groen", "1006"),   InGroep("m", "A", "Blom", "1007"),
+            InGroep("M", "a", "Partner2", "1008")};
 }
 
 // A Tafelwerk folder with a member file and partner files, and the group logic over it.
@@ -31,39 +32,36 @@ struct Omgeving {
     MeldingRecorder meldingen;
     std::unique_ptr<Groepvakken> vakken;
 
-    explicit Omgeving(const BewaardeGroepkeuze& bewaard = {}, const QStringList& regels = StandaardLeden(),
-                      const QStringList& partnerbestanden = {"A1.txt", "ma.txt"})
-    {
+    explicit Omgeving(const BewaardeGroepkeuze& bewaard = {},
+                      const QStringList& regels = StandaardLeden(),
+                      const QStringList& partnerbestanden = {"A1.txt", "ma.txt"}) {
         for (const QString& naam : partnerbestanden)
-            TestPaden::SchrijfBestand(map.filePath("TWKspelers/Parenmap/" + naam), "1001-1002#\r\n");
+            TestPaden::SchrijfBestand(map.filePath("TWKspelers/Parenmap/" + naam),
+                                      "1001-1002#\r\n");
         vakken = std::make_unique<Groepvakken>(map.path(), bewaard, meldingen);
         vakken->LeesGroepen(Schrijf(map.path(), regels));
     }
 
     GroepFrame& Frame() { return vakken->Frame(); }
 
-    void Vink(const QList<int>& rijen)
-    {
+    void Vink(const QList<int>& rijen) {
         for (int r : rijen)
             vakken->ZetGroep(r, true);
     }
 
-    void ZetVakken(const QStringList& teksten)
-    {
+    void ZetVakken(const QStringList& teksten) {
         for (int i = 0; i < kAantalVakken; ++i)
             Frame().txtB2[i].tekst = teksten.at(i);
     }
 
-    QStringList Vakken()
-    {
+    QStringList Vakken() {
         QStringList uit;
         for (const GroepVak& vak : Frame().txtB2)
             uit << vak.tekst;
         return uit;
     }
 
-    QList<bool> Geel()
-    {
+    QList<bool> Geel() {
         QList<bool> uit;
         for (const GroepVak& vak : Frame().txtB2)
             uit << vak.geel;
@@ -71,17 +69,19 @@ struct Omgeving {
     }
 };
 
-const QString kAlleVakken = QStringLiteral(
-    "Alle vakken moeten voorzien zijn van een groepsnummer!\r\n"
-    "Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.\r\n"
-    "Schrijfwijze bijv: 1,3,5");
+const QString kAlleVakken =
+    QStringLiteral("Alle vakken moeten voorzien zijn van een groepsnummer!\r\n"
+                   "Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.\r\n"
+                   "Schrijfwijze bijv: 1,3,5");
 const QString kNaam1Groep = QStringLiteral("In vak 'naam1' mag slechts 1 groep gebruikt worden!");
-const QString kNaam1Ledengroep = QStringLiteral("In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!");
-const QString kPartnergroep = QStringLiteral("De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!");
+const QString kNaam1Ledengroep =
+    QStringLiteral("In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!");
+const QString kPartnergroep =
+    QStringLiteral("De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!");
 
-QString NietGeselecteerd(const QString& n)
-{
-    return QStringLiteral("Groep ") + n + QStringLiteral(" is niet geselecteerd in bovenstaande lijst!");
+QString NietGeselecteerd(const QString& n) {
+    return QStringLiteral("Groep ") + n +
+           QStringLiteral(" is niet geselecteerd in bovenstaande lijst!");
 }
 
 using Pictogram = Meldingen::Pictogram;
@@ -111,8 +111,7 @@ private slots:
     void demo();
 };
 
-void TstGroepvakken::toetsen_data()
-{
+void TstGroepvakken::toetsen_data() {
     QTest::addColumn<int>("toets");
     QTest::addColumn<int>("doorgelaten");
     QTest::newRow("0") << int('0') << int('0');
@@ -128,15 +127,13 @@ void TstGroepvakken::toetsen_data()
     QTest::newRow("superscript two") << 0xB2 << 0;
 }
 
-void TstGroepvakken::toetsen()
-{
+void TstGroepvakken::toetsen() {
     QFETCH(int, toets);
     QFETCH(int, doorgelaten);
     QCOMPARE(txtB2_KeyPress(toets), doorgelaten);
 }
 
-void TstGroepvakken::beginstaat()
-{
+void TstGroepvakken::beginstaat() {
     Omgeving o;
     QVERIFY(o.vakken->LedenbestandGelezen());
     QCOMPARE(o.Frame().lst1.rijen.size(), 5);
@@ -151,8 +148,7 @@ void TstGroepvakken::beginstaat()
     QVERIFY(!o.Frame().chkPartnerOok.enabled);
 }
 
-void TstGroepvakken::groepWissel_data()
-{
+void TstGroepvakken::groepWissel_data() {
     QTest::addColumn<QList<int>>("aan");
     QTest::addColumn<QList<int>>("uit");
     QTest::addColumn<QString>("bewaardBestand");
@@ -165,40 +161,44 @@ void TstGroepvakken::groepWissel_data()
     QTest::addColumn<QString>("label6");
 
     QTest::newRow("group without partner file")
-        << QList<int>{1} << QList<int>{} << "" << 0 << QStringList{} << -1 << false << 0 << false << "Aantal regels: 2";
+        << QList<int>{1} << QList<int>{} << "" << 0 << QStringList{} << -1 << false << 0 << false
+        << "Aantal regels: 2";
     QTest::newRow("group with partner file")
-        << QList<int>{0} << QList<int>{} << "" << 0 << QStringList{"A1"} << 0 << true << 0 << true << "Aantal regels: 2";
+        << QList<int>{0} << QList<int>{} << "" << 0 << QStringList{"A1"} << 0 << true << 0 << true
+        << "Aantal regels: 2";
     QTest::newRow("partner file named in another case")
-        << QList<int>{4} << QList<int>{} << "" << 0 << QStringList{"MA"} << 0 << true << 0 << true << "Aantal regels: 3";
+        << QList<int>{4} << QList<int>{} << "" << 0 << QStringList{"MA"} << 0 << true << 0 << true
+        << "Aantal regels: 3";
     QTest::newRow("partner files in row order")
-        << QList<int>{4, 1, 0} << QList<int>{} << "" << 0 << QStringList{"A1", "MA"} << 0 << true << 0 << true
-        << "Aantal regels: 7";
+        << QList<int>{4, 1, 0} << QList<int>{} << "" << 0 << QStringList{"A1", "MA"} << 0 << true
+        << 0 << true << "Aantal regels: 7";
     QTest::newRow("saved file restored ticked")
-        << QList<int>{0, 4} << QList<int>{} << "ma" << 1 << QStringList{"A1", "MA"} << 1 << true << 1 << true
-        << "Aantal regels: 5";
+        << QList<int>{0, 4} << QList<int>{} << "ma" << 1 << QStringList{"A1", "MA"} << 1 << true
+        << 1 << true << "Aantal regels: 5";
     QTest::newRow("saved file restored unticked")
-        << QList<int>{0, 4} << QList<int>{} << "MA" << 0 << QStringList{"A1", "MA"} << 1 << true << 0 << true
-        << "Aantal regels: 5";
+        << QList<int>{0, 4} << QList<int>{} << "MA" << 0 << QStringList{"A1", "MA"} << 1 << true
+        << 0 << true << "Aantal regels: 5";
     QTest::newRow("saved first entry ticked")
-        << QList<int>{0, 4} << QList<int>{} << "A1" << 1 << QStringList{"A1", "MA"} << 0 << true << 1 << true
-        << "Aantal regels: 5";
+        << QList<int>{0, 4} << QList<int>{} << "A1" << 1 << QStringList{"A1", "MA"} << 0 << true
+        << 1 << true << "Aantal regels: 5";
     QTest::newRow("saved file not offered")
-        << QList<int>{0, 4} << QList<int>{} << "ZZ" << 1 << QStringList{"A1", "MA"} << 0 << true << 0 << true
-        << "Aantal regels: 5";
+        << QList<int>{0, 4} << QList<int>{} << "ZZ" << 1 << QStringList{"A1", "MA"} << 0 << true
+        << 0 << true << "Aantal regels: 5";
     QTest::newRow("saved file of an unticked group")
         << QList<int>{1} << QList<int>{} << "A1" << 1 << QStringList{} << -1 << false << 0 << false
         << "Aantal regels: 2";
     QTest::newRow("group without members")
-        << QList<int>{3} << QList<int>{} << "" << 0 << QStringList{} << -1 << false << 0 << false << "Aantal regels: 0";
+        << QList<int>{3} << QList<int>{} << "" << 0 << QStringList{} << -1 << false << 0 << false
+        << "Aantal regels: 0";
     QTest::newRow("last group unticked")
-        << QList<int>{0} << QList<int>{0} << "A1" << 1 << QStringList{} << -1 << true << 0 << false << "Aantal ...";
+        << QList<int>{0} << QList<int>{0} << "A1" << 1 << QStringList{} << -1 << true << 0 << false
+        << "Aantal ...";
     QTest::newRow("one of two unticked")
-        << QList<int>{0, 4} << QList<int>{0} << "MA" << 1 << QStringList{"MA"} << 0 << true << 1 << true
-        << "Aantal regels: 3";
+        << QList<int>{0, 4} << QList<int>{0} << "MA" << 1 << QStringList{"MA"} << 0 << true << 1
+        << true << "Aantal regels: 3";
 }
 
-void TstGroepvakken::groepWissel()
-{
+void TstGroepvakken::groepWissel() {
     QFETCH(QList<int>, aan);
     QFETCH(QList<int>, uit);
     QFETCH(QString, bewaardBestand);
@@ -227,8 +227,7 @@ void TstGroepvakken::groepWissel()
     QVERIFY(o.meldingen.meldingen.isEmpty());
 }
 
-void TstGroepvakken::partnerOok()
-{
+void TstGroepvakken::partnerOok() {
     Omgeving o({QString(), "MA", 1});
     o.Vink({4});
     QCOMPARE(o.Frame().Label6, "Aantal regels: 3");
@@ -245,8 +244,7 @@ void TstGroepvakken::partnerOok()
     QCOMPARE(o.Frame().chkToonPartner.waarde, 1);
 }
 
-void TstGroepvakken::toonPartner_data()
-{
+void TstGroepvakken::toonPartner_data() {
     QTest::addColumn<QString>("actie");
     QTest::addColumn<int>("toon");
     QTest::addColumn<bool>("text1");
@@ -256,8 +254,7 @@ void TstGroepvakken::toonPartner_data()
     QTest::newRow("picking a partner file unticks") << "kies" << 0 << false;
 }
 
-void TstGroepvakken::toonPartner()
-{
+void TstGroepvakken::toonPartner() {
     QFETCH(QString, actie);
     QFETCH(int, toon);
     QFETCH(bool, text1);
@@ -277,24 +274,25 @@ void TstGroepvakken::toonPartner()
     QCOMPARE(o.Frame().Text1Zichtbaar, text1);
 }
 
-void TstGroepvakken::herstel_data()
-{
+void TstGroepvakken::herstel_data() {
     QTest::addColumn<QStringList>("regels");
     QTest::addColumn<QString>("bewaard");
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<int>("huidig");
 
     QTest::newRow("two saved groups") << StandaardLeden() << "(A1),(MA)" << QList<int>{0, 4} << 0;
-    QTest::newRow("nothing saved keeps the current row") << StandaardLeden() << "" << QList<int>{} << 2;
-    QTest::newRow("saved key matched with its case") << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
-    QTest::newRow("saved group that no longer exists") << StandaardLeden() << "(Q)" << QList<int>{} << 0;
+    QTest::newRow("nothing saved keeps the current row")
+        << StandaardLeden() << "" << QList<int>{} << 2;
+    QTest::newRow("saved key matched with its case")
+        << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
+    QTest::newRow("saved group that no longer exists")
+        << StandaardLeden() << "(Q)" << QList<int>{} << 0;
     QTest::newRow("key contained in another saved key")
-        << QStringList{InGroep("B", "", "Kok"), InGroep("X(B", ")", "Bos"), InGroep("C", "", "Vos")} << "(X(B))"
-        << QList<int>{0, 2} << 0;
+        << QStringList{InGroep("B", "", "Kok"), InGroep("X(B", ")", "Bos"), InGroep("C", "", "Vos")}
+        << "(X(B))" << QList<int>{0, 2} << 0;
 }
 
-void TstGroepvakken::herstel()
-{
+void TstGroepvakken::herstel() {
     QFETCH(QStringList, regels);
     QFETCH(QString, bewaard);
     QFETCH(QList<int>, aangevinkt);
@@ -311,8 +309,7 @@ void TstGroepvakken::herstel()
     QCOMPARE(o.Frame().ListH.isEmpty(), aangevinkt.isEmpty());
 }
 
-void TstGroepvakken::vakVerlaten_data()
-{
+void TstGroepvakken::vakVerlaten_data() {
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<int>("vak");
     QTest::addColumn<QString>("tekst");
@@ -324,31 +321,36 @@ void TstGroepvakken::vakVerlaten_data()
 
     const int geen = int(Pictogram::Geen);
     const int uitroep = int(Pictogram::Uitroep);
-    QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << 0 << "1,3" << false << "" << false << kNaam1Groep << geen;
-    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << "" << 0;
-    QTest::newRow("group 3 not ticked") << QList<int>{0} << 2 << "1,3" << false << "" << true << NietGeselecteerd("3")
-                                        << uitroep;
-    QTest::newRow("trailing comma") << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
+    QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << 0 << "1,3" << false << "" << false
+                                  << kNaam1Groep << geen;
+    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << ""
+                                  << 0;
+    QTest::newRow("group 3 not ticked")
+        << QList<int>{0} << 2 << "1,3" << false << "" << true << NietGeselecteerd("3") << uitroep;
+    QTest::newRow("trailing comma")
+        << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
     QTest::newRow("empty box") << QList<int>{0} << 1 << "" << true << "" << false << "" << 0;
-    QTest::newRow("blanks only") << QList<int>{0} << 1 << "   " << true << "   " << false << "" << 0;
-    QTest::newRow("empty elements passed over") << QList<int>{0, 2} << 2 << ",1,,3" << true << ",1,,3" << false << ""
-                                                << 0;
+    QTest::newRow("blanks only") << QList<int>{0} << 1 << "   " << true << "   " << false << ""
+                                 << 0;
+    QTest::newRow("empty elements passed over")
+        << QList<int>{0, 2} << 2 << ",1,,3" << true << ",1,,3" << false << "" << 0;
     QTest::newRow("single comma") << QList<int>{0} << 2 << "," << true << "," << false << "" << 0;
-    QTest::newRow("leading zeros") << QList<int>{0} << 0 << "001" << true << "001" << false << "" << 0;
-    QTest::newRow("11 is not 1") << QList<int>{0} << 1 << "11" << false << "" << true << NietGeselecteerd("11")
-                                 << uitroep;
-    QTest::newRow("number however large") << QList<int>{0} << 3 << "1,99999999999999999999" << false << "" << true
-                                          << NietGeselecteerd("99999999999999999999") << uitroep;
-    QTest::newRow("0 is no group") << QList<int>{0} << 3 << "0" << false << "" << true << NietGeselecteerd("0")
-                                   << uitroep;
-    QTest::newRow("first missing group named") << QList<int>{1} << 2 << "5,2,4" << false << "" << true
-                                               << NietGeselecteerd("5") << uitroep;
-    QTest::newRow("nothing ticked") << QList<int>{} << 1 << "2" << false << "" << true << NietGeselecteerd("2")
-                                    << uitroep;
+    QTest::newRow("leading zeros")
+        << QList<int>{0} << 0 << "001" << true << "001" << false << "" << 0;
+    QTest::newRow("11 is not 1") << QList<int>{0} << 1 << "11" << false << "" << true
+                                 << NietGeselecteerd("11") << uitroep;
+    QTest::newRow("number however large")
+        << QList<int>{0} << 3 << "1,99999999999999999999" << false << "" << true
+        << NietGeselecteerd("99999999999999999999") << uitroep;
+    QTest::newRow("0 is no group")
+        << QList<int>{0} << 3 << "0" << false << "" << true << NietGeselecteerd("0") << uitroep;
+    QTest::newRow("first missing group named")
+        << QList<int>{1} << 2 << "5,2,4" << false << "" << true << NietGeselecteerd("5") << uitroep;
+    QTest::newRow("nothing ticked")
+        << QList<int>{} << 1 << "2" << false << "" << true << NietGeselecteerd("2") << uitroep;
 }
 
-void TstGroepvakken::vakVerlaten()
-{
+void TstGroepvakken::vakVerlaten() {
     QFETCH(QList<int>, aangevinkt);
     QFETCH(int, vak);
     QFETCH(QString, tekst);
@@ -374,13 +376,12 @@ void TstGroepvakken::vakVerlaten()
     }
 }
 
-void TstGroepvakken::controle_data()
-{
+void TstGroepvakken::controle_data() {
     QTest::addColumn<QList<int>>("aangevinkt");
     QTest::addColumn<QStringList>("vakken");
-    QTest::addColumn<int>("toon");      // chkToonPartner
-    QTest::addColumn<int>("partner");   // selected entry of cmbPartner
-    QTest::addColumn<int>("fout");      // failing box, -1 none
+    QTest::addColumn<int>("toon");    // chkToonPartner
+    QTest::addColumn<int>("partner"); // selected entry of cmbPartner
+    QTest::addColumn<int>("fout");    // failing box, -1 none
     QTest::addColumn<QStringList>("daarna");
     QTest::addColumn<QString>("melding");
     QTest::addColumn<int>("pictogram");
@@ -388,47 +389,60 @@ void TstGroepvakken::controle_data()
     const int geen = int(Pictogram::Geen);
     const int uitroep = int(Pictogram::Uitroep);
     const QList<int> a1b{0, 1};
-    QTest::newRow("all boxes good") << a1b << QStringList{"1", "2", "1,2", " 2, 1 "} << 0 << -1 << -1
-                                    << QStringList{"1", "2", "1,2", " 2, 1 "} << "" << 0;
+    QTest::newRow("all boxes good") << a1b << QStringList{"1", "2", "1,2", " 2, 1 "} << 0 << -1
+                                    << -1 << QStringList{"1", "2", "1,2", " 2, 1 "} << "" << 0;
     QTest::newRow("empty box 3") << a1b << QStringList{"1", "2", "1", ""} << 0 << -1 << 3
                                  << QStringList{"1", "2", "1", ""} << kAlleVakken << uitroep;
-    QTest::newRow("blanks only is empty") << a1b << QStringList{"1", "2", "  ", "1"} << 0 << -1 << 2
-                                          << QStringList{"1", "2", "", "1"} << kAlleVakken << uitroep;
-    QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << QStringList{"1,3", "1", "1", "1"} << 0 << -1 << 0
-                                  << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep << geen;
-    QTest::newRow("1,3 in box 2 with 1 and 3 ticked") << QList<int>{0, 2} << QStringList{"1", "3", "1,3", "3"} << 0
-                                                      << -1 << -1 << QStringList{"1", "3", "1,3", "3"} << "" << 0;
-    QTest::newRow("group 3 not ticked") << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
-                                        << QStringList{"1", "1", "", "1"} << NietGeselecteerd("3") << uitroep;
-    QTest::newRow("trailing comma") << QList<int>{0, 2} << QStringList{"1", "1,3,", "3,", "1"} << 0 << -1 << -1
-                                    << QStringList{"1", "1,3,", "3,", "1"} << "" << 0;
-    QTest::newRow("empty elements passed over") << a1b << QStringList{"1", ",2", "1,,2", "2"} << 0 << -1 << -1
-                                                << QStringList{"1", ",2", "1,,2", "2"} << "" << 0;
-    QTest::newRow("number however large") << a1b << QStringList{"1", "2", "1", "2,70000"} << 0 << -1 << 3
-                                          << QStringList{"1", "2", "1", ""} << NietGeselecteerd("70000") << uitroep;
-    QTest::newRow("only the first failure") << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
-                                            << QStringList{"", "7", "", "1"} << kAlleVakken << uitroep;
-    QTest::newRow("box 1 copied from box 0") << QList<int>{0} << QStringList{" 1 ", "", "1", "1"} << 1 << 0 << -1
-                                             << QStringList{" 1 ", " 1 ", "1", "1"} << "" << 0;
-    QTest::newRow("box 1 overwritten from box 0") << QList<int>{0, 1} << QStringList{"1", "2", "1", "1"} << 1 << 0
-                                                  << -1 << QStringList{"1", "1", "1", "1"} << "" << 0;
-    QTest::newRow("box 1 not copied when box 0 fails") << QList<int>{0} << QStringList{"", "", "1", "1"} << 1 << 0
-                                                       << 0 << QStringList{"", "", "1", "1"} << kAlleVakken << uitroep;
-    QTest::newRow("box 1 checked without chkToonPartner") << QList<int>{0} << QStringList{"1", "", "1", "1"} << 0
-                                                          << 0 << 1 << QStringList{"1", "", "1", "1"} << kAlleVakken
-                                                          << uitroep;
-    QTest::newRow("partner file of another group") << QList<int>{0, 4} << QStringList{"1", "", "1", "5"} << 1 << 1
-                                                   << 0 << QStringList{"", "", "1", "5"} << kPartnergroep << geen;
-    QTest::newRow("partner file of the box 0 group") << QList<int>{0, 4} << QStringList{"1", "", "1", "5"} << 1 << 0
-                                                     << -1 << QStringList{"1", "1", "1", "5"} << "" << 0;
-    QTest::newRow("partner test needs chkToonPartner") << QList<int>{0, 4} << QStringList{"1", "1", "1", "5"} << 0
-                                                       << 1 << -1 << QStringList{"1", "1", "1", "5"} << "" << 0;
-    QTest::newRow("box 0 group not ticked") << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
-                                            << QStringList{"", "", "5", "5"} << NietGeselecteerd("1") << uitroep;
+    QTest::newRow("blanks only is empty")
+        << a1b << QStringList{"1", "2", "  ", "1"} << 0 << -1 << 2 << QStringList{"1", "2", "", "1"}
+        << kAlleVakken << uitroep;
+    QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << QStringList{"1,3", "1", "1", "1"} << 0
+                                  << -1 << 0 << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep
+                                  << geen;
+    QTest::newRow("1,3 in box 2 with 1 and 3 ticked")
+        << QList<int>{0, 2} << QStringList{"1", "3", "1,3", "3"} << 0 << -1 << -1
+        << QStringList{"1", "3", "1,3", "3"} << "" << 0;
+    QTest::newRow("group 3 not ticked")
+        << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
+        << QStringList{"1", "1", "", "1"} << NietGeselecteerd("3") << uitroep;
+    QTest::newRow("trailing comma") << QList<int>{0, 2} << QStringList{"1", "1,3,", "3,", "1"} << 0
+                                    << -1 << -1 << QStringList{"1", "1,3,", "3,", "1"} << "" << 0;
+    QTest::newRow("empty elements passed over")
+        << a1b << QStringList{"1", ",2", "1,,2", "2"} << 0 << -1 << -1
+        << QStringList{"1", ",2", "1,,2", "2"} << "" << 0;
+    QTest::newRow("number however large")
+        << a1b << QStringList{"1", "2", "1", "2,70000"} << 0 << -1 << 3
+        << QStringList{"1", "2", "1", ""} << NietGeselecteerd("70000") << uitroep;
+    QTest::newRow("only the first failure")
+        << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
+        << QStringList{"", "7", "", "1"} << kAlleVakken << uitroep;
+    QTest::newRow("box 1 copied from box 0")
+        << QList<int>{0} << QStringList{" 1 ", "", "1", "1"} << 1 << 0 << -1
+        << QStringList{" 1 ", " 1 ", "1", "1"} << "" << 0;
+    QTest::newRow("box 1 overwritten from box 0")
+        << QList<int>{0, 1} << QStringList{"1", "2", "1", "1"} << 1 << 0 << -1
+        << QStringList{"1", "1", "1", "1"} << "" << 0;
+    QTest::newRow("box 1 not copied when box 0 fails")
+        << QList<int>{0} << QStringList{"", "", "1", "1"} << 1 << 0 << 0
+        << QStringList{"", "", "1", "1"} << kAlleVakken << uitroep;
+    QTest::newRow("box 1 checked without chkToonPartner")
+        << QList<int>{0} << QStringList{"1", "", "1", "1"} << 0 << 0 << 1
+        << QStringList{"1", "", "1", "1"} << kAlleVakken << uitroep;
+    QTest::newRow("partner file of another group")
+        << QList<int>{0, 4} << QStringList{"1", "", "1", "5"} << 1 << 1 << 0
+        << QStringList{"", "", "1", "5"} << kPartnergroep << geen;
+    QTest::newRow("partner file of the box 0 group")
+        << QList<int>{0, 4} << QStringList{"1", "", "1", "5"} << 1 << 0 << -1
+        << QStringList{"1", "1", "1", "5"} << "" << 0;
+    QTest::newRow("partner test needs chkToonPartner")
+        << QList<int>{0, 4} << QStringList{"1", "1", "1", "5"} << 0 << 1 << -1
+        << QStringList{"1", "1", "1", "5"} << "" << 0;
+    QTest::newRow("box 0 group not ticked")
+        << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
+        << QStringList{"", "", "5", "5"} << NietGeselecteerd("1") << uitroep;
 }
 
-void TstGroepvakken::controle()
-{
+void TstGroepvakken::controle() {
     QFETCH(QList<int>, aangevinkt);
     QFETCH(QStringList, vakken);
     QFETCH(int, toon);
@@ -458,8 +472,7 @@ void TstGroepvakken::controle()
     }
 }
 
-void TstGroepvakken::kleurBijControle()
-{
+void TstGroepvakken::kleurBijControle() {
     Omgeving o;
     o.Vink({0});
     o.ZetVakken({"1", "1", "1", "1"});
@@ -479,21 +492,23 @@ void TstGroepvakken::kleurBijControle()
     QCOMPARE(o.Frame().focusVak, -1);
 }
 
-void TstGroepvakken::partnerHulp_data()
-{
+void TstGroepvakken::partnerHulp_data() {
     QTest::addColumn<int>("regel");
     QTest::addColumn<QString>("tekst");
     const QStringList regels{
         "\t\tGebruik 'Toon Partner'",
         "",
-        "Wanneer u hiervoor kiest, wordt bij het afmelden op de 'Afmeldsite' automatisch de naam van de 'vaste' "
+        "Wanneer u hiervoor kiest, wordt bij het afmelden op de 'Afmeldsite' automatisch de naam "
+        "van de 'vaste' "
         "partner getoond.",
         "De partner-naam hoeft dan niet meer te worden ingegeven.",
         "",
-        "Voorwaarde is, dat in 'SpelerAdministratie > Onderhoud paren' elk lid aan zijn of haar vaste (speel-)partner "
+        "Voorwaarde is, dat in 'SpelerAdministratie > Onderhoud paren' elk lid aan zijn of haar "
+        "vaste (speel-)partner "
         "is gekoppeld.",
         "",
-        "Heeft een lid tijdelijk GEEN vaste partner, maak dan gebruik van een fictief lid, dat is aangemaakt met de "
+        "Heeft een lid tijdelijk GEEN vaste partner, maak dan gebruik van een fictief lid, dat is "
+        "aangemaakt met de "
         "naam 'PartnerX'.",
         "(voor 'X' kiest u een logisch volgnummer, bv '0' t/m '9') ",
         "U kunt een lid dan tijdelijk koppelen aan zo'n fictief lid.",
@@ -504,8 +519,7 @@ void TstGroepvakken::partnerHulp_data()
         QTest::addRow("line %d", i + 1) << i << regels.at(i);
 }
 
-void TstGroepvakken::partnerHulp()
-{
+void TstGroepvakken::partnerHulp() {
     QFETCH(int, regel);
     QFETCH(QString, tekst);
     const QStringList regels = PartnerHulpTekst().split(QStringLiteral("\r\n"));
@@ -515,8 +529,7 @@ void TstGroepvakken::partnerHulp()
     QCOMPARE(PartnerHulpTitel(), "Partnerbestand");
 }
 
-void TstGroepvakken::demo()
-{
+void TstGroepvakken::demo() {
     MeldingRecorder meldingen;
     Groepvakken vakken(TestPaden::DemoMap(), {"(A1),(MA)", "Ma", 1}, meldingen);
     vakken.LeesGroepen(TestPaden::DemoMap() + "/TWKspelers.txt");
