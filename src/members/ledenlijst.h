@@ -1,0 +1,44 @@
+#pragma once
+
+#include "members/ledenbestand.h"
+#include "members/spelergroepen.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Meldingen;
+
+// The member list of the ticked groups: the hidden list ListH of member records, the
+// numbered overview txt1 and the count caption Label6.
+//
+// A member record is one comma-joined text: group number ("00"), last name (trimmed),
+// group key (field 2 + field 16, unchanged), member number, display name, field 17 or "0".
+struct LedenLijst {
+    QStringList ListH;   // member records in sorted-list order
+    QString txt1;        // the overview, one CR LF-ended line per record
+    QString Label6;      // "Aantal regels: " + count
+    int NaamBreedte = 0; // longest ticked row minus 3; aligns the ")" of the overview
+};
+
+// Field 15 marks a deceased member when it is at least five characters long and occurs,
+// ignoring case, in the word OVERLEDEN (Overleden, Overl; not OVER).
+bool IsOverleden(QStringView veld15);
+
+// The name the site shows, from the trimmed first name, infix and last name.
+QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam);
+
+// The members of the ticked rows of lst1 that pass, in order, the deceased, group,
+// partner-dummy (left out when chkPartnerOok is 0) and name tests. Fills ListH, Label6
+// and NaamBreedte; txt1 stays empty.
+LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok);
+
+// The overview of the member records: "0001  01=(A1 )  Jan van Dijk" CR LF per record.
+QString ToonLeden(const QStringList& ListH, int NaamBreedte);
+
+// LeesLeden and ToonLeden for the current selection. Without a ticked row the user is told
+// "U hebt nog geen ledenbestand gekozen!" and the result is empty: the previous list stays.
+// The caller clears and disables chkToonPartner when the overview is empty.
+std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
+                                    int chkPartnerOok, Meldingen& meldingen);

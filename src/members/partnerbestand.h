@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Tafelwerk's partner files: one per player group, in MapTwk/TWKspelers/Parenmap/, named
+// after the group name with ".txt". Only the file's first data item is used: a list of
+// pairs "1234-5678#2345-6789#" of member numbers as they stand in the member file.
+
+// MapTwk + "/TWKspelers/Parenmap".
+QString PartnerMap(const QString& MapTwk);
+
+// The full path of the ordinary file `naam` + ".txt" in the partner folder, looked up
+// ignoring case on every platform (as Windows does); empty when there is none.
+QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam);
+
+// True when the group with this name (the text between the parentheses of its row) has a
+// partner file.
+bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam);
+
+// Appends the file's first data item to PartnerTekst: leading spaces skipped; an item that
+// starts with a double quote runs to the next double quote (line breaks and commas
+// included); otherwise it ends at the first comma or line end. A missing file adds nothing.
+void LeesPartnerTekst(const QString& pad, QString& PartnerTekst);
+
+struct Partnerbestand {
+    QString PartnerTekst;     // the first data item
+    QStringList PartnerParen; // PartnerTekst split at every "#"; the last piece is never used
+};
+
+// Loads the partner file chosen in cmbPartner. A missing or empty file gives no pairs.
+Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst);
+
+// The partner's member number of `lidNummer`: every piece of PartnerParen but the last,
+// in order, split at "-" into a and b (a piece with more "-" uses its first two parts; a
+// piece without "-" is passed over); a equal to the number gives b, b equal gives a. Exact
+// comparison; the last pair wins. Empty when the member is in no pair.
+QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer);
+
+// The same for a member record of ListH (its fourth field is the member number); an empty
+// record gives an empty result.
+QString ZoekPartner(const QStringList& PartnerParen, const QString& record);
