@@ -16,11 +16,12 @@ bool BewaarScript(const QString& pad, const QByteArray& bytes, const QString& sp
                        Meldingen::Pictogram::Kritiek);
         return false;
     }
-    meldingen.Toon(CrLf + QStringLiteral("Het Script-bestand voor '") + speeldag +
-                       QStringLiteral("' is gemaakt.") + CrLf + CrLf +
-                       QStringLiteral("U moet het hierna nog Uploaden.") + CrLf + CrLf +
-                       u"Als u ook een logoafbeelding hebt gemaakt of gewijzigd moet u die óók uploaden."_qs,
-                   Meldingen::Pictogram::Informatie);
+    meldingen.Toon(
+        CrLf + QStringLiteral("Het Script-bestand voor '") + speeldag +
+            QStringLiteral("' is gemaakt.") + CrLf + CrLf +
+            QStringLiteral("U moet het hierna nog Uploaden.") + CrLf + CrLf +
+            u"Als u ook een logoafbeelding hebt gemaakt of gewijzigd moet u die óók uploaden."_qs,
+        Meldingen::Pictogram::Informatie);
     return true;
 }
 

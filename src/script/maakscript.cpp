@@ -5,89 +5,141 @@
 #include "script/groepfilter.h"
 #include "script/scripttekst.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace Script {
 namespace {
 
-// Collects the script line by line; every line ends with CR LF.
+// Writes the script line by line straight into Windows-1252 bytes: fixed script text is
+// ASCII and is copied as it is, values are escaped and converted one by one. A club of
+// 10,000 members so costs at most one allocation per member, not a few per character.
 class Regels {
 public:
-    explicit Regels(QString& tekst) : m_tekst(tekst) {}
+    explicit Regels(QByteArray& bytes) : m_bytes(bytes) {}
 
-    void Regel(const QString& regel = {})
+    void Regel(const char* vast = "")
     {
-        m_tekst += regel;
-        m_tekst += Tekst::CrLf;
+        m_bytes.append(vast);
+        m_bytes.append("\r\n", 2);
     }
 
-    // `voor` + the value between single quotes + `na`.
-    void Tekst(const QString& voor, const QString& waarde, const QString& na = u"';"_qs)
+    // `voor` + the value + `na`; the value is meant to stand between single quotes.
+    void Tekst(const char* voor, const QString& waarde, const char* na = "';")
     {
-        m_tekst += voor;
-        m_tekst += EscapeTekst(waarde);
+        m_bytes.append(voor);
+        if (!Letterlijk(waarde))
+            m_bytes.append(Ansi::Naar(EscapeTekst(waarde)));
         Regel(na);
     }
 
-    void Getal(const QString& voor, qint64 waarde)
+    void Getal(const char* voor, qint64 waarde)
     {
-        m_tekst += voor;
-        m_tekst += QString::number(waarde);
-        Regel(u";"_qs);
+        m_bytes.append(voor);
+        Decimaal(waarde);
+        Regel(";");
+    }
+
+    // naam[n]=' : the start of an array entry that holds a text.
+    void Element(const char* naam, qsizetype n)
+    {
+        m_bytes.append(naam);
+        m_bytes.append('[');
+        Decimaal(n);
+        m_bytes.append("]='", 3);
+    }
+
+    void Naam(const QString& naam)
+    {
+        // Quotes first: the \u escapes of EscapeNaam must keep their single backslash.
+        if (!Letterlijk(naam))
+            m_bytes.append(Ansi::Naar(EscapeNaam(EscapeTekst(naam))));
+        Regel("';");
+    }
+
+    // Member number with 6 digits, partner number with 9, group number with 3.
+    void Code(const QString& nummer, const QString& partner, const QString& groep)
+    {
+        VoegCijfersToe(m_bytes, nummer, 6);
+        VoegCijfersToe(m_bytes, partner.isEmpty() ? u"0" : QStringView(partner), 9);
+        VoegCijfersToe(m_bytes, groep, 3);
+        Regel("';");
     }
 
 private:
-    QString& m_tekst;
-};
+    // Printable ASCII without backslash or apostrophe passes every rule and the code page
+    // unchanged, so it is copied as it is: most names of most clubs, without a copy.
+    bool Letterlijk(const QString& tekst)
+    {
+        const bool gewoon = std::all_of(tekst.begin(), tekst.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'\\' && c != u'\'';
+        });
+        if (!gewoon)
+            return false;
+        const qsizetype begin = m_bytes.size();
+        m_bytes.resize(begin + tekst.size());
+        std::transform(tekst.begin(), tekst.end(), m_bytes.data() + begin,
+                       [](QChar c) { return static_cast<char>(c.unicode()); });
+        return true;
+    }
 
-QString Index(const QString& naam, qsizetype n)
-{
-    return naam + u'[' + QString::number(n) + u']';
-}
+    void Decimaal(qint64 waarde)
+    {
+        char buffer[24];
+        const char* eind = std::to_chars(buffer, buffer + sizeof buffer, waarde).ptr;
+        m_bytes.append(buffer, eind - buffer);
+    }
+
+    QByteArray& m_bytes;
+};
 
 void MaakAlgemeen(const ScriptInvoer& in, Regels& r)
 {
-    r.Regel(u"var alg=[];"_qs);
-    r.Tekst(u"alg[0]='"_qs, in.txtClubnaam);
-    r.Tekst(u"alg[1]='"_qs, in.cmbSpeeldag);
-    r.Getal(u"alg[2]="_qs, in.chk1);
-    r.Getal(u"alg[3]="_qs, in.chk2);
-    r.Tekst(u"alg[4]='"_qs, in.txtContactPers);
-    r.Tekst(u"alg[5]='"_qs, in.txtEindtijd);
-    r.Getal(u"alg[6]="_qs, in.chkToonInvallers);
-    r.Getal(u"alg[7]="_qs, in.chkToonPartner);
-    r.Getal(u"alg[8]="_qs, 1);
+    r.Regel("var alg=[];");
+    r.Tekst("alg[0]='", in.txtClubnaam);
+    r.Tekst("alg[1]='", in.cmbSpeeldag);
+    r.Getal("alg[2]=", in.chk1);
+    r.Getal("alg[3]=", in.chk2);
+    r.Tekst("alg[4]='", in.txtContactPers);
+    r.Tekst("alg[5]='", in.txtEindtijd);
+    r.Getal("alg[6]=", in.chkToonInvallers);
+    r.Getal("alg[7]=", in.chkToonPartner);
+    r.Getal("alg[8]=", 1);
     r.Regel();
 }
 
 void MaakKop(const KopInstellingen& kop, Regels& r)
 {
-    r.Regel(u"var ikop=[];"_qs);
-    r.Tekst(u"ikop[0]='"_qs, kop.koptekst);
-    r.Tekst(u"ikop[1]='"_qs, kop.kopfont);
-    r.Getal(u"ikop[2]="_qs, kop.kopvet);
-    r.Getal(u"ikop[3]="_qs, kop.kophoog);
-    r.Tekst(u"ikop[4]='"_qs, KleurNaarRgb(kop.kopkleur));
-    r.Tekst(u"ikop[5]='"_qs, KleurNaarRgb(kop.kopback));
-    r.Getal(u"ikop[6]="_qs, kop.logojn);
-    r.Tekst(u"ikop[7]='"_qs, kop.logofile);
-    r.Getal(u"ikop[8]="_qs, kop.logomarge);
-    r.Getal(u"ikop[9]="_qs, kop.kopvert);
-    r.Tekst(u"ikop[10]='"_qs, kop.tekstlo);
-    r.Tekst(u"ikop[11]='"_qs, kop.tekstro);
-    r.Getal(u"ikop[12]="_qs, kop.kopvakbr);
-    r.Getal(u"ikop[13]="_qs, kop.kopvakho);
+    r.Regel("var ikop=[];");
+    r.Tekst("ikop[0]='", kop.koptekst);
+    r.Tekst("ikop[1]='", kop.kopfont);
+    r.Getal("ikop[2]=", kop.kopvet);
+    r.Getal("ikop[3]=", kop.kophoog);
+    r.Tekst("ikop[4]='", KleurNaarRgb(kop.kopkleur));
+    r.Tekst("ikop[5]='", KleurNaarRgb(kop.kopback));
+    r.Getal("ikop[6]=", kop.logojn);
+    r.Tekst("ikop[7]='", kop.logofile);
+    r.Getal("ikop[8]=", kop.logomarge);
+    r.Getal("ikop[9]=", kop.kopvert);
+    r.Tekst("ikop[10]='", kop.tekstlo);
+    r.Tekst("ikop[11]='", kop.tekstro);
+    r.Getal("ikop[12]=", kop.kopvakbr);
+    r.Getal("ikop[13]=", kop.kopvakho);
     r.Regel();
 }
 
-// A filled array function: var naam=[]; function, one line per value, the call.
-void MaakLijst(const QString& naam, const QString& functie, const QStringList& waarden, Regels& r)
+// var naam=[]; a function that fills it, one line per value; the call.
+void MaakLijst(const char* naam, const char* functie, const QStringList& waarden, Regels& r)
 {
-    r.Regel(u"var "_qs + naam + u"=[];"_qs);
-    r.Regel(u"function "_qs + functie + u"()"_qs);
-    r.Regel(u"{"_qs);
-    for (qsizetype n = 0; n < waarden.size(); ++n)
-        r.Tekst(Index(naam, n) + u"='"_qs, waarden.at(n));
-    r.Regel(u"}"_qs);
-    r.Regel(functie + u"();"_qs);
+    r.Regel(QByteArray("var ").append(naam).append("=[];").constData());
+    r.Regel(QByteArray("function ").append(functie).append("()").constData());
+    r.Regel("{");
+    for (qsizetype n = 0; n < waarden.size(); ++n) {
+        r.Element(naam, n);
+        r.Tekst("", waarden.at(n));
+    }
+    r.Regel("}");
+    r.Regel(QByteArray(functie).append("();").constData());
     r.Regel();
 }
 
@@ -115,96 +167,92 @@ bool LaatWeg(const QString& naam, int chkPartnerOok)
     if (naam.isEmpty())
         return true;
     return chkPartnerOok == 0 && naam.size() > 6 &&
-           naam.left(7).toUpper() == u"PARTNER"_qs;
-}
-
-QString Code(const ScriptInvoer& in, qsizetype i)
-{
-    const QString partner = in.chkToonPartner == 1 ? in.partners.value(i) : QString();
-    return Cijfers(in.leden.LidNummer.value(i), 6) +
-           Cijfers(partner.isEmpty() ? QStringLiteral("0") : partner, 9) +
-           Cijfers(in.leden.LidGroep.value(i), 3);
+           QStringView(naam).left(7).compare(u"PARTNER", Qt::CaseInsensitive) == 0;
 }
 
 void MaakFormat(Regels& r)
 {
-    r.Regel(u"function format(num, size) {"_qs);
-    r.Regel(u"var s = num + '';"_qs);
-    r.Regel(u"while (s.length < size) s = '0' + s;"_qs);
-    r.Regel(u"return s;}"_qs);
+    r.Regel("function format(num, size) {");
+    r.Regel("var s = num + '';");
+    r.Regel("while (s.length < size) s = '0' + s;");
+    r.Regel("return s;}");
     r.Regel();
 }
 
 void MaakDeclaraties(const ScriptInvoer& in, Regels& r)
 {
-    r.Regel(u"var idbnrbes=[];"_qs);
-    r.Regel(u"var lid=[];"_qs);
+    static const char* const kFilters[4] = {"var DUM10='", "var DUM11='", "var DUM12='",
+                                            "var DUM13='"};
+    r.Regel("var idbnrbes=[];");
+    r.Regel("var lid=[];");
     for (int k = 0; k < 4; ++k)
-        r.Tekst(u"var DUM1"_qs + QString::number(k) + u"='"_qs, GroepFilter(in.txtB2.at(k), k));
+        r.Tekst(kFilters[k], GroepFilter(in.txtB2.at(k), k));
     r.Regel();
 }
 
 void MaakLedenlijst(const ScriptInvoer& in, Regels& r)
 {
-    r.Regel(u"function LedenNaarDims()"_qs);
-    r.Regel(u"{"_qs);
-    r.Tekst(u"lid[0]='"_qs, QStringLiteral("-----  KIES NAAM  -----"));
-    r.Tekst(u"idbnrbes[0]='"_qs, QString(18, u'0'));
+    r.Regel("function LedenNaarDims()");
+    r.Regel("{");
+    r.Regel("lid[0]='-----  KIES NAAM  -----';");
+    r.Regel("idbnrbes[0]='000000000000000000';");
     qsizetype k = 0;
     for (qsizetype i = 1; i <= in.leden.Aantal(); ++i) {
         const QString& naam = in.leden.LidNaam.at(i);
         if (LaatWeg(naam, in.chkPartnerOok))
             continue;
         ++k;
-        // Quotes first: the \u escapes of EscapeNaam must keep their single backslash.
-        r.Regel(Index(u"lid"_qs, k) + u"='"_qs + EscapeNaam(EscapeTekst(naam)) + u"';"_qs);
-        r.Tekst(Index(u"idbnrbes"_qs, k) + u"='"_qs, Code(in, i));
+        r.Element("lid", k);
+        r.Naam(naam);
+        const QString partner = in.chkToonPartner == 1 ? in.partners.value(i) : QString();
+        r.Element("idbnrbes", k);
+        r.Code(in.leden.LidNummer.value(i), partner, in.leden.LidGroep.value(i));
     }
-    r.Regel(u"}"_qs);
+    r.Regel("}");
     r.Regel();
-    r.Regel(u"LedenNaarDims();"_qs);
+    r.Regel("LedenNaarDims();");
     r.Regel();
 }
 
 void MaakVulCombo(const ScriptInvoer& in, Regels& r)
 {
-    const QString geenPartner = QStringLiteral("    if (lid[i].substring(0,7)=='Partner') {oke=0}");
-    r.Regel(u"function VulCombo(cmbnaam)"_qs);
-    r.Regel(u"{"_qs);
-    r.Regel(u"var frm=document.forms[0];"_qs);
-    r.Regel(u"for (var i=0; i<lid.length; i++)"_qs);
-    r.Regel(u"{"_qs);
-    r.Regel(u"var oke = 0;"_qs);
-    r.Regel(u"var zoek = idbnrbes[i].substring(15,18);"_qs);
-    r.Tekst(u"if (cmbnaam == '"_qs, in.txtB1.at(0), u"'){"_qs);
-    r.Regel(u"    if (DUM10.indexOf(zoek) > -1){oke=1} "_qs);
+    const char* const geenPartner = "    if (lid[i].substring(0,7)=='Partner') {oke=0}";
+    r.Regel("function VulCombo(cmbnaam)");
+    r.Regel("{");
+    r.Regel("var frm=document.forms[0];");
+    r.Regel("for (var i=0; i<lid.length; i++)");
+    r.Regel("{");
+    r.Regel("var oke = 0;");
+    r.Regel("var zoek = idbnrbes[i].substring(15,18);");
+    r.Tekst("if (cmbnaam == '", in.txtB1.at(0), "'){");
+    r.Regel("    if (DUM10.indexOf(zoek) > -1){oke=1} ");
     r.Regel(geenPartner);
-    r.Regel(u"    }"_qs);
-    r.Tekst(u"if (cmbnaam == '"_qs, in.txtB1.at(1), u"'){"_qs);
-    r.Regel(u"    if (DUM11.indexOf(zoek) > -1){oke=1} }"_qs);
-    r.Tekst(u"if (cmbnaam == '"_qs, in.txtB1.at(2), u"'){"_qs);
-    r.Regel(u"    if (DUM12.indexOf(zoek) > -1){oke=1}"_qs);
+    r.Regel("    }");
+    r.Tekst("if (cmbnaam == '", in.txtB1.at(1), "'){");
+    r.Regel("    if (DUM11.indexOf(zoek) > -1){oke=1} }");
+    r.Tekst("if (cmbnaam == '", in.txtB1.at(2), "'){");
+    r.Regel("    if (DUM12.indexOf(zoek) > -1){oke=1}");
     r.Regel(geenPartner);
-    r.Regel(u"    }"_qs);
-    r.Tekst(u"if (cmbnaam == '"_qs, in.txtB1.at(3), u"'){"_qs);
-    r.Regel(u"    if (DUM13.indexOf(zoek) > -1){oke=1} }"_qs);
-    r.Regel(u"if (oke == 1) {"_qs);
-    r.Regel(u"var y=document.createElement('option');"_qs);
-    r.Regel(u"y.text=lid[i];"_qs);
-    r.Regel(u"y.value=idbnrbes[i];"_qs);
-    r.Regel(u"var x=frm.elements[cmbnaam];"_qs);
-    r.Regel(u"try         {x.add(y,null);}"_qs);
-    r.Regel(u"catch(ex)   {x.add(y);}"_qs);
-    r.Regel(u"}"_qs);
-    r.Regel(u"}"_qs);
-    r.Regel(u"}"_qs);
+    r.Regel("    }");
+    r.Tekst("if (cmbnaam == '", in.txtB1.at(3), "'){");
+    r.Regel("    if (DUM13.indexOf(zoek) > -1){oke=1} }");
+    r.Regel("if (oke == 1) {");
+    r.Regel("var y=document.createElement('option');");
+    r.Regel("y.text=lid[i];");
+    r.Regel("y.value=idbnrbes[i];");
+    r.Regel("var x=frm.elements[cmbnaam];");
+    r.Regel("try         {x.add(y,null);}");
+    r.Regel("catch(ex)   {x.add(y);}");
+    r.Regel("}");
+    r.Regel("}");
+    r.Regel("}");
 }
 
 } // namespace
 
-void MaakLedenDeel(const ScriptInvoer& invoer, QString& scriptTekst)
+void MaakLedenDeel(const ScriptInvoer& invoer, QByteArray& script)
 {
-    Regels r(scriptTekst);
+    Regels r(script);
     MaakFormat(r);
     MaakDeclaraties(invoer, r);
     MaakLedenlijst(invoer, r);
@@ -213,17 +261,17 @@ void MaakLedenDeel(const ScriptInvoer& invoer, QString& scriptTekst)
 
 QByteArray MaakScriptBestand(const ScriptInvoer& invoer)
 {
-    QString scriptTekst;
-    // About 70 characters per member; one allocation instead of many for big clubs.
-    scriptTekst.reserve(2048 + 70 * invoer.leden.Aantal());
-    Regels r(scriptTekst);
+    QByteArray script;
+    // About 90 bytes per member; one allocation instead of many for a big club.
+    script.reserve(4096 + 100 * invoer.leden.Aantal());
+    Regels r(script);
     MaakAlgemeen(invoer, r);
     MaakKop(invoer.kop, r);
-    MaakLijst(u"actem"_qs, u"ActemNaarDim"_qs, Adressen(invoer.lstActEmails), r);
-    MaakLijst(u"dag"_qs, u"DagenNaarDim"_qs, Dagen(invoer.lstDagen), r);
-    MaakLedenDeel(invoer, scriptTekst);
+    MaakLijst("actem", "ActemNaarDim", Adressen(invoer.lstActEmails), r);
+    MaakLijst("dag", "DagenNaarDim", Dagen(invoer.lstDagen), r);
+    MaakLedenDeel(invoer, script);
     r.Regel();
-    return Ansi::Naar(scriptTekst);
+    return script;
 }
 
 } // namespace Script

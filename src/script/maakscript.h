@@ -12,7 +12,7 @@ namespace Script {
 QByteArray MaakScriptBestand(const ScriptInvoer& invoer);
 
 // Appends the member part (number formatting, member declarations and group filters,
-// member list, box filling function) to `scriptTekst`.
-void MaakLedenDeel(const ScriptInvoer& invoer, QString& scriptTekst);
+// member list, box filling function) to `script`, in Windows-1252.
+void MaakLedenDeel(const ScriptInvoer& invoer, QByteArray& script);
 
 } // namespace Script

@@ -20,8 +20,8 @@ struct ScriptInvoer {
     int chkPartnerOok = 1;    // also offer the 'Partner..' dummy members
     QString txtContactPers;
     QString txtEindtijd;
-    QStringList lstActEmails;   // the ticked address entries as they stand, in list order
-    QStringList lstDagen;       // the ticked date entries, whole texts, in list order
+    QStringList lstActEmails;     // the ticked address entries as they stand, in list order
+    QStringList lstDagen;         // the ticked date entries, whole texts, in list order
     std::array<QString, 4> txtB1; // names of the site's four boxes
     std::array<QString, 4> txtB2; // group numbers per box, e.g. "1,3"
     KopInstellingen kop;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 // How values become script text in hovelink.js.
@@ -20,9 +22,10 @@ QString EscapeNaam(const QString& naam);
 // Without it a name like D'Hondt would end the string and break the site.
 QString EscapeTekst(const QString& tekst);
 
-// A number held as text, written with at least `cijfers` digits (leading zeros of the text
-// do not count). Blanks around it are ignored; a text that is not digits alone reads as 0,
-// so a member code always stays digits only, however long the number.
-QString Cijfers(const QString& getal, int cijfers);
+// Appends a number held as text with at least `cijfers` digits, e.g. 12 with 3 digits
+// gives 012 and 1234 stays 1234; leading zeros of the text do not count. Blanks around
+// it are ignored; a text that is not digits alone reads as 0, so a member code always
+// stays digits only, however long the number.
+void VoegCijfersToe(QByteArray& script, QStringView getal, int cijfers);
 
 } // namespace Script

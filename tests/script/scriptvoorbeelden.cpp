@@ -16,8 +16,8 @@ ScriptInvoer Basis()
     return in;
 }
 
-void VoegLidToe(ScriptInvoer& in, const QString& naam, const QString& nummer,
-                const QString& groep, const QString& partner)
+void VoegLidToe(ScriptInvoer& in, const QString& naam, const QString& nummer, const QString& groep,
+                const QString& partner)
 {
     in.leden.LidNaam.append(naam);
     in.leden.LidNummer.append(nummer);
@@ -40,10 +40,13 @@ ScriptInvoer TweeLeden()
     in.chkPartnerOok = 1;
     in.txtContactPers = QStringLiteral("Piet Bakker");
     in.txtEindtijd = QStringLiteral("15:30");
-    in.lstActEmails = {QStringLiteral("  afmelden@troef.nl  "), QStringLiteral("secretaris@troef.nl")};
-    in.lstDagen = {DagRegel(QStringLiteral("donderdag-avond 4 september 2025"), QStringLiteral("20250904")),
-                   DagRegel(QStringLiteral("donderdag-avond 11 september 2025"), QStringLiteral("20250911"))};
-    in.txtB2 = {QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("2,3")};
+    in.lstActEmails = {QStringLiteral("  afmelden@troef.nl  "),
+                       QStringLiteral("secretaris@troef.nl")};
+    in.lstDagen = {
+        DagRegel(QStringLiteral("donderdag-avond 4 september 2025"), QStringLiteral("20250904")),
+        DagRegel(QStringLiteral("donderdag-avond 11 september 2025"), QStringLiteral("20250911"))};
+    in.txtB2 = {QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("3"),
+                QStringLiteral("2,3")};
     in.kop.kopvakbr = 750;
     in.kop.kopvakho = 100;
     in.kop.koptekst = QStringLiteral("BC De Troef");
@@ -78,17 +81,20 @@ ScriptInvoer ZonderPartner()
     in.chkPartnerOok = 0;
     in.txtContactPers = u"Zoë Müller"_qs;
     in.lstActEmails = {QStringLiteral("   ")};
-    in.txtB2 = {QString(), QStringLiteral("Partners"), QStringLiteral("1,3,"), QStringLiteral(" 12 ")};
+    in.txtB2 = {QString(), QStringLiteral("Partners"), QStringLiteral("1,3,"),
+                QStringLiteral(" 12 ")};
     in.kop.kopfont = QStringLiteral("Times New Roman");
     in.kop.kopkleur = 255 + 128 * 256;
     in.kop.kopback = 255 * 65536;
     in.kop.kophoog = 10;
     in.kop.kopvert = -2;
     // Partner numbers are given but must not reach the file: the box is cleared.
-    VoegLidToe(in, u"Zoë Müller"_qs, QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("99"));
+    VoegLidToe(in, u"Zoë Müller"_qs, QStringLiteral("5"), QStringLiteral("1"),
+               QStringLiteral("99"));
     VoegLidToe(in, QStringLiteral("Partner2 Jansen"), QStringLiteral("12"), QStringLiteral("1"));
     VoegLidToe(in, QString(), QStringLiteral("13"), QStringLiteral("1"));
-    VoegLidToe(in, u"Ben\u00A0Bos"_qs, QStringLiteral(" 130"), QStringLiteral("3"), QStringLiteral("5"));
+    VoegLidToe(in, u"Ben\u00A0Bos"_qs, QStringLiteral(" 130"), QStringLiteral("3"),
+               QStringLiteral("5"));
     VoegLidToe(in, u"René Dupré"_qs, QStringLiteral("1234567"), QStringLiteral("12"));
     VoegLidToe(in, QStringLiteral("PARTNER9"), QStringLiteral("77"), QStringLiteral("3"));
     VoegLidToe(in, u"Łukasz Nowak"_qs, QStringLiteral("88"), QStringLiteral("3"));
@@ -108,7 +114,8 @@ ScriptInvoer Aanhalingstekens()
     in.txtContactPers = QStringLiteral("Jan \"Pietje\" D'Hondt");
     in.txtEindtijd = QStringLiteral("12:00\r\n");
     in.lstActEmails = {QStringLiteral("a'b@c.nl"), QStringLiteral(" x\\y@z.nl ")};
-    in.lstDagen = {DagRegel(QStringLiteral("dinsdag-middag 2 september 2025"), QStringLiteral("20250902"))};
+    in.lstDagen = {
+        DagRegel(QStringLiteral("dinsdag-middag 2 september 2025"), QStringLiteral("20250902"))};
     in.txtB1 = {QStringLiteral("naam'1"), QStringLiteral("part\\ner"), QStringLiteral("inval1"),
                 QStringLiteral("inval3")};
     in.txtB2 = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
@@ -126,10 +133,13 @@ ScriptInvoer Aanhalingstekens()
     in.kop.tekstro = QStringLiteral("tab\there");
     in.kop.kopvakbr = 999;
     in.kop.kopvakho = 130;
-    VoegLidToe(in, QStringLiteral("D'Hondt"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
-    VoegLidToe(in, u"'t Hart ë\\"_qs, QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("1"));
+    VoegLidToe(in, QStringLiteral("D'Hondt"), QStringLiteral("1"), QStringLiteral("1"),
+               QStringLiteral("2"));
+    VoegLidToe(in, u"'t Hart ë\\"_qs, QStringLiteral("2"), QStringLiteral("1"),
+               QStringLiteral("1"));
     VoegLidToe(in, QStringLiteral("Partner1 X"), QStringLiteral("3"), QStringLiteral("1"));
-    VoegLidToe(in, QStringLiteral("Bas"), QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("12a"));
+    VoegLidToe(in, QStringLiteral("Bas"), QStringLiteral("4"), QStringLiteral("1"),
+               QStringLiteral("12a"));
     return in;
 }
 

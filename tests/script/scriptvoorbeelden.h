@@ -12,8 +12,8 @@ namespace ScriptVoorbeelden {
 ScriptInvoer Basis();
 
 // Appends member i (index 0 of the tables is kept free) with its partner number.
-void VoegLidToe(ScriptInvoer& in, const QString& naam, const QString& nummer,
-                const QString& groep, const QString& partner = {});
+void VoegLidToe(ScriptInvoer& in, const QString& naam, const QString& nummer, const QString& groep,
+                const QString& partner = {});
 
 // Jan van Dijk and Els de Wit with partners shown: twee_leden.js.
 ScriptInvoer TweeLeden();

@@ -20,7 +20,10 @@ namespace {
 const QString kKiesNaam = QStringLiteral("-----  KIES NAAM  -----");
 
 // What a text looks like after the trip through the file's code page.
-QString Rondgang(const QString& tekst) { return Ansi::Van(Ansi::Naar(tekst)); }
+QString Rondgang(const QString& tekst)
+{
+    return Ansi::Van(Ansi::Naar(tekst));
+}
 
 // Every text of the inputs set to `t` (box names numbered to keep them apart), with
 // partners shown and two members.
@@ -97,9 +100,10 @@ QJsonObject TstScriptNode::Draai(const ScriptInvoer& invoer)
     QJsonArray namen;
     for (const QString& naam : invoer.txtB1)
         namen.append(Rondgang(naam));
-    const QByteArray uit = Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad,
-                                 QString::fromUtf8(QJsonDocument(namen).toJson(QJsonDocument::Compact))},
-                                code);
+    const QByteArray uit =
+        Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad,
+              QString::fromUtf8(QJsonDocument(namen).toJson(QJsonDocument::Compact))},
+             code);
     return code == 0 ? QJsonDocument::fromJson(uit).object() : QJsonObject();
 }
 
@@ -142,7 +146,8 @@ void TstScriptNode::waardenKomenAan()
     QCOMPARE(lid.at(1).toString(), t);
     QCOMPARE(lid.at(2).toString(), Rondgang(u"Zoë "_qs + tekst));
     for (const QJsonValue code : js[u"idbnrbes"].toArray())
-        QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{18}$")).match(code.toString()).hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^[0-9]{18}$")).match(code.toString()).hasMatch());
 }
 
 void TstScriptNode::vakken_data()
@@ -151,17 +156,21 @@ void TstScriptNode::vakken_data()
     QTest::addColumn<QList<QStringList>>("opties");
 
     QTest::newRow("two members") << TweeLeden()
-        << QList<QStringList>{{kKiesNaam, "Jan van Dijk"}, {kKiesNaam, "Jan van Dijk"},
-                              {kKiesNaam, "Els de Wit"}, {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
+                                 << QList<QStringList>{{kKiesNaam, "Jan van Dijk"},
+                                                       {kKiesNaam, "Jan van Dijk"},
+                                                       {kKiesNaam, "Els de Wit"},
+                                                       {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
     // René Dupré's seven-digit member number keeps all its digits, which shifts his code:
     // the site reads group 001 instead of 012. The layout binds, so that is what it shows.
-    QTest::newRow("text rules, empty box 0") << ZonderPartner()
-        << QList<QStringList>{{},
-                              {kKiesNaam, u"Zoë Müller"_qs, u"René Dupré"_qs},
-                              {kKiesNaam, u"Zoë Müller"_qs, u"Ben\u00A0Bos"_qs, u"René Dupré"_qs,
-                               "?ukasz Nowak"},
-                              {kKiesNaam}};
-    QTest::newRow("quotes in names and box names") << Aanhalingstekens()
+    QTest::newRow("text rules, empty box 0")
+        << ZonderPartner()
+        << QList<QStringList>{
+               {},
+               {kKiesNaam, u"Zoë Müller"_qs, u"René Dupré"_qs},
+               {kKiesNaam, u"Zoë Müller"_qs, u"Ben\u00A0Bos"_qs, u"René Dupré"_qs, "?ukasz Nowak"},
+               {kKiesNaam}};
+    QTest::newRow("quotes in names and box names")
+        << Aanhalingstekens()
         << QList<QStringList>{{kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
                               {kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Partner1 X", "Bas"},
                               {kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
@@ -173,7 +182,8 @@ void TstScriptNode::vakken_data()
         VoegLidToe(in, "partner5 klein", "5", "1");
         VoegLidToe(in, "Piet", "2", "2");
         VoegLidToe(in, "PARTNER7", "7", "2");
-        QTest::newRow("partner dummies only in boxes 1 and 3") << in
+        QTest::newRow("partner dummies only in boxes 1 and 3")
+            << in
             << QList<QStringList>{{kKiesNaam, "partner5 klein", "Piet", "PARTNER7"},
                                   {kKiesNaam, "Partner1", "partner5 klein", "Piet", "PARTNER7"},
                                   {kKiesNaam, "Piet", "PARTNER7"},
@@ -189,9 +199,12 @@ void TstScriptNode::vakken_data()
     {
         ScriptInvoer in = TweeLeden();
         in.txtB1 = {"a'b", "c\\d", "e\r\nf", "\"g\""};
-        QTest::newRow("box names with quotes and line break") << in
-            << QList<QStringList>{{kKiesNaam, "Jan van Dijk"}, {kKiesNaam, "Jan van Dijk"},
-                                  {kKiesNaam, "Els de Wit"}, {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
+        QTest::newRow("box names with quotes and line break")
+            << in
+            << QList<QStringList>{{kKiesNaam, "Jan van Dijk"},
+                                  {kKiesNaam, "Jan van Dijk"},
+                                  {kKiesNaam, "Els de Wit"},
+                                  {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
     }
 }
 
