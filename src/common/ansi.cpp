@@ -28,17 +28,20 @@ int Code(char32_t cp)
 
 QByteArray Naar(const QString& tekst)
 {
-    QByteArray uit;
-    uit.reserve(tekst.size());
+    // Plain stores into a buffer of the final size: a script of thousands of members
+    // goes through here, and an append per character costs more than the conversion.
+    QByteArray uit(tekst.size(), Qt::Uninitialized);
+    char* p = uit.data();
     for (qsizetype i = 0; i < tekst.size(); ++i) {
         const QChar c = tekst.at(i);
         if (c.isHighSurrogate() && i + 1 < tekst.size() && tekst.at(i + 1).isLowSurrogate()) {
-            uit.append('?'); // a pair is one character the code page lacks
+            *p++ = '?'; // a pair is one character the code page lacks
             ++i;
             continue;
         }
-        uit.append(static_cast<char>(Code(c.unicode())));
+        *p++ = static_cast<char>(c.unicode() < 0x80 ? c.unicode() : Code(c.unicode()));
     }
+    uit.truncate(p - uit.constData());
     return uit;
 }
 
