@@ -2,6 +2,9 @@
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "common/berichtvenster.h"
+#include "header/frmsitekop.h"
+#include "header/kopdialogen.h"
+#include "moment/frmafmelden.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Hovelink"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/hovelink.png")));
     BerichtVenster meldingen;
 
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));
@@ -22,7 +26,24 @@ int main(int argc, char* argv[])
     if (!Opstarten::Start(QCoreApplication::applicationDirPath(), werkruimte, meldingen))
         return 1;
 
+    // The records that live for the whole run.
+    KopInstellingen kop;
+    BewaardeMoment bewaard;
+    EchteKopDialogen dialogen;
+
     FrmStart start(werkruimte, meldingen);
+    start.ZetAfmeldVenster([&] {
+        StartKeuze keuze{start.GekozenSpeeldag(), start.Clubnaam(), start.ToonInvallers(),
+                         [&start] { start.Scipts_naar_lstHulp(); }};
+        FrmAfmelden afmelden(werkruimte, kop, bewaard, std::move(keuze), meldingen, &QDate::currentDate, &start);
+        afmelden.ZetKopOntwerper([&](QWidget* ouder) {
+            frmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(werkruimte.Speeldag),
+                                 start.GekozenSpeeldag(), start.Clubnaam(), meldingen, dialogen, ouder);
+            ontwerper.exec();
+        });
+        afmelden.Form_Load();
+        afmelden.exec();
+    });
     start.Laden();
     start.show();
     return app.exec();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/meldingen.h"
+#include "header/kopinstellingen.h"
+#include "moment/groepvakken.h"
+#include "moment/rijlijst.h"
+
+#include <QString>
+
+#include <array>
+
+// The values of the sign-off settings window and the start window that hovelink.js
+// carries besides the groups, members and header.
+struct AfmeldGegevens {
+    QString clubnaam;
+    QString speeldag;
+    int chkToonInvallers = 0;
+    int chk1 = 0;
+    int chk2 = 0;
+    QString txtContactPers;
+    QString txtEindtijd;
+    QList<Vinkregel> adressen; // lstActEmails; the ticked rows are written
+    QList<Vinkregel> dagen;    // lstDagen; the ticked rows are written
+    std::array<QString, 4> txtB1;
+    QString MapTwk; // where the partner files are
+};
+
+// Turns the member list into the member tables, looks up each member's partner when
+// "Toon Partner op website" is ticked, and writes the script to `pad`, telling the user.
+// False when the script could not be written.
+bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
+                      const KopInstellingen& kop, Meldingen& meldingen);

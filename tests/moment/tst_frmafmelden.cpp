@@ -1,0 +1,399 @@
+#include "app/opstarten.h"
+#include "app/speelmomenten.h"
+#include "moment/frmafmelden.h"
+#include "support/meldingrecorder.h"
+#include "support/testpaden.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kVoltooid = "\r\nHet Script-bestand voor 'donderdag-avond' is gemaakt.\r\n\r\nU moet het hierna nog "
+                          "Uploaden.\r\n\r\nAls u ook een logoafbeelding hebt gemaakt of gewijzigd moet u die \u00F3\u00F3k "
+                          "uploaden.";
+
+// A copy of the demo Tafelwerk folder with donderdag-avond prepared, and its sign-off
+// settings window; today is 15 March 2025.
+struct Opstelling {
+    QTemporaryDir dir;
+    Werkruimte w;
+    KopInstellingen kop;
+    BewaardeMoment bewaard;
+    MeldingRecorder meldingen;
+    int ververst = 0;
+    std::unique_ptr<FrmAfmelden> venster;
+
+    explicit Opstelling(const QByteArray& ledenbestand = {})
+    {
+        TestPaden::KopieerMap(TestPaden::DemoMap(), dir.path());
+        if (!ledenbestand.isEmpty())
+            TestPaden::SchrijfBestand(dir.filePath("TWKspelers.txt"), ledenbestand);
+        w.MapTwk = dir.path();
+        w.MapSpelers = dir.path();
+        w.BestandSpelers = dir.filePath("TWKspelers.txt");
+        Opstarten::Init(w);
+        Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
+    }
+    void Open()
+    {
+        venster = std::make_unique<FrmAfmelden>(
+            w, kop, bewaard, StartKeuze{"donderdag-avond", "BC De Troef", 1, [this] { ++ververst; }}, meldingen,
+            [] { return QDate(2025, 3, 15); });
+        venster->ZetProgrammaMap(dir.path());
+        venster->Form_Load();
+        venster->show();
+    }
+    template <typename T> T* Control(const char* naam) const { return venster->findChild<T*>(QLatin1String(naam)); }
+    QLineEdit* Vak(int i) const
+    {
+        for (QLineEdit* vak : venster->findChildren<QLineEdit*>("txtB2"))
+            if (vak->property("index").toInt() == i)
+                return vak;
+        return nullptr;
+    }
+    void Vink(const char* lijst, int rij, bool aan = true)
+    {
+        Control<QListWidget>(lijst)->item(rij)->setCheckState(aan ? Qt::Checked : Qt::Unchecked);
+    }
+    QList<int> Vinkjes(const char* lijst) const
+    {
+        QList<int> uit;
+        auto* l = Control<QListWidget>(lijst);
+        for (int i = 0; i < l->count(); ++i)
+            if (l->item(i)->checkState() == Qt::Checked)
+                uit.append(i);
+        return uit;
+    }
+    static void Verlaat(QWidget* control)
+    {
+        QFocusEvent uit(QEvent::FocusOut);
+        QApplication::sendEvent(control, &uit);
+    }
+    void TypVak(int i, const QString& tekst)
+    {
+        Vak(i)->clear();
+        QTest::keyClicks(Vak(i), tekst);
+        Verlaat(Vak(i));
+    }
+    void TypAdressen(const QString& tekst)
+    {
+        Control<QPlainTextEdit>("txtEmailadressen")->setPlainText(tekst);
+        Verlaat(Control<QPlainTextEdit>("txtEmailadressen"));
+    }
+    // Dates, an address, end time, groups A1 and MA and the four boxes.
+    void VulIn()
+    {
+        Vink("lstDagen", 0);
+        Vink("lstDagen", 1);
+        Vink("lstDagen", 5);
+        TypAdressen("secretaris@bctroef.nl\n\nwedstrijd@bctroef.nl");
+        Vink("lstActEmails", 0);
+        Control<QLineEdit>("txtContactPers")->setText("Jan de Vries");
+        Control<QLineEdit>("txtEindtijd")->setText("15:30");
+        Vink("lst1", 0);
+        Vink("lst1", 3);
+        TypVak(0, "1");
+        TypVak(1, "1,4");
+        TypVak(2, "4");
+        TypVak(3, "1,4,");
+    }
+    void Einde() { QTest::mouseClick(Control<QPushButton>("cmdEinde"), Qt::LeftButton); }
+    QString Script() const { return w.MapProgramma + "/donderdag-avond/hovelink.js"; }
+    QString Ini() const { return w.MapProgramma + "/donderdag-avond/donderdag-avond.ini"; }
+};
+
+bool NodeControle(const QString& pad)
+{
+    const QString node = QStandardPaths::findExecutable("node");
+    if (node.isEmpty())
+        return false;
+    return QProcess::execute(node, {"--check", pad}) == 0;
+}
+
+} // namespace
+
+class TstFrmAfmelden : public QObject {
+    Q_OBJECT
+private slots:
+    void opent();
+    void helemaalDoorlopen();
+    void heropenenHerstelt();
+    void partnersTonen();
+    void afbreken();
+    void geenDatum();
+    void geenAdres_data();
+    void geenAdres();
+    void groepenZonderLeden();
+    void eindtijd_data();
+    void eindtijd();
+    void groepvakken_data();
+    void groepvakken();
+    void adressenOpnieuw();
+    void overzichtOntbreekt();
+};
+
+void TstFrmAfmelden::opent()
+{
+    Opstelling o;
+    o.Open();
+    QCOMPARE(o.venster->windowTitle(), "Alle ingevoerde gegevens gelden voor Speeldag: donderdag-avond");
+    QCOMPARE(o.Control<QLabel>("lblSpeeldag")->text(), "Speeldag: donderdag-avond");
+    QCOMPARE(o.Control<QPushButton>("cmbAfbreken")->text(), "Afbreken\r\n(niet opslaan)");
+    QVERIFY(o.Control<QWidget>("Frame10")->isVisible());
+    QCOMPARE(o.Control<QComboBox>("cmbVan")->currentText().left(10), "maart 2025");
+    QCOMPARE(o.Control<QComboBox>("cmbTot")->currentText().left(9), "juni 2026");
+    QVERIFY(o.Control<QComboBox>("cmbVan")->isEnabled());
+    auto* dagen = o.Control<QListWidget>("lstDagen");
+    QCOMPARE(dagen->item(0)->text(), "donderdag-avond 6 maart 2025" + QString(40, u' ') + "20250306");
+    QCOMPARE(o.Control<QListWidget>("lst1")->count(), 5);
+    QCOMPARE(o.Control<QListWidget>("lst1")->item(3)->text(), "4  (MA)");
+    QVERIFY(o.Control<QCheckBox>("chk1")->isChecked());
+    QVERIFY(!o.Control<QCheckBox>("chk1")->isEnabled());
+    QVERIFY(o.Control<QCheckBox>("chk2")->isChecked());
+    QVERIFY(o.Control<QCheckBox>("chkPartnerOok")->isChecked());
+    QVERIFY(!o.Control<QWidget>("Frame8")->isEnabled());
+    QCOMPARE(o.kop.kopvakho, 0); // no settings file: no line to pass over
+    QVERIFY(o.meldingen.meldingen.isEmpty());
+}
+
+void TstFrmAfmelden::helemaalDoorlopen()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    QCOMPARE(o.Control<QLabel>("Label6")->text(), "Aantal regels: 23");
+    QCOMPARE(o.Control<QComboBox>("cmbPartner")->currentText(), "A1");
+    QVERIFY(o.meldingen.meldingen.isEmpty());
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(), QStringList{kVoltooid});
+    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Informatie);
+    QVERIFY(!o.venster->isVisible());
+    QCOMPARE(o.ververst, 1);
+    QCOMPARE(TestPaden::LeesBestand(o.Script()), TestPaden::LeesBestand(TestPaden::TestData("moment/doorlopen.js")));
+    QCOMPARE(TestPaden::LeesBestand(o.Ini()), TestPaden::LeesBestand(TestPaden::TestData("moment/doorlopen.ini")));
+    QVERIFY(NodeControle(o.Script()));
+}
+
+void TstFrmAfmelden::heropenenHerstelt()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    o.Einde();
+    o.meldingen.meldingen.clear();
+    o.Open();
+    QVERIFY(o.meldingen.meldingen.isEmpty());
+    QCOMPARE(o.Vinkjes("lstDagen"), (QList<int>{0, 1, 5}));
+    QVERIFY(!o.Control<QComboBox>("cmbVan")->isEnabled());
+    QVERIFY(!o.Control<QPushButton>("cmdMaakDatums")->isEnabled());
+    QCOMPARE(o.Control<QListWidget>("lstActEmails")->count(), 2);
+    QCOMPARE(o.Vinkjes("lstActEmails"), QList<int>{0});
+    QCOMPARE(o.Control<QPlainTextEdit>("txtEmailadressen")->toPlainText(), "secretaris@bctroef.nl\nwedstrijd@bctroef.nl\n");
+    QCOMPARE(o.Control<QLineEdit>("txtContactPers")->text(), "Jan de Vries");
+    QCOMPARE(o.Control<QLineEdit>("txtEindtijd")->text(), "15:30");
+    QCOMPARE(o.Vinkjes("lst1"), (QList<int>{0, 3}));
+    QCOMPARE(o.Vak(1)->text(), "1,4");
+    QCOMPARE(o.Vak(3)->text(), "1,4,");
+    QCOMPARE(o.Control<QComboBox>("cmbPartner")->currentText(), "A1");
+    QVERIFY(!o.Control<QCheckBox>("chkToonPartner")->isChecked());
+    QCOMPARE(o.kop.kopvakho, 100); // the empty line after the addresses
+    // Saving again unchanged writes the same bytes.
+    const QByteArray eerst = TestPaden::LeesBestand(o.Ini());
+    o.Einde();
+    QCOMPARE(TestPaden::LeesBestand(o.Ini()), eerst);
+}
+
+void TstFrmAfmelden::partnersTonen()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    auto* partner = o.Control<QComboBox>("cmbPartner");
+    partner->setCurrentIndex(1);
+    emit partner->activated(1);
+    QVERIFY(!o.Control<QCheckBox>("chkToonPartner")->isChecked());
+    o.Control<QCheckBox>("chkToonPartner")->click();
+    QVERIFY(o.Control<QLineEdit>("Text1")->isVisible());
+    QCOMPARE(o.Control<QLineEdit>("Text1")->geometry().size(), o.Vak(1)->size());
+    o.TypVak(0, "4");
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(), QStringList{kVoltooid});
+    const QString script = QString::fromLatin1(TestPaden::LeesBestand(o.Script()));
+    QVERIFY(script.contains("alg[7]=1;"));
+    QVERIFY(script.contains("var DUM11='#000#004';")); // box 1 takes the text of box 0
+    QVERIFY(script.contains("='001037000001038004';"));
+    QVERIFY(script.contains("='001038000001037004';"));
+    QVERIFY(script.contains("='001001000000000001';")); // A1's pairs are not in MA's file
+    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("txtb2b=4\r\n"));
+    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("Partnerbest=MA\r\nToonpartner=1\r\n"));
+}
+
+void TstFrmAfmelden::afbreken()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    QTest::mouseClick(o.Control<QPushButton>("cmbAfbreken"), Qt::LeftButton);
+    QCOMPARE(o.meldingen.Teksten(), QStringList{"Er is afgebroken, de wijzigingen worden niet bewaard!"});
+    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
+    QVERIFY(!o.venster->isVisible());
+    QVERIFY(!QFileInfo::exists(o.Ini()));
+    QVERIFY(!QFileInfo::exists(o.Script()));
+    QCOMPARE(o.ververst, 0);
+}
+
+void TstFrmAfmelden::geenDatum()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    QTest::mouseClick(o.Control<QPushButton>("cmdDeselect"), Qt::LeftButton);
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(), QStringList{"Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"});
+    QVERIFY(o.venster->isVisible());
+    QVERIFY(!QFileInfo::exists(o.Ini()));
+}
+
+void TstFrmAfmelden::geenAdres_data()
+{
+    QTest::addColumn<int>("antwoord");
+    QTest::addColumn<bool>("geschreven");
+    QTest::newRow("No stays") << int(Meldingen::Antwoord::Nee) << false;
+    QTest::newRow("Yes goes on") << int(Meldingen::Antwoord::Ja) << true;
+}
+
+void TstFrmAfmelden::geenAdres()
+{
+    QFETCH(int, antwoord);
+    QFETCH(bool, geschreven);
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    o.Vink("lstActEmails", 0, false);
+    o.meldingen.ZetVolgendAntwoord(static_cast<Meldingen::Antwoord>(antwoord));
+    o.Einde();
+    const QString vraag = "Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!\r\nDat is niet verplicht, wel "
+                          "een extra zekerheid.\r\n\r\nWilt u toch doorgaan?.";
+    QCOMPARE(o.meldingen.meldingen[0].tekst, vraag);
+    QCOMPARE(o.meldingen.meldingen[0].knoppen, Meldingen::Knoppen::JaNee);
+    QCOMPARE(o.venster->isVisible(), !geschreven);
+    QCOMPARE(QFileInfo::exists(o.Script()), geschreven);
+    QCOMPARE(QFileInfo::exists(o.Ini()), geschreven);
+}
+
+void TstFrmAfmelden::groepenZonderLeden()
+{
+    QByteArray leden = "kop\r\n";
+    for (int i = 0; i < 3; ++i)
+        leden += "1,500" + QByteArray::number(i) + ",X,Jan,,Dood" + QByteArray::number(i) + ",,,,,,,,,,Overleden,,\r\n";
+    Opstelling o(leden);
+    o.Open();
+    QTest::mouseClick(o.Control<QPushButton>("cmdSelect"), Qt::LeftButton);
+    o.TypAdressen("a@b.nl");
+    o.Vink("lstActEmails", 0);
+    o.Vink("lst1", 0);
+    QCOMPARE(o.Control<QLabel>("Label6")->text(), "Aantal regels: 0");
+    for (int i = 0; i < 4; ++i)
+        o.TypVak(i, "1");
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(),
+             QStringList{"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"});
+    QVERIFY(!QFileInfo::exists(o.Script()));
+    QVERIFY(QFileInfo::exists(o.Ini()));
+    QVERIFY(!o.venster->isVisible());
+    QCOMPARE(o.ververst, 1);
+}
+
+void TstFrmAfmelden::eindtijd_data()
+{
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<QString>("inBox");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("9:30 refused") << "9:30" << "9:30"
+                                  << "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
+    QTest::newRow("letters dropped") << "1a5:b30" << "15:30" << "";
+    QTest::newRow("24:00") << "24:00" << "24:00" << "Het maximum is 23 uur!";
+    QTest::newRow("12:60") << "12:60" << "12:60" << "Het maximum is 59 minuten!";
+    QTest::newRow("00:00") << "00:00" << "00:00" << "";
+}
+
+void TstFrmAfmelden::eindtijd()
+{
+    QFETCH(QString, getypt);
+    QFETCH(QString, inBox);
+    QFETCH(QString, melding);
+    Opstelling o;
+    o.Open();
+    auto* box = o.Control<QLineEdit>("txtEindtijd");
+    QTest::keyClicks(box, getypt);
+    Opstelling::Verlaat(box);
+    QCOMPARE(box->text(), inBox);
+    QCOMPARE(o.meldingen.Teksten(), melding.isEmpty() ? QStringList{} : QStringList{melding});
+}
+
+void TstFrmAfmelden::groepvakken_data()
+{
+    QTest::addColumn<int>("vak");
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<QString>("inBox");
+    QTest::addColumn<QString>("melding");
+    QTest::addColumn<bool>("geel");
+    QTest::newRow("two groups in naam1") << 0 << "1,4" << "" << "In vak 'naam1' mag slechts 1 groep gebruikt worden!" << false;
+    QTest::newRow("group not ticked") << 2 << "1,3" << "" << "Groep 3 is niet geselecteerd in bovenstaande lijst!" << true;
+    QTest::newRow("ticked groups") << 2 << "1,4" << "1,4" << "" << false;
+    QTest::newRow("only digits and commas") << 3 << "a1 ;,b4" << "1,4" << "" << false;
+}
+
+void TstFrmAfmelden::groepvakken()
+{
+    QFETCH(int, vak);
+    QFETCH(QString, getypt);
+    QFETCH(QString, inBox);
+    QFETCH(QString, melding);
+    QFETCH(bool, geel);
+    Opstelling o;
+    o.Open();
+    o.Vink("lst1", 0);
+    o.Vink("lst1", 3);
+    o.TypVak(vak, getypt);
+    QCOMPARE(o.Vak(vak)->text(), inBox);
+    QCOMPARE(o.meldingen.Teksten(), melding.isEmpty() ? QStringList{} : QStringList{melding});
+    QCOMPARE(o.Vak(vak)->styleSheet().contains("#ffff00"), geel);
+}
+
+void TstFrmAfmelden::adressenOpnieuw()
+{
+    Opstelling o;
+    o.Open();
+    o.TypAdressen("a\n\nb\n\n");
+    QCOMPARE(o.Control<QPlainTextEdit>("txtEmailadressen")->toPlainText(), "a\nb\n");
+    o.Vink("lstActEmails", 1);
+    o.TypAdressen("   ");
+    QCOMPARE(o.Vinkjes("lstActEmails"), QList<int>{1}); // an empty box keeps the rows
+    o.TypAdressen("a\nb\nc");
+    QCOMPARE(o.Control<QListWidget>("lstActEmails")->count(), 3);
+    QVERIFY(o.Vinkjes("lstActEmails").isEmpty());
+}
+
+void TstFrmAfmelden::overzichtOntbreekt()
+{
+    Opstelling o;
+    o.Open();
+    QTest::mouseClick(o.Control<QPushButton>("cmdOverzicht"), Qt::LeftButton);
+    QCOMPARE(o.meldingen.Teksten(), QStringList{"Overzicht niet aanwezig!"});
+}
+
+QTEST_MAIN(TstFrmAfmelden)
+#include "tst_frmafmelden.moc"
