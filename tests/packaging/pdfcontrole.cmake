@@ -1,0 +1,33 @@
+# controleer_pdf(<pdf> <source.md>): the guide is a complete PDF with at least one page per chapter.
+function(controleer_pdf pdf bron)
+  if(NOT EXISTS "${pdf}")
+    message(FATAL_ERROR "ontbreekt: ${pdf}")
+  endif()
+  file(READ "${pdf}" kop LIMIT 5 HEX)
+  if(NOT kop STREQUAL "255044462d") # %PDF-
+    message(FATAL_ERROR "geen PDF (begint met de bytes ${kop}): ${pdf}")
+  endif()
+  file(STRINGS "${pdf}" einde REGEX "^%%EOF")
+  if(NOT einde)
+    message(FATAL_ERROR "PDF niet afgesloten met %%EOF: ${pdf}")
+  endif()
+
+  file(STRINGS "${bron}" hoofdstukken REGEX "^# ")
+  list(LENGTH hoofdstukken verwacht)
+  file(STRINGS "${pdf}" tellers REGEX "/Count [0-9]+")
+  if(NOT tellers)
+    message(FATAL_ERROR "geen paginaboom in ${pdf}")
+  endif()
+  string(REGEX MATCH "/Count ([0-9]+)" gevonden "${tellers}")
+  set(paginas ${CMAKE_MATCH_1})
+  if(paginas LESS verwacht)
+    message(FATAL_ERROR "${paginas} pagina's, verwacht minstens ${verwacht} (een per hoofdstuk): ${pdf}")
+  endif()
+
+  # Fonts are embedded, so even a short guide is well above this.
+  file(SIZE "${pdf}" grootte)
+  if(grootte LESS 20000)
+    message(FATAL_ERROR "${pdf} is maar ${grootte} bytes")
+  endif()
+  message(STATUS "${pdf}: ${paginas} pagina's, ${grootte} bytes")
+endfunction()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "opmaak.h"
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+class QTextDocument;
+
+namespace HandleidingPdf {
+
+// Lays the guide out: the first chapter is the title page (with the icon and a list of the other
+// chapters), every further chapter starts a page, messages stand in a shaded box.
+void Opmaken(QTextDocument& document, const QList<Opmaak::Blok>& blokken, const QImage& icoon);
+
+struct Uitkomst {
+    bool gelukt = false;
+    QString fout;
+};
+
+// Pages of the given size with the given margin all round, keeping message boxes and section
+// headings together with what they belong to. The page size is in the units of the layout's paint
+// device; the margin, like every format length, in pixels at 96 dpi.
+void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge);
+
+// Lays the document out on A4 pages and prints it with page numbers into a PDF file, written whole.
+Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& titel);
+
+} // namespace HandleidingPdf

@@ -1,0 +1,45 @@
+// maakhandleiding <source.md> <icon.png> <guide.pdf>: typesets the user guide as a PDF.
+#include "handleidingpdf.h"
+#include "opmaak.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList argumenten = QCoreApplication::arguments();
+    QTextStream fouten(stderr);
+    if (argumenten.size() != 4) {
+        fouten << "gebruik: maakhandleiding <bron.md> <icoon.png> <uitvoer.pdf>\n";
+        return 2;
+    }
+    const QString bronPad = argumenten.at(1);
+    QFile bron(bronPad);
+    if (!bron.open(QIODevice::ReadOnly)) {
+        fouten << bronPad << ": " << bron.errorString() << '\n';
+        return 1;
+    }
+    const Opmaak::Uitkomst opmaak = Opmaak::Lees(QString::fromUtf8(bron.readAll()));
+    if (!opmaak.gelukt) {
+        fouten << bronPad << ':' << opmaak.foutRegel << ": " << opmaak.fout << '\n';
+        return 1;
+    }
+    const QImage icoon(argumenten.at(2));
+    if (icoon.isNull()) {
+        fouten << argumenten.at(2) << ": geen afbeelding\n";
+        return 1;
+    }
+
+    QTextDocument document;
+    HandleidingPdf::Opmaken(document, opmaak.blokken, icoon);
+    const HandleidingPdf::Uitkomst pdf =
+        HandleidingPdf::Schrijf(document, argumenten.at(3), QStringLiteral("Overzicht werking hovelink"));
+    if (!pdf.gelukt) {
+        fouten << argumenten.at(3) << ": " << pdf.fout << '\n';
+        return 1;
+    }
+    return 0;
+}
