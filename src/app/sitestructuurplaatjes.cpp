@@ -68,7 +68,7 @@ QImage Boom()
     const struct {
         int niveau;
         const char* naam;
-    } boom[] = {{0, "/"}, {1, "public_html"}, {2, "afm"}, {3, "donderdag"}, {4, "afbeeldingen"}, {4, "scripts"}};
+    } boom[] = {{0, "/"}, {1, "public_html"}, {2, "afm"}, {3, "donderdag"}, {4, "img"}, {4, "scripts"}};
     int y = 10;
     for (const auto& m : boom) {
         const int x = 8 + m.niveau * 12;
@@ -90,7 +90,7 @@ QImage Boom()
         const char* naam;
         const char* rechten;
     } bestanden[] = {{true, "..", ""},
-                     {true, "afbeeldingen", "rwxr-xr-x"},
+                     {true, "img", "rwxr-xr-x"},
                      {true, "scripts", "rwxr-xr-x"},
                      {false, "afmelden.html", "rw-r--r--"},
                      {false, "afmelden.php", "rw-r--r--"},
@@ -149,10 +149,10 @@ QImage Rechten()
     p.setPen(Qt::white);
     p.drawText(dialoog.left() + 6, dialoog.top() + 12, QStringLiteral("Rechten wijzigen"));
     p.setPen(Qt::black);
-    const char* kolommen[] = {"Lezen", "Schrijven", "Uitvoeren"};
+    const char* kolommen[] = {"Lees", "Schrijf", "Uitv."};
     const char* rijen[] = {"Eigenaar", "Groep", "Anderen"};
     for (int k = 0; k < 3; ++k)
-        p.drawText(dialoog.left() + 62 + k * 38, dialoog.top() + 34, QLatin1String(kolommen[k]).left(5));
+        p.drawText(dialoog.left() + 62 + k * 38, dialoog.top() + 34, QLatin1String(kolommen[k]));
     for (int r = 0; r < 3; ++r) {
         p.setPen(Qt::black);
         p.drawText(dialoog.left() + 8, dialoog.top() + 56 + r * 22, QLatin1String(rijen[r]));

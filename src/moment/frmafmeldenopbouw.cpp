@@ -38,6 +38,9 @@ QGroupBox* Frame(const QString& titel, QLayout* inhoud, const char* naam = nullp
     auto* frame = new QGroupBox(titel);
     if (naam)
         frame->setObjectName(QLatin1String(naam));
+    // Tight spacing: everything has to fit the window's fixed 8950 twips.
+    inhoud->setContentsMargins(6, 4, 6, 4);
+    inhoud->setSpacing(3);
     frame->setLayout(inhoud);
     return frame;
 }
@@ -150,6 +153,9 @@ void FrmAfmelden::BouwVenster()
                                  : QStringLiteral("1,3 wil zeggen: de leden van groep 1 EN 3."));
         m_txtB2[i]->setProperty("index", i);
         m_txtB2[i]->setAccessibleName(QLatin1String(vakNamen[i]));
+        // The boxes keep their height; the member overview gives way instead.
+        m_txtB1[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        m_txtB2[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         vakken->addWidget(m_txtB1[i], i, 0);
         vakken->addWidget(m_txtB2[i], i, 1);
     }
@@ -190,7 +196,7 @@ void FrmAfmelden::BouwVenster()
     rechts->addWidget(m_Frame8);
     auto* f5 = new QHBoxLayout;
     f5->addWidget(Frame(QStringLiteral("Kies benodigde spelergroep(en)"), fGroepen), 2);
-    f5->addLayout(leden, 4);
+    f5->addLayout(leden, 3);
     f5->addLayout(rechts, 3);
 
     // Buttons
@@ -223,8 +229,9 @@ void FrmAfmelden::BouwVenster()
     onder->addWidget(m_cmbAfbreken);
     auto* hoofd = new QVBoxLayout(this);
     hoofd->setContentsMargins(6, 6, 6, 6);
-    hoofd->addLayout(boven, 5);
-    hoofd->addLayout(midden, 6);
+    hoofd->setSpacing(4);
+    hoofd->addLayout(boven, 4);
+    hoofd->addLayout(midden, 7);
     hoofd->addLayout(onder);
 
     connect(cmdHelp, &QPushButton::clicked, this, &FrmAfmelden::cmdHelp_Click);
