@@ -129,6 +129,7 @@ void FrmAfmelden::Form_Load()
     m_Afgebroken = 0;
     m_lblSpeeldag->setText(QStringLiteral("Speeldag: ") + speeldag);
 
+    m_bewaard.Startdatum = QDate(); // the months start today unless the file names a first month
     LeesInstellingen(m_werkruimte.PadMomentIni, m_venster, m_bewaard, m_kop.kopvakho, m_meldingen);
     ToonMomentWaarden();
 

@@ -131,6 +131,7 @@ private slots:
     void helemaalDoorlopen();
     void heropenenHerstelt();
     void partnersTonen();
+    void startmaandPerSpeelmoment();
     void afbreken();
     void geenDatum();
     void geenAdres_data();
@@ -238,6 +239,15 @@ void TstFrmAfmelden::partnersTonen()
     QVERIFY(script.contains("='001001000000000001';")); // A1's pairs are not in MA's file
     QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("txtb2b=4\r\n"));
     QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("Partnerbest=MA\r\nToonpartner=1\r\n"));
+}
+
+void TstFrmAfmelden::startmaandPerSpeelmoment()
+{
+    // A moment without a stored first month starts today, also after one that had one.
+    Opstelling o;
+    o.bewaard.Startdatum = QDate(2024, 9, 1);
+    o.Open();
+    QCOMPARE(o.Control<QComboBox>("cmbVan")->currentText().left(10), "maart 2025");
 }
 
 void TstFrmAfmelden::afbreken()
