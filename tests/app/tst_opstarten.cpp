@@ -1,3 +1,4 @@
+#include "app/enkelexemplaar.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "support/meldingrecorder.h"
@@ -23,6 +24,7 @@ private slots:
     void lijstVanSpeeldagen();
     void bereidVoor();
     void bereidOnbekendVoor();
+    void tweedeExemplaar();
 };
 
 void TstOpstarten::padMappenIni_data()
@@ -202,6 +204,20 @@ void TstOpstarten::bereidOnbekendVoor()
     QCOMPARE(w.SpeeldagCode, "A");
     QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
     QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
+}
+
+void TstOpstarten::tweedeExemplaar()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("hovelink.lock");
+    {
+        const EnkelExemplaar eerste(lock);
+        QVERIFY(eerste.IsEerste());
+        const EnkelExemplaar tweede(lock);
+        QVERIFY(!tweede.IsEerste());
+    }
+    const EnkelExemplaar daarna(lock); // the first copy has ended
+    QVERIFY(daarna.IsEerste());
 }
 
 QTEST_GUILESS_MAIN(TstOpstarten)
