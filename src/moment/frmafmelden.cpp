@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -128,6 +129,10 @@ void FrmAfmelden::Form_Load()
 {
     const QString speeldag = m_start.cmbSpeeldag;
     resize(1024 - 20, 597); // 300 twips narrower than the start window, 8950 twips high
+    // Wrapped captions in a larger system font need more height than that; the layout then
+    // squeezes the group boxes flat, so the window grows to what its contents need.
+    if (const int nodig = layout()->totalHeightForWidth(width()); nodig > height())
+        resize(width(), nodig);
     setWindowTitle(QStringLiteral("Alle ingevoerde gegevens gelden voor Speeldag: ") + speeldag);
     m_Afgebroken = 0;
     m_lblSpeeldag->setText(QStringLiteral("Speeldag: ") + speeldag);

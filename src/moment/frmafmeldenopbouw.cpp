@@ -156,6 +156,10 @@ void FrmAfmelden::BouwVenster()
                                  : QStringLiteral("1,3 wil zeggen: de leden van groep 1 EN 3."));
         m_txtB2[i]->setProperty("index", i);
         m_txtB2[i]->setAccessibleName(QStringLiteral("SpelerGroepNummer(s) voor ") + QLatin1String(vakNamen[i]));
+        // A wrapped caption above them asks for more height than the layout reckoned with;
+        // without a firm minimum the boxes would be squeezed flat.
+        for (QLineEdit* vak : {m_txtB1[i], m_txtB2[i]})
+            vak->setMinimumHeight(vak->sizeHint().height());
         vakken->addWidget(m_txtB1[i], i, 0);
         vakken->addWidget(m_txtB2[i], i, 1);
     }

@@ -12,13 +12,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop)
 {
-    const int breed = ToonMaat(kop.kopvakbr == 0 ? 750 : kop.kopvakbr);
-    const int hoog = ToonMaat(kop.kopvakho == 0 ? 100 : kop.kopvakho);
+    const int breed = ToonMaat(kop.kopvakbr);
+    const int hoog = ToonMaat(kop.kopvakho);
     vlak.ZetMaat(QSize(breed, hoog));
     vlak.ZetAchtergrond(KleurVan(kop.kopback));
 
@@ -80,15 +79,27 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
                                              "de instellingen van nu. Er wordt niets opgeslagen."));
     uitleg->setWordWrap(true);
 
-    auto* vlak = new KopVlak;
-    vlak->setObjectName(QStringLiteral("P0"));
-    VulKopVlak(*vlak, kop, MapKop);
-    auto* kopRuimte = new QScrollArea;
-    kopRuimte->setObjectName(QStringLiteral("kopRuimte"));
-    kopRuimte->setWidget(vlak);
-    kopRuimte->setFrameShape(QFrame::NoFrame);
-    kopRuimte->setFocusPolicy(Qt::NoFocus);
-    kopRuimte->setMinimumHeight(vlak->height() + 20);
+    // The header box alone: the frame cuts off the designer's mark of the logo area, which
+    // sticks out above and below the box and is no part of the site.
+    QWidget* kopDeel = nullptr;
+    int kopBreed = 0;
+    if (kop.kopvakbr > 0 && kop.kopvakho > 0) {
+        auto* kader = new QWidget;
+        kader->setObjectName(QStringLiteral("kopKader"));
+        auto* vlak = new KopVlak(kader);
+        vlak->setObjectName(QStringLiteral("P0"));
+        VulKopVlak(*vlak, kop, MapKop);
+        vlak->move(0, -KopVlak::Rand);
+        kader->setFixedSize(vlak->Maat() + QSize(2, 2));
+        kopBreed = kader->width();
+        kopDeel = kader;
+    } else {
+        auto* geenKop = new QLabel(QStringLiteral("De kop van de site is nog niet ingesteld. Dat kan met de knop "
+                                                  "'Koptekst en logo instellen'."));
+        geenKop->setObjectName(QStringLiteral("lblGeenKop"));
+        geenKop->setWordWrap(true);
+        kopDeel = geenKop;
+    }
 
     auto* lijsten = new QHBoxLayout;
     std::array<QListWidget*, 4> vakken{};
@@ -97,7 +108,7 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
         lijsten->addLayout(Lijst(voorbeeld.namen[k], naam.constData(), voorbeeld.vakken[k], vakken[k]), 1);
     }
     QListWidget* dagen = nullptr;
-    lijsten->addLayout(Lijst(QStringLiteral("Speeldagen:"), "lstSpeeldagen", voorbeeld.dagen, dagen), 1);
+    lijsten->addLayout(Lijst(QStringLiteral("Speeldagen:"), "lstSpeeldagen", voorbeeld.dagen, dagen), 2);
 
     auto* sluiten = new QPushButton(QStringLiteral("Sluiten"));
     sluiten->setObjectName(QStringLiteral("cmdSluiten"));
@@ -109,10 +120,10 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(uitleg);
-    layout->addWidget(kopRuimte);
+    layout->addWidget(kopDeel);
     layout->addLayout(lijsten, 1);
     layout->addLayout(knoppen);
     Toetsenbord::ZetTabVolgorde({vakken[0], vakken[1], vakken[2], vakken[3], dagen, sluiten});
-    resize(qMax(vlak->width() + 40, 760), vlak->height() + 400);
+    resize(qMax(kopBreed + 24, 860), 560);
     sluiten->setFocus();
 }
