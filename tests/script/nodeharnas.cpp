@@ -42,16 +42,21 @@ QJsonObject NodeHarnas::Draai(const ScriptInvoer& invoer)
     const QString pad = m_map.filePath(QStringLiteral("hovelink.js"));
     if (!TestPaden::SchrijfBestand(pad, Script::MaakScriptBestand(invoer)))
         return {};
+    return DraaiBestand(pad, invoer.txtB1);
+}
+
+QJsonObject NodeHarnas::DraaiBestand(const QString& pad, const std::array<QString, 4>& namen)
+{
     int code = 0;
     Node({QStringLiteral("--check"), pad}, code);
     if (code != 0)
         return {};
-    QJsonArray namen;
-    for (const QString& naam : invoer.txtB1)
-        namen.append(Rondgang(naam));
+    QJsonArray vakken;
+    for (const QString& naam : namen)
+        vakken.append(Rondgang(naam));
     const QByteArray uit =
         Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad,
-              QString::fromUtf8(QJsonDocument(namen).toJson(QJsonDocument::Compact))},
+              QString::fromUtf8(QJsonDocument(vakken).toJson(QJsonDocument::Compact))},
              code);
     return code == 0 ? QJsonDocument::fromJson(uit).object() : QJsonObject();
 }

@@ -17,6 +17,8 @@ public:
 
     // The harness's JSON for `invoer`; an empty object when node --check or the harness failed.
     QJsonObject Draai(const ScriptInvoer& invoer);
+    // The same for a script file that lies ready, with the four box names as they stand.
+    QJsonObject DraaiBestand(const QString& pad, const std::array<QString, 4>& namen);
 
     // A text as it comes back from the file's code page.
     static QString Rondgang(const QString& tekst);
