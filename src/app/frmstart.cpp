@@ -118,6 +118,7 @@ void FrmStart::BouwVenster()
     auto* fv = new QVBoxLayout;
     auto* bestaandLabel = Label(QStringLiteral("Bestaande speeldagen:"));
     bestaandLabel->setBuddy(m_lstHulp);
+    m_lstHulp->setAccessibleName(bestaandLabel->text()); // lists do not take the buddy's text
     fv->addWidget(bestaandLabel);
     fv->addWidget(m_lstHulp, 1);
     fv->addWidget(m_cmdVerwijderDag);

@@ -1,40 +1,25 @@
 #include "common/toetsenbord.h"
 
 #include <QAbstractButton>
-#include <QEvent>
-#include <QShortcutEvent>
-
-namespace {
-
-class KnopSneltoets : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
-            return false;
-        // The button's own handling animates a click without moving the focus, so an address
-        // typed into a box would never reach its check before the window is left.
-        auto* knop = static_cast<QAbstractButton*>(object);
-        if (knop->focusPolicy() != Qt::NoFocus)
-            knop->setFocus(Qt::ShortcutFocusReason);
-        knop->click();
-        return true;
-    }
-};
-
-} // namespace
+#include <QShortcut>
 
 namespace Toetsenbord {
 
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
 {
-    knop->setShortcut(toets);
-    knop->installEventFilter(new KnopSneltoets(knop));
-    const QString sneltoets = QStringLiteral("Sneltoets: ") + toets.toString(QKeySequence::NativeText);
-    knop->setAccessibleDescription(knop->toolTip().isEmpty() ? sneltoets : knop->toolTip() + u' ' + sneltoets);
+    // A shortcut of its own: the button's setShortcut is replaced by the mnemonic of every
+    // new caption (none), and its handling animates a click without moving the focus, so
+    // an address typed into a box would never reach its check before the window is left.
+    auto* sneltoets = new QShortcut(toets, knop);
+    QObject::connect(sneltoets, &QShortcut::activated, knop, [knop] {
+        if (!knop->isEnabled())
+            return;
+        if (knop->focusPolicy() != Qt::NoFocus)
+            knop->setFocus(Qt::ShortcutFocusReason);
+        knop->click();
+    });
+    const QString naam = QStringLiteral("Sneltoets: ") + toets.toString(QKeySequence::NativeText);
+    knop->setAccessibleDescription(knop->toolTip().isEmpty() ? naam : knop->toolTip() + u' ' + naam);
 }
 
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)

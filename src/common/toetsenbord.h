@@ -12,7 +12,8 @@ namespace Toetsenbord {
 
 // Gives a button a shortcut such as Alt+M without a "&" in its caption, which must stay as
 // it is. Like a mouse click, the shortcut first takes the focus to the button, so the box
-// being left runs its checks, and then presses it. Screen readers announce the key.
+// being left runs its checks, and then presses it; a disabled or hidden button does not
+// answer. Screen readers announce the key with the button's description.
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets);
 
 // Tab visits the widgets in this order.

@@ -32,6 +32,9 @@ QLabel* Label(const QString& tekst, QWidget* buddy = nullptr)
     label->setWordWrap(true);
     if (buddy)
         label->setBuddy(buddy);
+    // Screen readers take a list's name from the list itself, not from its buddy.
+    if (qobject_cast<QAbstractItemView*>(buddy))
+        buddy->setAccessibleName(tekst);
     return label;
 }
 

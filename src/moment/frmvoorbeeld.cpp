@@ -57,6 +57,7 @@ QVBoxLayout* Lijst(const QString& titel, const char* naam, const QStringList& re
     lijst->setSelectionMode(QAbstractItemView::NoSelection);
     auto* label = new QLabel(titel);
     label->setBuddy(lijst);
+    lijst->setAccessibleName(titel); // lists do not take the buddy's text
     auto* kolom = new QVBoxLayout;
     kolom->addWidget(label);
     kolom->addWidget(lijst, 1);
