@@ -6,6 +6,7 @@
 #include "app/speelmomenten.h"
 #include "common/paden.h"
 #include "common/tekst.h"
+#include "common/toetsenbord.h"
 #include "common/vinkstaat.h"
 
 #include <QCheckBox>
@@ -117,6 +118,7 @@ void FrmStart::BouwVenster()
     auto* fv = new QVBoxLayout;
     auto* bestaandLabel = Label(QStringLiteral("Bestaande speeldagen:"));
     bestaandLabel->setBuddy(m_lstHulp);
+    m_lstHulp->setAccessibleName(bestaandLabel->text()); // lists do not take the buddy's text
     fv->addWidget(bestaandLabel);
     fv->addWidget(m_lstHulp, 1);
     fv->addWidget(m_cmdVerwijderDag);
@@ -165,6 +167,14 @@ void FrmStart::BouwVenster()
     connect(command1, &QPushButton::clicked, this, &FrmStart::Command1_Click);
     connect(m_cmdVerwijderDag, &QPushButton::clicked, this, &FrmStart::cmdVerwijderDag_Click);
     connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
+
+    // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
+    Toetsenbord::ZetSneltoets(m_cmdAfmeld, QKeySequence(Qt::ALT | Qt::Key_M));
+    Toetsenbord::ZetSneltoets(command1, QKeySequence(Qt::ALT | Qt::Key_Z));
+    Toetsenbord::ZetSneltoets(m_cmdVerwijderDag, QKeySequence(Qt::ALT | Qt::Key_V));
+    Toetsenbord::ZetSneltoets(m_cmdEinde, QKeySequence(Qt::ALT | Qt::Key_E));
+    Toetsenbord::ZetTabVolgorde({m_txtClubnaam, m_chkToonInvallers, m_cmbSpeeldag, m_cmdAfmeld, command1,
+                                 m_lstHulp, m_cmdVerwijderDag, m_cmdEinde});
 }
 
 void FrmStart::Laden()

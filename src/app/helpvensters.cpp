@@ -1,6 +1,7 @@
 #include "app/helpvensters.h"
 
 #include "app/sitestructuurplaatjes.h"
+#include "common/toetsenbord.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -42,6 +43,7 @@ DiaSitestructuur::DiaSitestructuur(QWidget* parent) : QDialog(parent)
     auto* terug = new QPushButton(QStringLiteral("Terug"));
     terug->setObjectName(QStringLiteral("cmdTerug"));
     connect(terug, &QPushButton::clicked, this, &QDialog::accept);
+    Toetsenbord::ZetSneltoets(terug, QKeySequence(Qt::ALT | Qt::Key_T));
 
     auto* plaatjes = new QHBoxLayout;
     plaatjes->addWidget(Plaatje(SitestructuurPlaatjes::Boom()), 0, Qt::AlignTop);
@@ -92,6 +94,8 @@ FrmHelpPartner::FrmHelpPartner(const QString& tekst, QWidget* afmeldVenster) : Q
     m_txtPartner->setObjectName(QStringLiteral("txtPartner"));
     m_txtPartner->setReadOnly(true);
     m_txtPartner->setFont(QFont(QStringLiteral("Arial")));
+    m_txtPartner->setAccessibleName(windowTitle());
+    m_txtPartner->setTabChangesFocus(true);
     // The text uses CR LF between lines; the box wants bare line feeds.
     m_txtPartner->setPlainText(QString(tekst).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     auto* layout = new QVBoxLayout(this);

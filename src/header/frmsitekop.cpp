@@ -3,6 +3,7 @@
 #include "common/instellingen.h"
 #include "common/paden.h"
 #include "common/tekst.h"
+#include "common/toetsenbord.h"
 #include "header/kopbestand.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
@@ -101,14 +102,16 @@ void frmSitekop::MaakBesturing()
 
     Frame1 = Maak<QGroupBox>(this, "Frame1", QRect(8, 180, 330, 80));
     Frame1->setTitle(QStringLiteral("Kopvak-afmetingen (in pixels)"));
-    Opschrift(Frame1, "Label16", QStringLiteral("Kopvak-breedte:"), QPoint(10, 25));
+    QLabel* label16 = Opschrift(Frame1, "Label16", QStringLiteral("Kopvak-breedte:"), QPoint(10, 25));
     txtKopVakBr = Maak<QLineEdit>(Frame1, "txtKopVakBr", QRect(120, 22, 60, 22));
+    label16->setBuddy(txtKopVakBr);
     txtKopVakBr->setToolTip(QStringLiteral("Waarde overnemen van de breedte van de internet-pagina. "
                                            "Internet-pagina wordt niet gewijzigd!!"));
     txtKopVakBr->installEventFilter(this);
     Opschrift(Frame1, "Label15", QStringLiteral("(500-999)"), QPoint(190, 25));
-    Opschrift(Frame1, "Label14", QStringLiteral("Kopvak-hoogte:"), QPoint(10, 53));
+    QLabel* label14 = Opschrift(Frame1, "Label14", QStringLiteral("Kopvak-hoogte:"), QPoint(10, 53));
     cmbKopVakHo = Maak<QComboBox>(Frame1, "cmbKopVakHo", QRect(120, 50, 60, 22));
+    label14->setBuddy(cmbKopVakHo);
     cmbKopVakHo->setToolTip(QStringLiteral("100 pixels is een gemiddelde waarde."));
     Opschrift(Frame1, "Label20", QStringLiteral("(70-130)"), QPoint(190, 53));
 
@@ -119,8 +122,9 @@ void frmSitekop::MaakBesturing()
               QPoint(10, 25));
     Label3 = Opschrift(frmLogo, "Label3", {}, QPoint(10, 43));
     Label5 = Opschrift(frmLogo, "Label5", QStringLiteral("pixels"), QPoint(80, 43));
-    Opschrift(frmLogo, "Label2", QStringLiteral("Marge (in pixels) rond het logo:"), QPoint(10, 71));
+    QLabel* label2 = Opschrift(frmLogo, "Label2", QStringLiteral("Marge (in pixels) rond het logo:"), QPoint(10, 71));
     cmbMa = Maak<QComboBox>(frmLogo, "cmbMa", QRect(235, 68, 60, 22));
+    label2->setBuddy(cmbMa);
     Label8 = Maak<QLabel>(frmLogo, "Label8", QRect(10, 98, 310, 18));
     Label7 = Maak<QLabel>(frmLogo, "Label7", QRect(10, 116, 310, 18));
     Label7->setText(QStringLiteral("..."));
@@ -136,13 +140,15 @@ void frmSitekop::MaakBesturing()
     frmTekst = Maak<QGroupBox>(this, "frmTekst", QRect(350, 180, 428, 300));
     frmTekst->setTitle(QStringLiteral("Maak de kopteksten"));
     frmTekst->setToolTip(LogoTooltip);
-    Opschrift(frmTekst, "Label10", QStringLiteral("Koptekst:"), QPoint(10, 27));
+    QLabel* label10 = Opschrift(frmTekst, "Label10", QStringLiteral("Koptekst:"), QPoint(10, 27));
     txtKopTekst = Maak<QLineEdit>(frmTekst, "txtKopTekst", QRect(130, 24, 285, 22));
+    label10->setBuddy(txtKopTekst);
     cmdKopFont = Knop(frmTekst, "cmdKopFont", QStringLiteral("Lettertype "), QRect(10, 56, 110, 26));
     cmdKopFont->setToolTip(QStringLiteral("Kies hier alleen het lettertype, de rest wordt genegeerd."));
     lblKopFont = Maak<QLabel>(frmTekst, "lblKopFont", QRect(130, 60, 285, 18));
-    Opschrift(frmTekst, "Label4", QStringLiteral("Letterhoogte:"), QPoint(10, 95));
+    QLabel* label4 = Opschrift(frmTekst, "Label4", QStringLiteral("Letterhoogte:"), QPoint(10, 95));
     cmbKopHoog = Maak<QComboBox>(frmTekst, "cmbKopHoog", QRect(130, 92, 60, 22));
+    label4->setBuddy(cmbKopHoog);
     chkKopVet = Maak<QCheckBox>(frmTekst, "chkKopVet", QRect(210, 92, 80, 22));
     chkKopVet->setText(QStringLiteral("Vet"));
     cmdKopKleur = Knop(frmTekst, "cmdKopKleur", QStringLiteral("Tekstkleur"), QRect(10, 126, 110, 26));
@@ -157,16 +163,30 @@ void frmSitekop::MaakBesturing()
     QLabel* label11 = Opschrift(frmTekst, "Label11", QStringLiteral("Positie vertikaal:"), QPoint(10, 169));
     label11->setToolTip(VertTooltip);
     cmbKopVert = Maak<QComboBox>(frmTekst, "cmbKopVert", QRect(130, 166, 60, 22));
+    label11->setBuddy(cmbKopVert);
     cmbKopVert->setToolTip(VertTooltip);
-    Opschrift(frmTekst, "Label12", QStringLiteral("Tekst linksonder:"), QPoint(10, 209));
+    QLabel* label12 = Opschrift(frmTekst, "Label12", QStringLiteral("Tekst linksonder:"), QPoint(10, 209));
     txtTL = Maak<QLineEdit>(frmTekst, "txtTL", QRect(130, 206, 285, 22));
-    Opschrift(frmTekst, "Label13", QStringLiteral("Tekst rechtsonder:"), QPoint(10, 243));
+    label12->setBuddy(txtTL);
+    QLabel* label13 = Opschrift(frmTekst, "Label13", QStringLiteral("Tekst rechtsonder:"), QPoint(10, 243));
     txtTR = Maak<QLineEdit>(frmTekst, "txtTR", QRect(130, 240, 285, 22));
+    label13->setBuddy(txtTR);
 
     cmdAnnu = Knop(this, "cmdAnnu", QStringLiteral("Annuleren"), QRect(0, KnopBoven, 100, 30));
     cmdAnnu->setToolTip(QStringLiteral("Met annuleren worden eventuele wijzigingen niet doorgevoerd."));
     cmdAkkoord = Knop(this, "cmdAkkoord", QStringLiteral("Akkoord en opslaan"),
                       QRect(0, KnopBoven, 150, 30));
+
+    // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
+    const std::pair<QPushButton*, char> sneltoetsen[] = {{cmdKiesAfb, 'K'},  {cmdKopFont, 'L'},
+                                                         {cmdKopKleur, 'T'}, {cmdKopBack, 'G'},
+                                                         {cmdAnnu, 'N'},     {cmdAkkoord, 'A'}};
+    for (const auto& [knop, letter] : sneltoetsen)
+        Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
+    // Down the left column, then down the right one, then the buttons from left to right.
+    Toetsenbord::ZetTabVolgorde({txtKopVakBr, cmbKopVakHo, cmbMa, cmdKiesAfb, chkLogojanee, txtKopTekst,
+                                 cmdKopFont, cmbKopHoog, chkKopVet, cmdKopKleur, cmdKopBack, cmbKopVert, txtTL,
+                                 txtTR, cmdAnnu, cmdAkkoord});
 
     connect(cmbKopVakHo, &QComboBox::activated, this, [this] { KopVakHo_Click(); });
     connect(cmbMa, &QComboBox::activated, this, [this] { Ma_Click(); });

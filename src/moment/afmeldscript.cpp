@@ -19,8 +19,7 @@ QStringList Aangevinkt(const QList<Vinkregel>& rijen)
 
 } // namespace
 
-bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
-                      const KopInstellingen& kop, Meldingen& meldingen)
+ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groepen, const KopInstellingen& kop)
 {
     ScriptInvoer invoer;
     invoer.txtClubnaam = gegevens.clubnaam;
@@ -45,5 +44,12 @@ bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const 
         for (const QString& record : groepen.ListH)
             invoer.partners.append(ZoekPartner(paren.PartnerParen, record));
     }
-    return Script::BewaarScript(pad, Script::MaakScriptBestand(invoer), gegevens.speeldag, meldingen);
+    return invoer;
+}
+
+bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
+                      const KopInstellingen& kop, Meldingen& meldingen)
+{
+    return Script::BewaarScript(pad, Script::MaakScriptBestand(AfmeldInvoer(gegevens, groepen, kop)),
+                                gegevens.speeldag, meldingen);
 }

@@ -4,6 +4,7 @@
 #include "header/kopinstellingen.h"
 #include "moment/groepvakken.h"
 #include "moment/rijlijst.h"
+#include "script/scriptinvoer.h"
 
 #include <QString>
 
@@ -24,6 +25,10 @@ struct AfmeldGegevens {
     std::array<QString, 4> txtB1;
     QString MapTwk; // where the partner files are
 };
+
+// The script's inputs: the member list turned into the member tables, each member's partner
+// looked up when "Toon Partner op website" is ticked (reading the partner file).
+ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groepen, const KopInstellingen& kop);
 
 // Turns the member list into the member tables, looks up each member's partner when
 // "Toon Partner op website" is ticked, and writes the script to `pad`, telling the user.

@@ -7,8 +7,11 @@
 #include "common/vinkstaat.h"
 #include "header/kopbestand.h"
 #include "members/partnerbestand.h"
+#include "moment/adrescontrole.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
+#include "moment/frmvoorbeeld.h"
+#include "moment/sitevoorbeeld.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +22,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -125,6 +129,10 @@ void FrmAfmelden::Form_Load()
 {
     const QString speeldag = m_start.cmbSpeeldag;
     resize(1024 - 20, 597); // 300 twips narrower than the start window, 8950 twips high
+    // Wrapped captions in a larger system font need more height than that; the layout then
+    // squeezes the group boxes flat, so the window grows to what its contents need.
+    if (const int nodig = layout()->totalHeightForWidth(width()); nodig > height())
+        resize(width(), nodig);
     setWindowTitle(QStringLiteral("Alle ingevoerde gegevens gelden voor Speeldag: ") + speeldag);
     m_Afgebroken = 0;
     m_lblSpeeldag->setText(QStringLiteral("Speeldag: ") + speeldag);
@@ -172,6 +180,24 @@ void FrmAfmelden::ToonAdressen()
     if (m_txtEmailadressen->toPlainText() != tekst)
         m_txtEmailadressen->setPlainText(tekst);
     VulVinklijst(m_lstActEmails, m_venster.adressen.lstActEmails, m_venster.adressen.lstActEmailsHuidig);
+    MarkeerAdressen();
+}
+
+void FrmAfmelden::MarkeerAdressen()
+{
+    QStringList rijen;
+    for (int i = 0; i < m_lstActEmails->count(); ++i)
+        rijen.append(m_lstActEmails->item(i)->text());
+    const QList<Adrescontrole::Bevinding> bevindingen = Adrescontrole::Controleer(rijen);
+    const QSignalBlocker blokkeer(m_lstActEmails);
+    for (int i = 0; i < m_lstActEmails->count(); ++i) {
+        const Adrescontrole::Bevinding& b = bevindingen.at(i);
+        QListWidgetItem* item = m_lstActEmails->item(i);
+        item->setBackground(b.ongeldig ? QBrush(QColor(0xff, 0xc8, 0xc8))
+                            : b.dubbel ? QBrush(QColor(0xff, 0xe0, 0xa0))
+                                       : QBrush());
+        item->setToolTip(Adrescontrole::Toelichting(b));
+    }
 }
 
 void FrmAfmelden::ToonKalender()
@@ -304,6 +330,17 @@ void FrmAfmelden::cmdOverzicht_Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(pad));
 }
 
+void FrmAfmelden::cmdVoorbeeld_Click()
+{
+    // Group box texts typed without leaving their box count, as they do when leaving with OK.
+    GroepFrame groepen = m_groepen->Frame();
+    for (int i = 0; i < 4; ++i)
+        groepen.txtB2[i].tekst = m_txtB2[i]->text();
+    FrmVoorbeeld venster(MaakSiteVoorbeeld(VerzamelAfmeldGegevens(), std::move(groepen)), m_kop,
+                         Paden::Samen(m_werkruimte.MapProgramma, m_start.cmbSpeeldag), this);
+    venster.exec();
+}
+
 void FrmAfmelden::cmdHelp_Click()
 {
     FrmHelp2 help(this);
@@ -389,6 +426,11 @@ void FrmAfmelden::MaakScript()
                          Meldingen::Pictogram::Uitroep);
         return;
     }
+    MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen);
+}
+
+AfmeldGegevens FrmAfmelden::VerzamelAfmeldGegevens() const
+{
     AfmeldGegevens gegevens;
     gegevens.clubnaam = m_start.txtClubnaam;
     gegevens.speeldag = m_start.cmbSpeeldag;
@@ -402,7 +444,7 @@ void FrmAfmelden::MaakScript()
     for (int i = 0; i < 4; ++i)
         gegevens.txtB1[i] = m_txtB1[i]->text();
     gegevens.MapTwk = m_werkruimte.MapTwk;
-    MaakAfmeldScript(m_werkruimte.PadScript, gegevens, frame, m_kop, m_meldingen);
+    return gegevens;
 }
 
 MomentVenster FrmAfmelden::VerzamelMomentWaarden() const

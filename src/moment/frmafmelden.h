@@ -4,6 +4,7 @@
 #include "calendar/seizoenkalender.h"
 #include "common/meldingen.h"
 #include "header/kopinstellingen.h"
+#include "moment/afmeldscript.h"
 #include "moment/groepvakken.h"
 #include "moment/momentinstellingen.h"
 
@@ -72,11 +73,16 @@ private:
     void txtB2_LostFocus(int i);
     void chkToonPartner_Click(bool aangevinkt);
     void cmdOverzicht_Click();
+    void cmdVoorbeeld_Click();
     void cmdHelp_Click();
     void cmdHelpPartner_Click();
     void cmbAfbreken_Click();
     bool Form_Unload(); // false: the window stays open
     void MaakScript();
+    // The values besides the groups that the script and the site preview are made of.
+    AfmeldGegevens VerzamelAfmeldGegevens() const;
+    // Marks addresses that look wrong or occur twice; the rows themselves stay as they are.
+    void MarkeerAdressen();
 
     Werkruimte& m_werkruimte;
     KopInstellingen& m_kop;

@@ -1,6 +1,8 @@
 // The controls of the sign-off settings window and their fixed texts.
 #include "moment/frmafmelden.h"
 
+#include "common/toetsenbord.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -30,6 +32,9 @@ QLabel* Label(const QString& tekst, QWidget* buddy = nullptr)
     label->setWordWrap(true);
     if (buddy)
         label->setBuddy(buddy);
+    // Screen readers take a list's name from the list itself, not from its buddy.
+    if (qobject_cast<QAbstractItemView*>(buddy))
+        buddy->setAccessibleName(tekst);
     return label;
 }
 
@@ -120,6 +125,7 @@ void FrmAfmelden::BouwVenster()
 
     // 5. Groups and site boxes
     m_lst1 = Maak(new QListWidget, "lst1");
+    m_lst1->setAccessibleName(QStringLiteral("Kies benodigde spelergroep(en)"));
     auto* fGroepen = new QVBoxLayout;
     fGroepen->addWidget(m_lst1);
 
@@ -127,6 +133,8 @@ void FrmAfmelden::BouwVenster()
     m_txt1->setReadOnly(true);
     m_txt1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txt1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txt1->setTabChangesFocus(true);
+    m_txt1->setAccessibleName(QStringLiteral("Spelers van de aangevinkte groepen"));
     m_Label6 = Maak(new QLabel(QStringLiteral("Aantal ....")), "Label6");
     auto* kolommen = new QHBoxLayout;
     for (const char* kop : {"Regel", "Speler", "LedenGrNr"})
@@ -148,11 +156,12 @@ void FrmAfmelden::BouwVenster()
         m_txtB1[i]->setFocusPolicy(Qt::NoFocus);
         m_txtB1[i]->setStyleSheet(QStringLiteral("background: #d4d0c8;"));
         m_txtB1[i]->setProperty("index", i);
+        m_txtB1[i]->setAccessibleName(vakTips[i]);
         m_txtB2[i] = Maak(new QLineEdit, "txtB2",
                           i == 0 ? QStringLiteral("1 wil zeggen: de leden van bovenstaande groep 1")
                                  : QStringLiteral("1,3 wil zeggen: de leden van groep 1 EN 3."));
         m_txtB2[i]->setProperty("index", i);
-        m_txtB2[i]->setAccessibleName(QLatin1String(vakNamen[i]));
+        m_txtB2[i]->setAccessibleName(QStringLiteral("SpelerGroepNummer(s) voor ") + QLatin1String(vakNamen[i]));
         // The boxes keep their height; the member overview gives way instead.
         m_txtB1[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         m_txtB2[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -175,10 +184,12 @@ void FrmAfmelden::BouwVenster()
     m_Text1->setReadOnly(true);
     m_Text1->setFocusPolicy(Qt::NoFocus);
     m_Text1->setStyleSheet(QStringLiteral("background: #d4d0c8;"));
+    m_Text1->setAccessibleName(m_Text1->toolTip());
     m_Text1->hide();
 
     m_cmbPartner = Maak(new QComboBox, "cmbPartner",
                         QStringLiteral("Kies hier het vereiste parenbestand voor 'naam1' en 'partner'."));
+    m_cmbPartner->setAccessibleName(QStringLiteral("Kies evt. Partnerbestand"));
     m_chkToonPartner = Maak(new QCheckBox(QStringLiteral("Toon Partner op website")), "chkToonPartner",
                             QStringLiteral("Aanvinken als u daadwerkelijk gebruik wil maken van deze optie. (niet "
                                            "verplicht)"));
@@ -204,9 +215,13 @@ void FrmAfmelden::BouwVenster()
     auto* cmdHelp = Maak(new QPushButton(QStringLiteral("Aanwijzingen")), "cmdHelp");
     auto* cmdKopInstellen = Maak(new QPushButton(QStringLiteral("Koptekst en logo instellen")), "cmdKopInstellen");
     auto* cmdOverzicht = Maak(new QPushButton(QStringLiteral("Bekijk overzicht")), "cmdOverzicht");
+    auto* cmdVoorbeeld = Maak(new QPushButton(QStringLiteral("Voorbeeld afmeldsite")), "cmdVoorbeeld",
+                              QStringLiteral("Toont de kop, de naamvakken en de speeldagen zoals de afmeldsite ze "
+                                             "met de instellingen van nu vult. Er wordt niets opgeslagen."));
     auto* f10 = new QHBoxLayout;
     f10->addWidget(cmdKopInstellen);
     f10->addWidget(cmdOverzicht);
+    f10->addWidget(cmdVoorbeeld);
     m_Frame10 = Frame(QStringLiteral("Site-koptekst maken"), f10, "Frame10");
     m_Frame10->hide();
     auto* cmdEinde = Maak(new QPushButton(QStringLiteral("Indien OKE dan terug")), "cmdEinde");
@@ -237,10 +252,25 @@ void FrmAfmelden::BouwVenster()
     connect(cmdHelp, &QPushButton::clicked, this, &FrmAfmelden::cmdHelp_Click);
     connect(cmdHelpPartner, &QPushButton::clicked, this, &FrmAfmelden::cmdHelpPartner_Click);
     connect(cmdOverzicht, &QPushButton::clicked, this, &FrmAfmelden::cmdOverzicht_Click);
+    connect(cmdVoorbeeld, &QPushButton::clicked, this, &FrmAfmelden::cmdVoorbeeld_Click);
     connect(cmdKopInstellen, &QPushButton::clicked, this, [this] {
         if (m_openKopOntwerper)
             m_openKopOntwerper(this);
     });
     connect(cmdEinde, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cmbAfbreken, &QPushButton::clicked, this, &FrmAfmelden::cmbAfbreken_Click);
+
+    // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
+    const std::pair<QPushButton*, char> sneltoetsen[] = {
+        {m_cmdMaakDatums, 'M'}, {m_cmdSelect, 'S'},      {m_cmdDeselect, 'N'},   {cmdHelp, 'W'},
+        {cmdKopInstellen, 'K'}, {cmdOverzicht, 'B'},     {cmdVoorbeeld, 'V'},    {cmdEinde, 'O'},
+        {m_cmbAfbreken, 'A'}};
+    for (const auto& [knop, letter] : sneltoetsen)
+        Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
+    Toetsenbord::ZetTabVolgorde({m_cmbVan, m_cmbTot, m_cmdMaakDatums, m_chkWijzData, m_lstDagen, m_cmdSelect,
+                                 m_cmdDeselect, m_txtEmailadressen, m_lstActEmails, m_chk1, m_chk2,
+                                 m_txtContactPers, m_txtEindtijd, m_lst1, m_txt1, m_txtB2[0], m_txtB2[1],
+                                 m_txtB2[2], m_txtB2[3], m_chkPartnerOok, m_cmbPartner, cmdHelpPartner,
+                                 m_chkToonPartner, cmdHelp, cmdKopInstellen, cmdOverzicht, cmdVoorbeeld,
+                                 cmdEinde, m_cmbAfbreken});
 }

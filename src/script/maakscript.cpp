@@ -4,6 +4,7 @@
 #include "common/tekst.h"
 #include "script/groepfilter.h"
 #include "script/scripttekst.h"
+#include "script/sitevakken.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,9 +61,7 @@ public:
     // Member number with 6 digits, partner number with 9, group number with 3.
     void Code(const QString& nummer, const QString& partner, const QString& groep)
     {
-        VoegCijfersToe(m_bytes, nummer, 6);
-        VoegCijfersToe(m_bytes, partner.isEmpty() ? u"0" : QStringView(partner), 9);
-        VoegCijfersToe(m_bytes, groep, 3);
+        VoegLidCodeToe(m_bytes, nummer, partner, groep);
         Regel("';");
     }
 
@@ -162,14 +161,6 @@ QStringList Dagen(const QStringList& lstDagen)
     return uit;
 }
 
-bool LaatWeg(const QString& naam, int chkPartnerOok)
-{
-    if (naam.isEmpty())
-        return true;
-    return chkPartnerOok == 0 && naam.size() > 6 &&
-           QStringView(naam).left(7).compare(u"PARTNER", Qt::CaseInsensitive) == 0;
-}
-
 void MaakFormat(Regels& r)
 {
     r.Regel("function format(num, size) {");
@@ -194,12 +185,14 @@ void MaakLedenlijst(const ScriptInvoer& in, Regels& r)
 {
     r.Regel("function LedenNaarDims()");
     r.Regel("{");
-    r.Regel("lid[0]='-----  KIES NAAM  -----';");
-    r.Regel("idbnrbes[0]='000000000000000000';");
+    r.Element("lid", 0);
+    r.Tekst("", QLatin1String(KiesNaam));
+    r.Element("idbnrbes", 0);
+    r.Tekst("", QLatin1String(KiesNaamCode));
     qsizetype k = 0;
     for (qsizetype i = 1; i <= in.leden.Aantal(); ++i) {
         const QString& naam = in.leden.LidNaam.at(i);
-        if (LaatWeg(naam, in.chkPartnerOok))
+        if (!LidOpSite(naam, in.chkPartnerOok))
             continue;
         ++k;
         r.Element("lid", k);

@@ -1,6 +1,8 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
+#include "moment/eindtijd.h"
 #include "moment/frmafmelden.h"
+#include "nodeharnas.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -8,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -114,6 +118,38 @@ struct Opstelling {
     QString Ini() const { return w.MapProgramma + "/donderdag-avond/donderdag-avond.ini"; }
 };
 
+// The four name boxes and the dates the site preview shows while it is open; closes it.
+struct VoorbeeldInhoud {
+    QList<QStringList> vakken;
+    QStringList dagen;
+};
+
+QStringList Regels(const QListWidget* lijst)
+{
+    QStringList uit;
+    for (int i = 0; lijst && i < lijst->count(); ++i)
+        uit.append(lijst->item(i)->text());
+    return uit;
+}
+
+VoorbeeldInhoud BekijkVoorbeeld(QPushButton* knop)
+{
+    VoorbeeldInhoud inhoud;
+    QTimer::singleShot(0, [&inhoud] {
+        auto* venster = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!venster || venster->objectName() != "frmVoorbeeld")
+            return;
+        for (int k = 0; k < 4; ++k)
+            inhoud.vakken.append(Regels(venster->findChild<QListWidget*>("lstVak" + QString::number(k))));
+        inhoud.dagen = Regels(venster->findChild<QListWidget*>("lstSpeeldagen"));
+        venster->accept();
+    });
+    knop->click();
+    return inhoud;
+}
+
+const QString kKiesNaam = "-----  KIES NAAM  -----";
+
 bool NodeControle(const QString& pad)
 {
     const QString node = QStandardPaths::findExecutable("node");
@@ -143,6 +179,11 @@ private slots:
     void groepvakken();
     void adressenOpnieuw();
     void overzichtOntbreekt();
+    void voorbeeldZoalsDeSite();
+    void voorbeeldMetToonPartner();
+    void adressenGemarkeerd();
+    void sneltoetsAlsMuisklik_data();
+    void sneltoetsAlsMuisklik();
 };
 
 void TstFrmAfmelden::opent()
@@ -403,6 +444,123 @@ void TstFrmAfmelden::overzichtOntbreekt()
     o.Open();
     QTest::mouseClick(o.Control<QPushButton>("cmdOverzicht"), Qt::LeftButton);
     QCOMPARE(o.meldingen.Teksten(), QStringList{"Overzicht niet aanwezig!"});
+}
+
+void TstFrmAfmelden::voorbeeldZoalsDeSite()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn(); // groups A1 and MA; boxes 1, "1,4", 4 and "1,4,"
+    const VoorbeeldInhoud inhoud = BekijkVoorbeeld(o.Control<QPushButton>("cmdVoorbeeld"));
+    QCOMPARE(inhoud.vakken.size(), 4);
+    QCOMPARE(inhoud.vakken[0], (QStringList{kKiesNaam, "Anna Bakker", "Bert van Dijk", "Kees 't Hart", "Olga Koster",
+                                            "Piet Meijer", u"Hans Müller"_qs, "Maarten Smit", u"Zoë Verhoeven"_qs,
+                                            "Lotte de Vries", "Rik Willems"}));
+    QVERIFY(inhoud.vakken[1].contains("Partner1"));
+    QVERIFY(!inhoud.vakken[2].contains("Partner1"));
+    QCOMPARE(inhoud.dagen, (QStringList{"donderdag 6 maart 2025", "donderdag 13 maart 2025", "donderdag 10 april 2025"}));
+    // Looking changes nothing.
+    QVERIFY(o.meldingen.meldingen.isEmpty());
+    QVERIFY(!QFileInfo::exists(o.Ini()));
+    QVERIFY(!QFileInfo::exists(o.Script()));
+
+    // What the site makes of the script written on leaving is what the preview showed.
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(), QStringList{kVoltooid});
+    NodeHarnas harnas;
+    if (const QString fout = harnas.Fout(); !fout.isEmpty())
+        QFAIL(qPrintable(fout));
+    const QJsonObject js = harnas.DraaiBestand(o.Script(), {"naam1", "partner", "inval1", "inval3"});
+    QVERIFY2(!js.isEmpty(), "node --check or the harness failed");
+    for (int k = 0; k < 4; ++k) {
+        QStringList opSite;
+        for (const QJsonValue optie : js[u"vakken"].toArray().at(k)[u"opties"].toArray())
+            opSite.append(optie[u"tekst"].toString());
+        QCOMPARE(inhoud.vakken[k], opSite);
+    }
+    QCOMPARE(js[u"dag"].toArray().size(), inhoud.dagen.size());
+}
+
+void TstFrmAfmelden::voorbeeldMetToonPartner()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    o.Control<QCheckBox>("chkToonPartner")->click();
+    QVERIFY(o.Control<QCheckBox>("chkToonPartner")->isChecked());
+    const VoorbeeldInhoud inhoud = BekijkVoorbeeld(o.Control<QPushButton>("cmdVoorbeeld"));
+    QCOMPARE(inhoud.vakken.size(), 4);
+    // Box 1 shows the groups of box 0, as leaving with OK will make it; only the dummies
+    // that box 0 refuses come back.
+    QStringList verwacht = inhoud.vakken[0];
+    verwacht.insert(verwacht.indexOf(u"Hans Müller"_qs) + 1, "Partner1");
+    QCOMPARE(inhoud.vakken[1], verwacht);
+    // The preview worked on a copy: the box and the settings stay as they were.
+    QCOMPARE(o.Vak(1)->text(), "1,4");
+    QVERIFY(o.Control<QCheckBox>("chkToonPartner")->isChecked());
+    QVERIFY(!QFileInfo::exists(o.Ini()));
+}
+
+void TstFrmAfmelden::adressenGemarkeerd()
+{
+    Opstelling o;
+    o.Open();
+    o.TypAdressen("secretaris@bctroef.nl\nwedstrijd@bctroef\nSecretaris@BCTroef.nl\njan@bctroef.nl");
+    auto* lijst = o.Control<QListWidget>("lstActEmails");
+    QCOMPARE(Regels(lijst), (QStringList{"secretaris@bctroef.nl", "wedstrijd@bctroef", "Secretaris@BCTroef.nl",
+                                         "jan@bctroef.nl"}));
+    const QString dubbel = "Dit adres staat twee keer in de lijst.";
+    QCOMPARE(lijst->item(0)->toolTip(), dubbel);
+    QCOMPARE(lijst->item(1)->toolTip(), "Dit lijkt geen geldig e-mailadres.");
+    QCOMPARE(lijst->item(2)->toolTip(), dubbel);
+    QCOMPARE(lijst->item(3)->toolTip(), QString());
+    QCOMPARE(lijst->item(3)->background().style(), Qt::NoBrush);
+    for (int i : {0, 1, 2})
+        QVERIFY(lijst->item(i)->background().style() != Qt::NoBrush);
+    QVERIFY(lijst->item(0)->background() != lijst->item(1)->background());
+    // The list keeps its own tooltip for the rows without a mark.
+    QCOMPARE(lijst->toolTip(), "Alleen de AANGEVINKTE emailadressen ontvangen de AFMELDINGEN.");
+
+    // Marks stay marks: the wrong address is still saved and written when ticked.
+    o.Vink("lstActEmails", 1);
+    o.Vink("lstDagen", 0);
+    o.Vink("lst1", 0);
+    for (int i = 0; i < 4; ++i)
+        o.TypVak(i, "1");
+    o.Einde();
+    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains(
+        "Eadressen=secretaris@bctroef.nl##wedstrijd@bctroef##Secretaris@BCTroef.nl##jan@bctroef.nl##\r\n"));
+    QVERIFY(TestPaden::LeesBestand(o.Script()).contains("actem[0]='wedstrijd@bctroef';"));
+}
+
+void TstFrmAfmelden::sneltoetsAlsMuisklik_data()
+{
+    QTest::addColumn<bool>("muis");
+    QTest::newRow("mouse click") << true;
+    QTest::newRow("Alt+O") << false;
+}
+
+void TstFrmAfmelden::sneltoetsAlsMuisklik()
+{
+    QFETCH(bool, muis);
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    QApplication::setActiveWindow(o.venster.get());
+    QVERIFY(QTest::qWaitForWindowActive(o.venster.get()));
+    // A wrong end time in the box that has the focus.
+    auto* eindtijd = o.Control<QLineEdit>("txtEindtijd");
+    eindtijd->setFocus();
+    eindtijd->setText("9:30");
+    o.meldingen.meldingen.clear();
+    if (muis)
+        QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    // The end-time box was left first and checked; then the window was left with OK.
+    QVERIFY(!o.meldingen.meldingen.isEmpty());
+    QCOMPARE(o.meldingen.Teksten().first(), Eindtijd::Controleer("9:30").value());
+    QCOMPARE(o.Control<QPushButton>("cmdEinde")->text(), "Indien OKE dan terug");
 }
 
 QTEST_MAIN(TstFrmAfmelden)

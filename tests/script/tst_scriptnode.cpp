@@ -1,16 +1,10 @@
-#include "common/ansi.h"
 #include "common/tekst.h"
-#include "script/maakscript.h"
+#include "nodeharnas.h"
 #include "scriptvoorbeelden.h"
-#include "support/testpaden.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ScriptVoorbeelden;
@@ -19,11 +13,7 @@ namespace {
 
 const QString kKiesNaam = QStringLiteral("-----  KIES NAAM  -----");
 
-// What a text looks like after the trip through the file's code page.
-QString Rondgang(const QString& tekst)
-{
-    return Ansi::Van(Ansi::Naar(tekst));
-}
+QString Rondgang(const QString& tekst) { return NodeHarnas::Rondgang(tekst); }
 
 // Every text of the inputs set to `t` (box names numbered to keep them apart), with
 // partners shown and two members.
@@ -56,55 +46,13 @@ private slots:
     void vakken();
 
 private:
-    // Writes the script of `invoer`, checks it with node --check, runs the harness on it
-    // and returns the harness's JSON; an empty object after a failed QVERIFY.
-    QJsonObject Draai(const ScriptInvoer& invoer);
-    QByteArray Node(const QStringList& argumenten, int& code);
-
-    QString m_node;
-    QTemporaryDir m_map;
+    NodeHarnas m_harnas;
 };
 
 void TstScriptNode::initTestCase()
 {
-    m_node = QStandardPaths::findExecutable(QStringLiteral("node"));
-    if (m_node.isEmpty())
-        QFAIL("node not found; ./test installs nodejs");
-    QVERIFY(m_map.isValid());
-}
-
-QByteArray TstScriptNode::Node(const QStringList& argumenten, int& code)
-{
-    QProcess node;
-    node.start(m_node, argumenten);
-    if (!node.waitForFinished(60000)) {
-        code = -1;
-        return {};
-    }
-    code = node.exitStatus() == QProcess::NormalExit ? node.exitCode() : -1;
-    const QByteArray fout = node.readAllStandardError();
-    if (code != 0)
-        qWarning("%s", fout.constData());
-    return node.readAllStandardOutput();
-}
-
-QJsonObject TstScriptNode::Draai(const ScriptInvoer& invoer)
-{
-    const QString pad = m_map.filePath(QStringLiteral("hovelink.js"));
-    if (!TestPaden::SchrijfBestand(pad, Script::MaakScriptBestand(invoer)))
-        return {};
-    int code = 0;
-    Node({QStringLiteral("--check"), pad}, code);
-    if (code != 0)
-        return {};
-    QJsonArray namen;
-    for (const QString& naam : invoer.txtB1)
-        namen.append(Rondgang(naam));
-    const QByteArray uit =
-        Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad,
-              QString::fromUtf8(QJsonDocument(namen).toJson(QJsonDocument::Compact))},
-             code);
-    return code == 0 ? QJsonDocument::fromJson(uit).object() : QJsonObject();
+    if (const QString fout = m_harnas.Fout(); !fout.isEmpty())
+        QFAIL(qPrintable(fout));
 }
 
 void TstScriptNode::waardenKomenAan_data()
@@ -125,7 +73,7 @@ void TstScriptNode::waardenKomenAan_data()
 void TstScriptNode::waardenKomenAan()
 {
     QFETCH(QString, tekst);
-    const QJsonObject js = Draai(Overal(tekst));
+    const QJsonObject js = m_harnas.Draai(Overal(tekst));
     QVERIFY2(!js.isEmpty(), "node --check or the harness failed");
     const QString t = Rondgang(tekst);
     const QJsonArray alg = js[u"alg"].toArray();
@@ -212,7 +160,7 @@ void TstScriptNode::vakken()
 {
     QFETCH(ScriptInvoer, invoer);
     QFETCH(QList<QStringList>, opties);
-    const QJsonObject js = Draai(invoer);
+    const QJsonObject js = m_harnas.Draai(invoer);
     QVERIFY2(!js.isEmpty(), "node --check or the harness failed");
     const QJsonArray lid = js[u"lid"].toArray();
     const QJsonArray idbnrbes = js[u"idbnrbes"].toArray();

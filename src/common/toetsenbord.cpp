@@ -1,0 +1,35 @@
+#include "common/toetsenbord.h"
+
+#include <QAbstractButton>
+#include <QShortcut>
+
+namespace Toetsenbord {
+
+void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
+{
+    // A shortcut of its own: the button's setShortcut is replaced by the mnemonic of every
+    // new caption (none), and its handling animates a click without moving the focus, so
+    // an address typed into a box would never reach its check before the window is left.
+    auto* sneltoets = new QShortcut(toets, knop);
+    QObject::connect(sneltoets, &QShortcut::activated, knop, [knop] {
+        if (!knop->isEnabled())
+            return;
+        if (knop->focusPolicy() != Qt::NoFocus)
+            knop->setFocus(Qt::ShortcutFocusReason);
+        knop->click();
+    });
+    const QString naam = QStringLiteral("Sneltoets: ") + toets.toString(QKeySequence::NativeText);
+    knop->setAccessibleDescription(knop->toolTip().isEmpty() ? naam : knop->toolTip() + u' ' + naam);
+}
+
+void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)
+{
+    QWidget* vorige = nullptr;
+    for (QWidget* w : volgorde) {
+        if (vorige)
+            QWidget::setTabOrder(vorige, w);
+        vorige = w;
+    }
+}
+
+} // namespace Toetsenbord

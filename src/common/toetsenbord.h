@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <initializer_list>
+
+class QAbstractButton;
+class QWidget;
+
+// Keyboard use of the windows.
+namespace Toetsenbord {
+
+// Gives a button a shortcut such as Alt+M without a "&" in its caption, which must stay as
+// it is. Like a mouse click, the shortcut first takes the focus to the button, so the box
+// being left runs its checks, and then presses it; a disabled or hidden button does not
+// answer. Screen readers announce the key with the button's description.
+void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets);
+
+// Tab visits the widgets in this order.
+void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde);
+
+} // namespace Toetsenbord

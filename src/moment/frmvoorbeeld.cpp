@@ -1,0 +1,130 @@
+#include "moment/frmvoorbeeld.h"
+
+#include "common/toetsenbord.h"
+#include "header/kopmaten.h"
+#include "header/kopopmaak.h"
+#include "header/kopvlak.h"
+#include "header/logobestand.h"
+
+#include <QFontMetricsF>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop)
+{
+    const int breed = ToonMaat(kop.kopvakbr);
+    const int hoog = ToonMaat(kop.kopvakho);
+    vlak.ZetMaat(QSize(breed, hoog));
+    vlak.ZetAchtergrond(KleurVan(kop.kopback));
+
+    LogoVak vak = MaakLogoVak(MaxLogoBreed(breed), hoog, kop.logomarge);
+    QImage logo;
+    const QString pad = HuidigLogo(MapKop, QString(), kop);
+    if (const std::optional<QImage> beeld = pad.isEmpty() ? std::nullopt : LaadAfbeelding(pad)) {
+        logo = *beeld;
+        vak = PasLogoIn(vak, logo.size(), kop.logomarge);
+    }
+    vlak.ZetLogoVak(vak);
+    vlak.ZetLogo(logo);
+    vlak.ZetLogoVakZichtbaar(kop.logojn != 0);
+
+    const QFont font = KopFont(kop);
+    const double links =
+        KoptekstLinks(breed, kop.logojn, vak.p1.width(), QFontMetricsF(font).horizontalAdvance(kop.koptekst));
+    vlak.ZetKoptekst(kop.koptekst, font, KleurVan(kop.kopkleur), QPointF(links, kop.kopvert));
+
+    const QFont hoekFont = HoekFont();
+    const QFontMetrics maat(hoekFont);
+    const HoekPlaatsen plek =
+        PlaatsHoekteksten(breed, hoog, kop.logojn, vak.p1.width(),
+                          QSize(maat.horizontalAdvance(kop.tekstlo), maat.height()),
+                          QSize(maat.horizontalAdvance(kop.tekstro), maat.height()));
+    vlak.ZetHoekteksten(kop.tekstlo, plek.links, kop.tekstro, plek.rechts, hoekFont);
+}
+
+namespace {
+
+// A read-only list under its caption, which also names it for screen readers.
+QVBoxLayout* Lijst(const QString& titel, const char* naam, const QStringList& regels, QListWidget*& lijst)
+{
+    lijst = new QListWidget;
+    lijst->setObjectName(QLatin1String(naam));
+    lijst->addItems(regels);
+    lijst->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* label = new QLabel(titel);
+    label->setBuddy(lijst);
+    lijst->setAccessibleName(titel); // lists do not take the buddy's text
+    auto* kolom = new QVBoxLayout;
+    kolom->addWidget(label);
+    kolom->addWidget(lijst, 1);
+    return kolom;
+}
+
+} // namespace
+
+FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop, const QString& MapKop,
+                           QWidget* ouder)
+    : QDialog(ouder)
+{
+    setObjectName(QStringLiteral("frmVoorbeeld"));
+    setWindowTitle(QStringLiteral("Voorbeeld afmeldsite"));
+    setModal(true);
+    if (ouder)
+        setWindowIcon(ouder->windowIcon());
+
+    auto* uitleg = new QLabel(QStringLiteral("Zo vult de afmeldsite de kop, de naamvakken en de speeldagen met "
+                                             "de instellingen van nu. Er wordt niets opgeslagen."));
+    uitleg->setWordWrap(true);
+
+    // The header box alone: the frame cuts off the designer's mark of the logo area, which
+    // sticks out above and below the box and is no part of the site.
+    QWidget* kopDeel = nullptr;
+    int kopBreed = 0;
+    if (kop.kopvakbr > 0 && kop.kopvakho > 0) {
+        auto* kader = new QWidget;
+        kader->setObjectName(QStringLiteral("kopKader"));
+        auto* vlak = new KopVlak(kader);
+        vlak->setObjectName(QStringLiteral("P0"));
+        VulKopVlak(*vlak, kop, MapKop);
+        vlak->move(0, -KopVlak::Rand);
+        kader->setFixedSize(vlak->Maat() + QSize(2, 2));
+        kopBreed = kader->width();
+        kopDeel = kader;
+    } else {
+        auto* geenKop = new QLabel(QStringLiteral("De kop van de site is nog niet ingesteld. Dat kan met de knop "
+                                                  "'Koptekst en logo instellen'."));
+        geenKop->setObjectName(QStringLiteral("lblGeenKop"));
+        geenKop->setWordWrap(true);
+        kopDeel = geenKop;
+    }
+
+    auto* lijsten = new QHBoxLayout;
+    std::array<QListWidget*, 4> vakken{};
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray naam = "lstVak" + QByteArray::number(k);
+        lijsten->addLayout(Lijst(voorbeeld.namen[k], naam.constData(), voorbeeld.vakken[k], vakken[k]), 1);
+    }
+    QListWidget* dagen = nullptr;
+    lijsten->addLayout(Lijst(QStringLiteral("Speeldagen:"), "lstSpeeldagen", voorbeeld.dagen, dagen), 2);
+
+    auto* sluiten = new QPushButton(QStringLiteral("Sluiten"));
+    sluiten->setObjectName(QStringLiteral("cmdSluiten"));
+    sluiten->setDefault(true);
+    connect(sluiten, &QPushButton::clicked, this, &QDialog::accept);
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addStretch(1);
+    knoppen->addWidget(sluiten);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(uitleg);
+    layout->addWidget(kopDeel);
+    layout->addLayout(lijsten, 1);
+    layout->addLayout(knoppen);
+    Toetsenbord::ZetTabVolgorde({vakken[0], vakken[1], vakken[2], vakken[3], dagen, sluiten});
+    resize(qMax(kopBreed + 24, 860), 560);
+    sluiten->setFocus();
+}
