@@ -154,10 +154,18 @@ void Groepvakken::VulPartnerbestanden() {
 void Groepvakken::HerstelLedengroepen() {
     if (m_bewaard.BewaardeLedenBest.isEmpty())
         return;
-    for (qsizetype r = 0; r < m_frame.lst1.rijen.size(); ++r) {
-        if (m_bewaard.BewaardeLedenBest.contains(RijSleutel(m_frame.lst1.rijen.at(r).tekst)))
-            ZetGroep(r, true);
+    // Each tick would rebuild the member list, but a rebuild depends on the ticks alone: one
+    // after the last tick leaves the same lists, and opening a club with 60 saved groups so
+    // builds its list once instead of 60 times.
+    bool aangevinkt = false;
+    for (GroepRij& rij : m_frame.lst1.rijen) {
+        if (m_bewaard.BewaardeLedenBest.contains(RijSleutel(rij.tekst))) {
+            rij.aangevinkt = true;
+            aangevinkt = true;
+        }
     }
+    if (aangevinkt)
+        lst1_Click();
     if (!m_frame.lst1.rijen.isEmpty())
         m_frame.lst1.huidigeRij = 0;
 }
