@@ -34,14 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     groepen.LeesGroepen(FuzzSteun::Bestand(QStringLiteral("TWKspelers.txt"), LedenTekst(aantal)));
     GroepFrame& frame = groepen.Frame();
     FUZZ_EIS(frame.lst1.rijen.size() == aantal);
+    // The ticks take effect at once, as restoring saved groups does it.
     QSet<int> aangevinkt;
     for (int r = 0; r < aantal; ++r) {
         const int byte = keuze.size() > 1 + r / 8 ? static_cast<unsigned char>(keuze.at(1 + r / 8)) : 0xFF;
         if (byte & (1 << (r % 8))) {
-            groepen.ZetGroep(r, true);
+            frame.lst1.rijen[r].aangevinkt = true;
             aangevinkt.insert(r + 1);
         }
     }
+    if (!aangevinkt.isEmpty())
+        groepen.lst1_Click();
     // Box texts are read as Windows-1252; the last part may tick "Toon Partner".
     std::array<QString, kAantalVakken> teksten;
     for (int i = 0; i < kAantalVakken; ++i)
