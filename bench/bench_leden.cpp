@@ -1,19 +1,17 @@
 // Reading the member file and building the member list on a large generated club, next to
 // a raw line-by-line read of the same file. Goal: each within 3x the raw read.
-#include "common/ansi.h"
+#include "grootledenbestand.h"
 #include "common/meldingen.h"
 #include "members/ledenlijst.h"
 #include "members/spelergroepen.h"
+#include "moment/groepvakken.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-constexpr int kLeden = 10000;
-constexpr int kGroepen = 60;
 
 class StilleMeldingen : public Meldingen {
 public:
@@ -22,60 +20,22 @@ public:
     }
 };
 
-// A member file like Tafelwerk's: header, 18 fields a line, Windows-1252, CR LF.
 const QString& Bestand() {
     static QTemporaryDir map;
-    static const QString pad = [] {
-        const QString p = map.filePath(QStringLiteral("TWKspelers.txt"));
-        const char* voornamen[] = {"Jan", "Els", "Zoë", "Hélène", "Piet", "Anna", "Kees", "Wim"};
-        const char* tussen[] = {"", "van", "de", "", "van der", "'t", "", ""};
-        const char* achter[] = {"Dijk", "Müller", "Bakker", "D'Hondt", "Jansen",
-                                "Hart", "Visser", "Smit",   "Bos"};
-        QByteArray bytes =
-            "Volgnr,Lidnummer,Groep,Voornaam,Tussenvoegsel,Achternaam,Adres,Postcode,Woonplaats,"
-            "Telefoon,Email,Geboortedatum,Lid "
-            "sinds,Bondsnummer,Opmerking,Status,Subgroep,Niveau\r\n";
-        for (int i = 0; i < kLeden; ++i) {
-            const int g = i % kGroepen;
-            const QString regel = QStringLiteral("%1,%2,%3,%4,%5,%6%7,Dorpsstraat %1,1234 "
-                                                 "AB,Veldhoven,0401234567,lid%1@example.org,"
-                                                 "1950-01-01,2010-09-01,77%1,,%8,%9,%10")
-                                      .arg(i + 1)
-                                      .arg(100000 + i)
-                                      .arg(QChar(u'A' + g % 26))
-                                      .arg(QString::fromUtf8(voornamen[i % 8]))
-                                      .arg(QString::fromUtf8(tussen[i % 8]))
-                                      .arg(QString::fromUtf8(achter[(i / 8) % 9]))
-                                      .arg(i / 72)
-                                      .arg(i % 97 == 0 ? QStringLiteral("Overleden") : QString())
-                                      .arg(g / 26)
-                                      .arg(i % 5);
-            bytes += Ansi::Naar(regel) + "\r\n";
-        }
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return p;
-    }();
+    static const QString pad = GrootLedenbestand::Schrijf(map.path());
     return pad;
 }
 
 void RuweRegels(benchmark::State& state) {
-    for (auto _ : state) {
-        QFile f(Bestand());
-        f.open(QIODevice::ReadOnly);
-        qsizetype tekens = 0;
-        while (!f.atEnd())
-            tekens += Ansi::Van(f.readLine()).size();
-        benchmark::DoNotOptimize(tekens);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GrootLedenbestand::RuwGelezen(Bestand()));
 }
 
 void LeesGroepenUitBestand(benchmark::State& state) {
     StilleMeldingen meldingen;
     for (auto _ : state) {
         const GroepenLijst lijst = LeesGroepen(LeesLedenbestand(Bestand()), meldingen);
-        if (lijst.rijen.size() != kGroepen)
+        if (lijst.rijen.size() != GrootLedenbestand::kGroepen)
             state.SkipWithError("wrong number of groups");
         benchmark::DoNotOptimize(lijst.rijen.data());
     }
@@ -111,10 +71,42 @@ void KiesLedenEersteKeer(benchmark::State& state) {
     }
 }
 
+// The group logic of the sign-off settings window, without the window: the user ticks the
+// 60 groups one by one, each tick rebuilding the member list and the partner files.
+void GroepenEenVoorEenAanvinken(benchmark::State& state) {
+    StilleMeldingen meldingen;
+    const QString map = QFileInfo(Bestand()).path();
+    for (auto _ : state) {
+        Groepvakken groepen(map, {}, meldingen);
+        groepen.LeesGroepen(Bestand());
+        for (qsizetype r = 0; r < groepen.Frame().lst1.rijen.size(); ++r)
+            groepen.ZetGroep(r, true);
+        benchmark::DoNotOptimize(groepen.Frame().ListH.data());
+    }
+}
+
+// Opening a play moment whose settings tick all 60 groups.
+void AlleGroepenHerstellen(benchmark::State& state) {
+    StilleMeldingen meldingen;
+    const QString map = QFileInfo(Bestand()).path();
+    QStringList alle;
+    for (int g = 0; g < GrootLedenbestand::kGroepen; ++g)
+        alle.append(u'(' + QString(QChar(u'A' + g % 26)) + QString::number(g / 26) + u')');
+    for (auto _ : state) {
+        Groepvakken groepen(map, {alle.join(u','), {}, 0}, meldingen);
+        groepen.LeesGroepen(Bestand());
+        groepen.HerstelLedengroepen();
+        if (groepen.Frame().ListH.size() < GrootLedenbestand::kLeden * 9 / 10)
+            state.SkipWithError("not every group ticked");
+    }
+}
+
 } // namespace
 
 BENCHMARK(RuweRegels)->Unit(benchmark::kMillisecond);
 BENCHMARK(LeesGroepenUitBestand)->Unit(benchmark::kMillisecond);
 BENCHMARK(KiesLedenAlleGroepen)->Unit(benchmark::kMillisecond);
 BENCHMARK(KiesLedenEersteKeer)->Unit(benchmark::kMillisecond);
+BENCHMARK(GroepenEenVoorEenAanvinken)->Unit(benchmark::kMillisecond);
+BENCHMARK(AlleGroepenHerstellen)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -6,7 +6,8 @@ HOVELINK_BUILD="$HOVELINK_ROOT/build"
 
 hovelink_install() {
     local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                     libbenchmark-dev nodejs fonts-dejavu-core fonts-liberation "$@")
+                     libbenchmark-dev nodejs fonts-dejavu-core fonts-liberation
+                     clang-14 libclang-rt-14-dev "$@")
     local ontbreekt=()
     for p in "${pakketten[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || ontbreekt+=("$p")

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The order of a sorted Windows list box, as near as we get it: Dutch collation, case
 // ignored, hyphens and apostrophes ignored except to break ties; entries that still compare
 // equal are ordered by their exact text. Digits compare as text (1, 10, 11, 2).
@@ -11,7 +13,11 @@ namespace LijstVolgorde {
 // Negative, zero or positive, like QString::compare.
 int Vergelijk(const QString& a, const QString& b);
 
-// Sorts in place; fast for long lists (sort keys are computed once per entry).
+// Sorts in place.
 void Sorteer(QStringList& lijst);
+
+// Puts `posities` (indexes into `teksten`) in the list order of their texts, for callers
+// that sort part of a list without copying it.
+void SorteerPosities(const std::vector<QString>& teksten, std::vector<qsizetype>& posities);
 
 } // namespace LijstVolgorde

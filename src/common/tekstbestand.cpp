@@ -11,7 +11,9 @@ namespace {
 TekstBestand::SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes)
 {
     QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a disk that fills up shows as a short write here: Qt 6.4's commit()
+    // does not notice when flushing its buffer fails, and would put a cut-off file in place.
+    if (!bestand.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, bestand.errorString()};
     if (bestand.write(bytes) != bytes.size()) {
         const QString fout = bestand.errorString();

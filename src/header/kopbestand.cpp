@@ -55,6 +55,8 @@ const std::array<Sleutel, 16>& Sleutels()
 template <class... F> struct Elk : F... {
     using F::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14, the fuzz build).
+template <class... F> Elk(F...) -> Elk<F...>;
 
 QString Tekstwaarde(const Veld& veld, const KopInstellingen& kop)
 {

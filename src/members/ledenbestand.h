@@ -56,10 +56,11 @@ struct Ledenbestand {
     bool gelezen = false;  // false when the file could not be opened
     QList<LidRegel> leden; // every line after the header, empty and blank lines left out
 
-    // Each line's member record without its group number and that text's sorted-list rank,
-    // made by the first member list and kept with these lines: collating 10,000 names on
-    // every click would cost more than reading the file.
-    mutable std::shared_ptr<const LedenVolgorde> volgorde;
+    // Each line's member record without its group number and its sorted-list rank among
+    // the lines of its group key, made for a key when a member list first needs it and kept
+    // with these lines: collating 10,000 names on every click would cost more than reading
+    // the file.
+    mutable std::shared_ptr<LedenVolgorde> volgorde;
 };
 
 // Reads the file in Windows-1252 and skips its header line.

@@ -8,30 +8,20 @@
 #include <QHash>
 
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 struct LedenVolgorde {
-    QStringList staarten;  // per line: the member record after its group number
-    std::vector<int> rang; // per line: the sorted-list rank of its tail
+    std::vector<int> sleutel;                    // per line: its key's index in regelsVan
+    std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines
+    std::vector<bool> gerangschikt;              // per group key: its lines are ranked
+    std::vector<QString> staarten; // per line: the member record after its group number
+    std::vector<int> rang;         // per line: the sorted-list rank of its tail within its key
 };
 
 namespace {
 
 const QString kOverleden = QStringLiteral("OVERLEDEN");
 const QString kNaamOntbreekt = QStringLiteral("(naam ontbreekt)");
-
-// The pieces joined in one allocation.
-QString Aaneen(std::initializer_list<QStringView> delen) {
-    qsizetype lengte = 0;
-    for (QStringView deel : delen)
-        lengte += deel.size();
-    QString uit;
-    uit.reserve(lengte);
-    for (QStringView deel : delen)
-        uit.append(deel);
-    return uit;
-}
 
 QStringView TrimSpaties(QStringView s) {
     while (!s.isEmpty() && s.front() == u' ')
@@ -41,37 +31,78 @@ QStringView TrimSpaties(QStringView s) {
     return s;
 }
 
-// The member record without its group number: ",last name,key,number,display name,field 17".
+// Appends the name the site shows (see WeergaveNaam) to `uit`.
+void VoegNaamToe(QString& uit, QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam) {
+    if (!voornaam.isEmpty() || !tussenvoegsel.isEmpty()) {
+        uit.append(voornaam);
+        uit.append(u' ');
+    }
+    if (!tussenvoegsel.isEmpty()) {
+        uit.append(tussenvoegsel);
+        uit.append(u' ');
+    }
+    uit.append(achternaam);
+}
+
+// The member record without its group number: ",last name,key,number,display name,field 17",
+// made in one allocation.
 QString Staart(const LidRegel& lid) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam());
-    const QString naam =
-        WeergaveNaam(TrimSpaties(lid.Voornaam()), TrimSpaties(lid.Tussenvoegsel()), achternaam);
+    const QStringView voornaam = TrimSpaties(lid.Voornaam());
+    const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel());
     const QStringView extra = lid.Extra().isEmpty() ? QStringView(u"0") : lid.Extra();
-    return Aaneen(
-        {u",", achternaam, u",", lid.GroepSleutel(), u",", lid.Nummer(), u",", naam, u",", extra});
+    QString uit;
+    uit.reserve(7 + 2 * achternaam.size() + lid.GroepSleutel().size() + lid.Nummer().size() +
+                voornaam.size() + tussenvoegsel.size() + extra.size());
+    for (const QStringView deel : {achternaam, QStringView(lid.GroepSleutel()), lid.Nummer()}) {
+        uit.append(u',');
+        uit.append(deel);
+    }
+    uit.append(u',');
+    VoegNaamToe(uit, voornaam, tussenvoegsel, achternaam);
+    uit.append(u',');
+    uit.append(extra);
+    return uit;
 }
 
 // Records that start with the same group number order as their tails do, and the group
-// number (two digits) orders before anything after it; so ranking the tails once gives the
-// sorted-list order of every later member list without collating again.
-const LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
+// number orders before anything after it. So the tails are ranked once, each among the lines
+// of its own key (the members a group shows), and only for the keys a list asks for.
+LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     if (!bestand.volgorde) {
         auto volgorde = std::make_shared<LedenVolgorde>();
-        volgorde->staarten.reserve(bestand.leden.size());
-        for (const LidRegel& lid : bestand.leden)
-            volgorde->staarten.append(Staart(lid));
-        QStringList gesorteerd = volgorde->staarten;
-        LijstVolgorde::Sorteer(gesorteerd);
-        QHash<QString, int> rangVan;
-        rangVan.reserve(gesorteerd.size());
-        for (qsizetype i = 0; i < gesorteerd.size(); ++i)
-            rangVan.insert(gesorteerd.at(i), static_cast<int>(i));
-        volgorde->rang.reserve(volgorde->staarten.size());
-        for (const QString& staart : volgorde->staarten)
-            volgorde->rang.push_back(rangVan.value(staart));
+        const std::size_t n = static_cast<std::size_t>(bestand.leden.size());
+        QHash<QString, int> sleutels;
+        volgorde->sleutel.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            const QString& sleutel = bestand.leden[static_cast<qsizetype>(i)].GroepSleutel();
+            auto gevonden = sleutels.constFind(sleutel);
+            if (gevonden == sleutels.cend()) {
+                gevonden = sleutels.insert(sleutel, static_cast<int>(volgorde->regelsVan.size()));
+                volgorde->regelsVan.emplace_back();
+            }
+            volgorde->sleutel.push_back(*gevonden);
+            volgorde->regelsVan[static_cast<std::size_t>(*gevonden)].push_back(static_cast<qsizetype>(i));
+        }
+        volgorde->gerangschikt.assign(volgorde->regelsVan.size(), false);
+        volgorde->staarten.resize(n);
+        volgorde->rang.assign(n, 0);
         bestand.volgorde = std::move(volgorde);
     }
     return *bestand.volgorde;
+}
+
+void Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel) {
+    const auto k = static_cast<std::size_t>(sleutel);
+    if (volgorde.gerangschikt[k])
+        return;
+    std::vector<qsizetype> regels = volgorde.regelsVan[k];
+    for (const qsizetype i : regels)
+        volgorde.staarten[static_cast<std::size_t>(i)] = Staart(bestand.leden.at(i));
+    LijstVolgorde::SorteerPosities(volgorde.staarten, regels);
+    for (std::size_t r = 0; r < regels.size(); ++r)
+        volgorde.rang[static_cast<std::size_t>(regels[r])] = static_cast<int>(r);
+    volgorde.gerangschikt[k] = true;
 }
 
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
@@ -105,11 +136,10 @@ bool IsOverleden(QStringView veld15) {
 }
 
 QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam) {
-    if (tussenvoegsel.isEmpty() && voornaam.isEmpty())
-        return achternaam.toString();
-    if (!tussenvoegsel.isEmpty())
-        return Aaneen({voornaam, u" ", tussenvoegsel, u" ", achternaam});
-    return Aaneen({voornaam, u" ", achternaam});
+    QString naam;
+    naam.reserve(voornaam.size() + tussenvoegsel.size() + achternaam.size() + 2);
+    VoegNaamToe(naam, voornaam, tussenvoegsel, achternaam);
+    return naam;
 }
 
 LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
@@ -148,15 +178,50 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
         gekozenLeden.push_back({*gevonden, i});
     }
 
-    const LedenVolgorde& volgorde = Volgorde(bestand);
+    LedenVolgorde& volgorde = Volgorde(bestand);
+    // Group numbers in the order of their two-character texts: a key found inside another
+    // row's text can give an odd number such as -5, which the list orders as "5".
+    // Two characters read as a number give -9 to 99.
+    int laagste = 0;
+    int hoogste = 0;
+    for (const Gekozen& lid : gekozenLeden) {
+        laagste = qMin(laagste, lid.nummer);
+        hoogste = qMax(hoogste, lid.nummer);
+    }
+    std::vector<QString> nummerTekst(static_cast<std::size_t>(hoogste - laagste + 1));
+    for (const Gekozen& lid : gekozenLeden) {
+        Rangschik(bestand, volgorde, volgorde.sleutel[static_cast<std::size_t>(lid.regel)]);
+        QString& tekst = nummerTekst[static_cast<std::size_t>(lid.nummer - laagste)];
+        if (tekst.isEmpty())
+            tekst = Tekst::Nullen(lid.nummer, 2);
+    }
+    std::vector<qsizetype> nummerVolgorde;
+    for (std::size_t i = 0; i < nummerTekst.size(); ++i)
+        if (!nummerTekst[i].isEmpty())
+            nummerVolgorde.push_back(static_cast<qsizetype>(i));
+    LijstVolgorde::SorteerPosities(nummerTekst, nummerVolgorde);
+    std::vector<int> nummerRang(nummerTekst.size());
+    for (std::size_t r = 0; r < nummerVolgorde.size(); ++r)
+        nummerRang[static_cast<std::size_t>(nummerVolgorde[r])] = static_cast<int>(r);
+    const auto rangVanNummer = [&](int nummer) {
+        return nummerRang[static_cast<std::size_t>(nummer - laagste)];
+    };
+    const auto staart = [&](const Gekozen& lid) -> const QString& {
+        return volgorde.staarten[static_cast<std::size_t>(lid.regel)];
+    };
     std::sort(gekozenLeden.begin(), gekozenLeden.end(), [&](const Gekozen& a, const Gekozen& b) {
         if (a.nummer != b.nummer)
-            return a.nummer < b.nummer;
-        return volgorde.rang[a.regel] < volgorde.rang[b.regel];
+            return rangVanNummer(a.nummer) < rangVanNummer(b.nummer);
+        const auto x = static_cast<std::size_t>(a.regel);
+        const auto y = static_cast<std::size_t>(b.regel);
+        if (volgorde.sleutel[x] == volgorde.sleutel[y])
+            return volgorde.rang[x] < volgorde.rang[y];
+        // Keys that differ in case, or a key found inside another's row, share a number.
+        return LijstVolgorde::Vergelijk(staart(a), staart(b)) < 0;
     });
     lijst.ListH.reserve(static_cast<qsizetype>(gekozenLeden.size()));
     for (const Gekozen& lid : gekozenLeden)
-        lijst.ListH.append(Tekst::Nullen(lid.nummer, 2) + volgorde.staarten.at(lid.regel));
+        lijst.ListH.append(nummerTekst[static_cast<std::size_t>(lid.nummer - laagste)] + staart(lid));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
     return lijst;
 }

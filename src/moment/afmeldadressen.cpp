@@ -3,18 +3,24 @@
 #include "common/meldingen.h"
 #include "common/tekst.h"
 
+QStringList Afmeldregels(const QString& tekst)
+{
+    QString s = Tekst::Trim(tekst);
+    if (s.isEmpty())
+        return {};
+    const QString dubbel = Tekst::CrLf + Tekst::CrLf;
+    while (s.contains(dubbel))
+        s.replace(dubbel, Tekst::CrLf);
+    while (s.endsWith(Tekst::CrLf))
+        s.chop(Tekst::CrLf.size());
+    return s.split(Tekst::CrLf);
+}
+
 void VulAfmeldadressen(Afmeldadressen& adressen, Meldingen& meldingen)
 {
-    QString tekst = Tekst::Trim(adressen.txtEmailadressen);
-    if (tekst.isEmpty())
+    QStringList regels = Afmeldregels(adressen.txtEmailadressen);
+    if (regels.isEmpty())
         return;
-    const QString dubbel = Tekst::CrLf + Tekst::CrLf;
-    while (tekst.contains(dubbel))
-        tekst.replace(dubbel, Tekst::CrLf);
-    while (tekst.endsWith(Tekst::CrLf))
-        tekst.chop(Tekst::CrLf.size());
-
-    QStringList regels = tekst.split(Tekst::CrLf);
     if (regels.size() > MaxAfmeldadressen) {
         regels.resize(MaxAfmeldadressen);
         meldingen.Toon(QStringLiteral("Er kunnen maximaal 100 afmeldadressen worden gebruikt; de "

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Meldingen;
 
@@ -18,6 +19,10 @@ struct Afmeldadressen {
 
 // The most rows lstActEmails keeps: a row list stores two-digit positions only.
 inline constexpr int MaxAfmeldadressen = 100;
+
+// The rows that the address text gives: empty lines dropped, none for a text of blanks,
+// not cut at the maximum.
+QStringList Afmeldregels(const QString& tekst);
 
 // Normalises the address text (empty lines dropped, exactly one final line break) and
 // rebuilds lstActEmails from it, unticked, row 0 current. A text of blanks only changes

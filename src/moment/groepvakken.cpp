@@ -4,6 +4,7 @@
 #include "common/tekst.h"
 #include "members/ledenlijst.h"
 #include "members/partnerbestand.h"
+#include "script/groepfilter.h"
 
 #include <QSet>
 
@@ -13,19 +14,6 @@ const QString kAlleVakken =
     QStringLiteral("Alle vakken moeten voorzien zijn van een groepsnummer!") + Tekst::CrLf +
     QStringLiteral("Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.") +
     Tekst::CrLf + QStringLiteral("Schrijfwijze bijv: 1,3,5");
-
-// A group box element as a number text: blanks trimmed, its leading digits without leading
-// zeros, "0" when it has none. Kept as text so that no number, however large, overflows.
-QString ElementGetal(const QString& element) {
-    const QString t = Tekst::Trim(element);
-    qsizetype eind = 0;
-    while (eind < t.size() && t.at(eind).isDigit() && t.at(eind).unicode() < 128)
-        ++eind;
-    qsizetype begin = 0;
-    while (begin < eind - 1 && t.at(begin) == u'0')
-        ++begin;
-    return eind == 0 ? QStringLiteral("0") : t.mid(begin, eind - begin);
-}
 
 QString SetSleutel(const QString& getal) {
     return u'#' + getal.rightJustified(3, u'0');
@@ -166,10 +154,18 @@ void Groepvakken::VulPartnerbestanden() {
 void Groepvakken::HerstelLedengroepen() {
     if (m_bewaard.BewaardeLedenBest.isEmpty())
         return;
-    for (qsizetype r = 0; r < m_frame.lst1.rijen.size(); ++r) {
-        if (m_bewaard.BewaardeLedenBest.contains(RijSleutel(m_frame.lst1.rijen.at(r).tekst)))
-            ZetGroep(r, true);
+    // Each tick would rebuild the member list, but a rebuild depends on the ticks alone: one
+    // after the last tick leaves the same lists, and opening a club with 60 saved groups so
+    // builds its list once instead of 60 times.
+    bool aangevinkt = false;
+    for (GroepRij& rij : m_frame.lst1.rijen) {
+        if (m_bewaard.BewaardeLedenBest.contains(RijSleutel(rij.tekst))) {
+            rij.aangevinkt = true;
+            aangevinkt = true;
+        }
     }
+    if (aangevinkt)
+        lst1_Click();
     if (!m_frame.lst1.rijen.isEmpty())
         m_frame.lst1.huidigeRij = 0;
 }
@@ -183,7 +179,7 @@ std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) co
         // Empty elements (1,,3, a leading or the trailing comma) are passed over.
         if (Tekst::Trim(element).isEmpty())
             continue;
-        const QString getal = ElementGetal(element);
+        const QString getal = Script::ElementGetal(element);
         if (!set.contains(SetSleutel(getal)))
             return getal;
     }
@@ -261,7 +257,7 @@ void Groepvakken::ControleerVakken() {
 
 bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const {
     bool ok = false;
-    const qlonglong nummer = ElementGetal(vak0).toLongLong(&ok);
+    const qlonglong nummer = Script::ElementGetal(vak0).toLongLong(&ok);
     const QList<GroepRij>& rijen = m_frame.lst1.rijen;
     if (!ok || nummer < 1 || nummer > rijen.size() || !rijen.at(nummer - 1).aangevinkt)
         return false;

@@ -87,7 +87,8 @@ public:
     // Appends the ticked groups that have a partner file to cmbPartner (lst1_Click empties
     // it first), selects entry 0 and restores the saved partner file with its tick.
     void VulPartnerbestanden();
-    // Ticks every row whose key occurs in BewaardeLedenBest, each tick running lst1_Click.
+    // Ticks every row whose key occurs in BewaardeLedenBest and runs lst1_Click, leaving what
+    // a lst1_Click after each tick leaves.
     void HerstelLedengroepen();
 
     // Checks group box i when it loses the focus; false when it was refused (the box is

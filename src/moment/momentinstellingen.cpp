@@ -151,6 +151,12 @@ TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const Mome
     QStringList groepen;
     for (const QString& rij : venster.lst1Gekozen)
         groepen.append(Groepsleutel(rij));
+    // Only ticks of rows that the stored text gives back: an address box emptied by the user
+    // keeps its old rows, and their ticks would end the next reading before the dates,
+    // groups and partner file.
+    const qsizetype adresrijen = qMin<qsizetype>(
+        qMin<qsizetype>(Afmeldregels(venster.adressen.txtEmailadressen).size(), MaxAfmeldadressen),
+        venster.adressen.lstActEmails.size());
 
     const QStringList regels{
         Regel(Sleutel::Van, venster.cmbVanSleutel),
@@ -168,7 +174,7 @@ TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const Mome
         Regel(Sleutel::Eadressen,
               QString(venster.adressen.txtEmailadressen).replace(Tekst::CrLf, Hekjes)),
         QString(),
-        Regel(Sleutel::Actemails, Rijlijst::Schrijf(venster.adressen.lstActEmails)),
+        Regel(Sleutel::Actemails, Rijlijst::Schrijf(venster.adressen.lstActEmails.first(adresrijen))),
         Regel(Sleutel::Dagen, Rijlijst::Schrijf(venster.lstDagen)),
         Regel(Sleutel::LedenBest, groepen.join(u',')),
         Regel(Sleutel::Partnerbest, venster.cmbPartner),

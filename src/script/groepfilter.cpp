@@ -1,9 +1,22 @@
 #include "script/groepfilter.h"
 
-#include "common/instellingen.h"
 #include "common/tekst.h"
 
+#include <QStringList>
+
 namespace Script {
+
+QString ElementGetal(const QString& element)
+{
+    const QString t = Tekst::Trim(element);
+    qsizetype eind = 0;
+    while (eind < t.size() && t.at(eind) >= u'0' && t.at(eind) <= u'9')
+        ++eind;
+    qsizetype begin = 0;
+    while (begin < eind - 1 && t.at(begin) == u'0')
+        ++begin;
+    return eind == 0 ? QStringLiteral("0") : t.mid(begin, eind - begin);
+}
 
 QString GroepFilter(const QString& tekst, int element)
 {
@@ -18,8 +31,9 @@ QString GroepFilter(const QString& tekst, int element)
             continue;
         // Typing admits digits and commas only, so anything else comes from a hand-edited
         // settings file; it must not stop the script, and #000 matches no member group.
-        const qint16 groep = Instellingen::Geheel16(stuk).value_or(0);
-        filter += u'#' + Tekst::Nullen(groep, 3);
+        bool ok = false;
+        const int groep = ElementGetal(stuk).toInt(&ok);
+        filter += u'#' + Tekst::Nullen(ok && groep <= 32767 ? groep : 0, 3);
     }
     return filter;
 }

@@ -76,6 +76,15 @@ BewaardeMoment BewaardVolledig()
             .BewaardToonPartner = 1};
 }
 
+// The address text that gives the rows of Rijen(aantal, ...).
+QString AdresTekst(int aantal)
+{
+    QString tekst;
+    for (const Vinkregel& rij : Rijen(aantal, {}))
+        tekst += rij.tekst + QStringLiteral("\r\n");
+    return tekst;
+}
+
 Afmeldadressen Adressen(const QString& tekst, const QList<Vinkregel>& rijen)
 {
     return {tekst, rijen, rijen.isEmpty() ? -1 : 0};
@@ -208,7 +217,7 @@ void TstMomentInstellingen::schrijfRegel_data()
     QTest::addColumn<QByteArray>("verwacht"); // part of the file
 
     QTest::newRow("row list 000312")
-        << MomentVenster{.adressen = Adressen(QString(), Rijen(13, {0, 3, 12}))}
+        << MomentVenster{.adressen = Adressen(AdresTekst(13), Rijen(13, {0, 3, 12}))}
         << QByteArray("\r\nactemails=000312\r\n");
     QTest::newRow("dates after row 99 left out")
         << MomentVenster{.lstDagen = Rijen(101, {4, 100})} << QByteArray("\r\ndagen=04\r\n");

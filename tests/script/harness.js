@@ -2,6 +2,7 @@
 // Loads a generated hovelink.js into a fake page with one form of four selection boxes,
 // lets VulCombo fill each box, and prints what the site would see as JSON.
 // Usage: node harness.js <hovelink.js> '<JSON array of the four box names>'
+// or require('./harness.js').draai(bytes, names, file name) from another script.
 // Plain Node, no packages.
 
 const fs = require('fs');
@@ -34,41 +35,50 @@ function keuzelijst(naam) {
     };
 }
 
-const [pad, namenJson] = process.argv.slice(2);
-const namen = JSON.parse(namenJson);
-const elementen = Object.create(null);
-for (const naam of namen)
-    elementen[naam] = keuzelijst(naam);
+// Runs the script `bytes` (Windows-1252) in a fresh page and fills the boxes `namen`.
+// Throws on a syntax or run-time error of the script.
+function draai(bytes, namen, bestandsnaam) {
+    const elementen = Object.create(null);
+    for (const naam of namen)
+        elementen[naam] = keuzelijst(naam);
 
-const document = {
-    forms: [{ elements: elementen }],
-    createElement(tag) {
-        if (tag !== 'option')
-            throw new Error('unexpected element ' + tag);
-        return { text: '', value: '' };
-    },
-};
+    const document = {
+        forms: [{ elements: elementen }],
+        createElement(tag) {
+            if (tag !== 'option')
+                throw new Error('unexpected element ' + tag);
+            return { text: '', value: '' };
+        },
+    };
 
-const pagina = vm.createContext({ document });
-vm.runInContext(decodeer(fs.readFileSync(pad)), pagina, { filename: pad });
-const gevuld = new Set();
-for (const naam of namen) {
-    if (!gevuld.has(naam))
-        pagina.VulCombo(naam);
-    gevuld.add(naam);
+    const pagina = vm.createContext({ document });
+    vm.runInContext(decodeer(bytes), pagina, { filename: bestandsnaam });
+    const gevuld = new Set();
+    for (const naam of namen) {
+        if (!gevuld.has(naam))
+            pagina.VulCombo(naam);
+        gevuld.add(naam);
+    }
+
+    const lijst = (a) => Array.from(a);
+    return {
+        vakken: namen.map((naam) => ({
+            naam,
+            opties: elementen[naam].options.map((o) => ({ tekst: o.text, waarde: o.value })),
+        })),
+        alg: lijst(pagina.alg),
+        ikop: lijst(pagina.ikop),
+        actem: lijst(pagina.actem),
+        dag: lijst(pagina.dag),
+        lid: lijst(pagina.lid),
+        idbnrbes: lijst(pagina.idbnrbes),
+        filters: [pagina.DUM10, pagina.DUM11, pagina.DUM12, pagina.DUM13],
+    };
 }
 
-const lijst = (a) => Array.from(a);
-process.stdout.write(JSON.stringify({
-    vakken: namen.map((naam) => ({
-        naam,
-        opties: elementen[naam].options.map((o) => ({ tekst: o.text, waarde: o.value })),
-    })),
-    alg: lijst(pagina.alg),
-    ikop: lijst(pagina.ikop),
-    actem: lijst(pagina.actem),
-    dag: lijst(pagina.dag),
-    lid: lijst(pagina.lid),
-    idbnrbes: lijst(pagina.idbnrbes),
-    filters: [pagina.DUM10, pagina.DUM11, pagina.DUM12, pagina.DUM13],
-}));
+module.exports = { draai };
+
+if (require.main === module) {
+    const [pad, namenJson] = process.argv.slice(2);
+    process.stdout.write(JSON.stringify(draai(fs.readFileSync(pad), JSON.parse(namenJson), pad)));
+}
