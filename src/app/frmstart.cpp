@@ -5,6 +5,7 @@
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
 #include "common/paden.h"
+#include "common/schrijfmelding.h"
 #include "common/tekst.h"
 #include "common/toetsenbord.h"
 #include "common/vinkstaat.h"
@@ -227,7 +228,8 @@ void FrmStart::SchrijfAlgemeen()
     algemeen.Speeldag = m_cmbSpeeldag->currentIndex();
     algemeen.Clubnaam = m_txtClubnaam->text();
     algemeen.Tooninval = ToonInvallers();
-    Algemeen::SchrijfAlgemeen(Paden::Samen(m_werkruimte.MapProgramma, m_werkruimte.NaamAlgemeen), algemeen);
+    const QString pad = Paden::Samen(m_werkruimte.MapProgramma, m_werkruimte.NaamAlgemeen);
+    MeldAlsNietOpgeslagen(Algemeen::SchrijfAlgemeen(pad, algemeen), pad, m_meldingen);
 }
 
 void FrmStart::cmdAfmeld_Click()

@@ -2,6 +2,7 @@
 
 #include "common/instellingen.h"
 #include "common/paden.h"
+#include "common/schrijfmelding.h"
 #include "common/tekst.h"
 #include "common/toetsenbord.h"
 #include "header/kopbestand.h"
@@ -541,9 +542,10 @@ void frmSitekop::Akkoord_Click()
         return;
     }
     BewaarLogo(m_mapKop, NieuwLogo, m_kop);
-    // Like the file itself, a failed write is not reported to the user.
-    SchrijfKop(m_mapKop, StandaardNaamKop, m_speeldag, m_clubnaam, m_kop);
-    accept();
+    // A header that could not be saved keeps the window open, so that nothing is lost.
+    const QString pad = Paden::Samen(m_mapKop, StandaardNaamKop);
+    if (MeldAlsNietOpgeslagen(SchrijfKop(m_mapKop, StandaardNaamKop, m_speeldag, m_clubnaam, m_kop), pad, m_meldingen))
+        accept();
 }
 
 void frmSitekop::Annu_Click()

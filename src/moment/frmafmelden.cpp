@@ -3,6 +3,7 @@
 #include "app/helpvensters.h"
 #include "calendar/kalendertekst.h"
 #include "common/paden.h"
+#include "common/schrijfmelding.h"
 #include "common/tekst.h"
 #include "common/vinkstaat.h"
 #include "header/kopbestand.h"
@@ -413,8 +414,10 @@ bool FrmAfmelden::Form_Unload()
     MaakScript();
     if (m_start.Scipts_naar_lstHulp)
         m_start.Scipts_naar_lstHulp();
-    BewaarInstellingen(m_werkruimte.PadMomentIni, VerzamelMomentWaarden());
-    return !blijfOpen;
+    // Settings that could not be saved keep the window open, so that nothing is lost.
+    const bool bewaard = MeldAlsNietOpgeslagen(
+        BewaarInstellingen(m_werkruimte.PadMomentIni, VerzamelMomentWaarden()), m_werkruimte.PadMomentIni, m_meldingen);
+    return bewaard && !blijfOpen;
 }
 
 void FrmAfmelden::MaakScript()

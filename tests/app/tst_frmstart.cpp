@@ -61,6 +61,7 @@ private slots:
     void verwijderen_data();
     void verwijderen();
     void sluitenSchrijftInstellingen();
+    void instellingenNietOpgeslagen();
     void help2Positie();
 };
 
@@ -209,6 +210,17 @@ void TstFrmStart::sluitenSchrijftInstellingen()
     QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
     QVERIFY(!o.venster->isVisible());
     QCOMPARE(TestPaden::LeesBestand(o.Kwintel()), QByteArray("Speeldag=2\r\nClubnaam=Club\r\nTooninval=1\r\n"));
+}
+
+void TstFrmStart::instellingenNietOpgeslagen()
+{
+    Opstelling o;
+    QVERIFY(QDir().mkpath(o.Kwintel())); // a folder where the file belongs
+    o.venster->show();
+    QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
+    QCOMPARE(o.meldingen.Teksten(), QStringList{"Het instellingenbestand kon niet worden opgeslagen:\r\n" +
+                                                QDir::toNativeSeparators(o.Kwintel())});
+    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Kritiek);
 }
 
 void TstFrmStart::help2Positie()

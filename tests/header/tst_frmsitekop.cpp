@@ -78,6 +78,7 @@ private slots:
     void bewaren_data();
     void bewaren();
     void opslaanMetAfgewezenBreedte();
+    void opslaanMislukt();
     void afbeeldingKiezen_data();
     void afbeeldingKiezen();
     void dialogen_data();
@@ -445,6 +446,18 @@ void TstFrmSitekop::opslaanMetAfgewezenBreedte()
     Deel<QPushButton>("cmdAkkoord")->click();
     QCOMPARE(m_venster->result(), int(QDialog::Accepted));
     QVERIFY(TestPaden::LeesBestand(m_map->filePath(StandaardNaamKop)).contains("\r\nkopvakbr=800\r\n"));
+}
+
+void TstFrmSitekop::opslaanMislukt()
+{
+    QVERIFY(QDir().mkpath(m_map->filePath(StandaardNaamKop))); // a folder where the file belongs
+    Open(KopInstellingen{});
+    m_venster->show();
+    Deel<QPushButton>("cmdAkkoord")->click();
+    QCOMPARE(m_meldingen.Teksten(), QStringList{"Het instellingenbestand kon niet worden opgeslagen:\r\n" +
+                                                QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop))});
+    QCOMPARE(m_meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Kritiek);
+    QVERIFY(m_venster->isVisible());
 }
 
 void TstFrmSitekop::afbeeldingKiezen_data()

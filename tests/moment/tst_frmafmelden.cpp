@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QJsonArray>
 #include <QLabel>
@@ -169,6 +170,7 @@ private slots:
     void partnersTonen();
     void startmaandPerSpeelmoment();
     void afbreken();
+    void instellingenNietOpgeslagen();
     void geenDatum();
     void geenAdres_data();
     void geenAdres();
@@ -289,6 +291,19 @@ void TstFrmAfmelden::startmaandPerSpeelmoment()
     o.bewaard.Startdatum = QDate(2024, 9, 1);
     o.Open();
     QCOMPARE(o.Control<QComboBox>("cmbVan")->currentText().left(10), "maart 2025");
+}
+
+void TstFrmAfmelden::instellingenNietOpgeslagen()
+{
+    Opstelling o;
+    o.Open();
+    o.VulIn();
+    QVERIFY(QDir().mkpath(o.Ini())); // a folder where the settings file belongs
+    o.Einde();
+    QCOMPARE(o.meldingen.Teksten(), (QStringList{kVoltooid, "Het instellingenbestand kon niet worden opgeslagen:\r\n" +
+                                                               QDir::toNativeSeparators(o.Ini())}));
+    QCOMPARE(o.meldingen.meldingen[1].pictogram, Meldingen::Pictogram::Kritiek);
+    QVERIFY(o.venster->isVisible()); // nothing typed is lost
 }
 
 void TstFrmAfmelden::afbreken()

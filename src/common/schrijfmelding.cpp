@@ -1,0 +1,15 @@
+#include "common/schrijfmelding.h"
+
+#include "common/paden.h"
+#include "common/tekst.h"
+
+bool MeldAlsNietOpgeslagen(const TekstBestand::SchrijfResultaat& resultaat, const QString& pad,
+                           Meldingen& meldingen)
+{
+    if (resultaat.ok)
+        return true;
+    meldingen.Toon(QStringLiteral("Het instellingenbestand kon niet worden opgeslagen:") + Tekst::CrLf +
+                       Paden::Toon(pad),
+                   Meldingen::Pictogram::Kritiek);
+    return false;
+}

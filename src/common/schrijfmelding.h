@@ -1,0 +1,11 @@
+#pragma once
+
+#include "common/meldingen.h"
+#include "common/tekstbestand.h"
+
+#include <QString>
+
+// A settings file that could not be written: the user is told which one, so that nothing
+// is lost without notice. True when the write succeeded.
+bool MeldAlsNietOpgeslagen(const TekstBestand::SchrijfResultaat& resultaat, const QString& pad,
+                           Meldingen& meldingen);
