@@ -25,7 +25,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QStringListModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -234,8 +236,13 @@ void FrmAfmelden::ToonGroepen()
         }
         m_lst1->setCurrentRow(int(frame.lst1.huidigeRij));
     }
-    if (m_txt1->toPlainText() != NaarLf(frame.txt1))
-        m_txt1->setPlainText(NaarLf(frame.txt1));
+    if (m_txt1Tekst != frame.txt1) {
+        m_txt1Tekst = frame.txt1;
+        QStringList regels = frame.txt1.split(Tekst::CrLf);
+        if (!regels.isEmpty() && regels.constLast().isEmpty())
+            regels.removeLast(); // every line ends with CR LF
+        static_cast<QStringListModel*>(m_txt1->model())->setStringList(regels);
+    }
     m_Label6->setText(frame.Label6);
     for (int i = 0; i < 4; ++i) {
         if (m_txtB2[i]->text() != frame.txtB2[i].tekst)

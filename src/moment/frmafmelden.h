@@ -19,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -116,7 +117,8 @@ private:
     QLineEdit* m_txtEindtijd = nullptr;
     // 5. groups and site boxes
     QListWidget* m_lst1 = nullptr;
-    QPlainTextEdit* m_txt1 = nullptr;
+    QListView* m_txt1 = nullptr; // the member overview, one row per line
+    QString m_txt1Tekst;         // what it shows
     QLabel* m_Label6 = nullptr;
     std::array<QLineEdit*, 4> m_txtB1{};
     std::array<QLineEdit*, 4> m_txtB2{};

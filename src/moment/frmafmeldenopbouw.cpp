@@ -11,7 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QStringListModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -129,11 +131,13 @@ void FrmAfmelden::BouwVenster()
     auto* fGroepen = new QVBoxLayout;
     fGroepen->addWidget(m_lst1);
 
-    m_txt1 = Maak(new QPlainTextEdit, "txt1");
-    m_txt1->setReadOnly(true);
-    m_txt1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A read-only view of one line per member: laid out lazily, so a change of groups in a
+    // club of thousands costs a millisecond, not a text layout of every line.
+    m_txt1 = Maak(new QListView, "txt1");
+    m_txt1->setModel(new QStringListModel(m_txt1));
+    m_txt1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_txt1->setUniformItemSizes(true);
     m_txt1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_txt1->setTabChangesFocus(true);
     m_txt1->setAccessibleName(QStringLiteral("Spelers van de aangevinkte groepen"));
     m_Label6 = Maak(new QLabel(QStringLiteral("Aantal ....")), "Label6");
     auto* kolommen = new QHBoxLayout;

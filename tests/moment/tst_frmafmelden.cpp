@@ -218,6 +218,10 @@ void TstFrmAfmelden::helemaalDoorlopen()
     o.Open();
     o.VulIn();
     QCOMPARE(o.Control<QLabel>("Label6")->text(), "Aantal regels: 23");
+    const QAbstractItemModel* overzicht = o.Control<QAbstractItemView>("txt1")->model();
+    QCOMPARE(overzicht->rowCount(), 23);
+    QCOMPARE(overzicht->index(0, 0).data().toString(), "0001  01=(A1)  Anna Bakker");
+    QCOMPARE(overzicht->index(22, 0).data().toString(), "0023  04=(Ma)  Bep van Wijk");
     QCOMPARE(o.Control<QComboBox>("cmbPartner")->currentText(), "A1");
     QVERIFY(o.meldingen.meldingen.isEmpty());
     o.Einde();
