@@ -1,6 +1,7 @@
 #include "moment/momentinstellingen.h"
 
 #include "common/instellingen.h"
+#include "common/meldingen.h"
 #include "common/tekst.h"
 
 #include <optional>
@@ -64,6 +65,23 @@ std::optional<qint16> Vinkvak(const QString& waarde)
         return std::nullopt;
     return staat;
 }
+
+// A hand-edited file may hold several over-long address lines: the user hears it once.
+class EenMelding : public Meldingen {
+public:
+    explicit EenMelding(Meldingen& meldingen) : m_meldingen(meldingen) {}
+    Antwoord Toon(const QString& tekst, Pictogram pictogram, Knoppen knoppen, const QString& titel) override
+    {
+        if (m_getoond)
+            return Antwoord::Ok;
+        m_getoond = true;
+        return m_meldingen.Toon(tekst, pictogram, knoppen, titel);
+    }
+
+private:
+    Meldingen& m_meldingen;
+    bool m_getoond = false;
+};
 
 // Applies one line; false when its value cannot be applied, which ends the reading.
 bool PasToe(Sleutel sleutel, const QString& waarde, MomentVenster& venster, BewaardeMoment& bewaard,
@@ -194,6 +212,7 @@ void LeesInstellingen(const QString& pad, MomentVenster& venster, BewaardeMoment
     const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)
         return;
+    EenMelding eenMelding(meldingen);
     for (const QString& regel : *regels) {
         const std::optional<Sleutel> sleutel = HerkenSleutel(regel);
         if (!sleutel) {
@@ -201,7 +220,7 @@ void LeesInstellingen(const QString& pad, MomentVenster& venster, BewaardeMoment
                 kopvakho = 100;
             continue;
         }
-        if (!PasToe(*sleutel, Instellingen::Waarde(regel), venster, bewaard, meldingen))
+        if (!PasToe(*sleutel, Instellingen::Waarde(regel), venster, bewaard, eenMelding))
             return;
     }
 }

@@ -381,6 +381,13 @@ void TstMomentInstellingen::lezen_data()
                              veel.left(veel.indexOf(u"a100")).replace(S(u"##"), S(u"\r\n")),
                              honderd)}
         << leeg << 0 << 0 << 1;
+    QTest::newRow("two over-long address lines, one message")
+        << QByteArray("Eadressen=" + veel.toLatin1() + "\r\nEadressen=" + veel.toLatin1() + "\r\nchk1=0\r\n")
+        << MomentVenster{.chk1 = 0,
+                         .adressen = Adressen(
+                             veel.left(veel.indexOf(u"a100")).replace(S(u"##"), S(u"\r\n")),
+                             QList<Vinkregel>(honderd.begin(), honderd.end() - 1) << Vinkregel{S(u"a99"), false})}
+        << leeg << 0 << 0 << 1;
 
     // Failures end the reading and keep what was read before
     QTest::newRow("Van not a date") << QByteArray("chk2=0\r\nVan=2025-13-01\r\nchk1=0\r\n")
