@@ -8,14 +8,30 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <vector>
+
+namespace {
+
+// What a member list does with a line, whatever the selection.
+enum class Soort : unsigned char {
+    Lid,     // taken when its group is ticked
+    Partner, // a partner dummy: taken only with chkPartnerOok
+    Weg,     // deceased, or without a name: never taken
+};
+
+} // namespace
 
 struct LedenVolgorde {
     std::vector<int> sleutel;                    // per line: its key's index in regelsVan
-    std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines
+    std::vector<QString> sleutels;               // per group key: its text
+    std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines, once ranked in rank order
     std::vector<bool> gerangschikt;              // per group key: its lines are ranked
-    std::vector<QString> staarten; // per line: the member record after its group number
+    std::vector<QString> nummers;  // per group key: the group number its lines' records carry
+    std::vector<QString> records;  // per line: its member record, group number first
     std::vector<int> rang;         // per line: the sorted-list rank of its tail within its key
+    std::vector<Soort> soort;      // per line: whether a member list takes it
 };
 
 namespace {
@@ -44,16 +60,17 @@ void VoegNaamToe(QString& uit, QStringView voornaam, QStringView tussenvoegsel, 
     uit.append(achternaam);
 }
 
-// The member record without its group number: ",last name,key,number,display name,field 17",
-// made in one allocation.
-QString Staart(const LidRegel& lid) {
+// The member record: "group number,last name,key,number,display name,field 17", made in
+// one allocation.
+QString Record(const QString& nummer, const LidRegel& lid) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam());
     const QStringView voornaam = TrimSpaties(lid.Voornaam());
     const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel());
     const QStringView extra = lid.Extra().isEmpty() ? QStringView(u"0") : lid.Extra();
     QString uit;
-    uit.reserve(7 + 2 * achternaam.size() + lid.GroepSleutel().size() + lid.Nummer().size() +
+    uit.reserve(nummer.size() + 7 + 2 * achternaam.size() + lid.GroepSleutel().size() + lid.Nummer().size() +
                 voornaam.size() + tussenvoegsel.size() + extra.size());
+    uit.append(nummer);
     for (const QStringView deel : {achternaam, QStringView(lid.GroepSleutel()), lid.Nummer()}) {
         uit.append(u',');
         uit.append(deel);
@@ -79,30 +96,56 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
             auto gevonden = sleutels.constFind(sleutel);
             if (gevonden == sleutels.cend()) {
                 gevonden = sleutels.insert(sleutel, static_cast<int>(volgorde->regelsVan.size()));
+                volgorde->sleutels.push_back(sleutel);
                 volgorde->regelsVan.emplace_back();
             }
             volgorde->sleutel.push_back(*gevonden);
             volgorde->regelsVan[static_cast<std::size_t>(*gevonden)].push_back(static_cast<qsizetype>(i));
         }
         volgorde->gerangschikt.assign(volgorde->regelsVan.size(), false);
-        volgorde->staarten.resize(n);
+        volgorde->nummers.resize(volgorde->regelsVan.size());
+        volgorde->records.resize(n);
         volgorde->rang.assign(n, 0);
+        volgorde->soort.assign(n, Soort::Weg);
         bestand.volgorde = std::move(volgorde);
     }
     return *bestand.volgorde;
 }
 
-void Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel) {
+Soort SoortVan(const LidRegel& lid) {
+    const QStringView achternaam = TrimSpaties(lid.Achternaam());
+    if (IsOverleden(lid.Overleden()) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
+        return Soort::Weg;
+    return lid.Achternaam().contains(u"PARTNER", Qt::CaseInsensitive) ? Soort::Partner : Soort::Lid;
+}
+
+// The lines of a key in rank order, with their records (carrying `nummer`), ranks and kinds.
+// Records that start with the same group number order as the rest of them does, so a rank
+// outlives a change of number.
+const std::vector<qsizetype>& Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel,
+                                        const QString& nummer) {
     const auto k = static_cast<std::size_t>(sleutel);
-    if (volgorde.gerangschikt[k])
-        return;
-    std::vector<qsizetype> regels = volgorde.regelsVan[k];
-    for (const qsizetype i : regels)
-        volgorde.staarten[static_cast<std::size_t>(i)] = Staart(bestand.leden.at(i));
-    LijstVolgorde::SorteerPosities(volgorde.staarten, regels);
+    std::vector<qsizetype>& regels = volgorde.regelsVan[k];
+    QString& oud = volgorde.nummers[k];
+    if (volgorde.gerangschikt[k]) {
+        if (oud != nummer) {
+            for (const qsizetype i : regels)
+                volgorde.records[static_cast<std::size_t>(i)].replace(0, oud.size(), nummer);
+            oud = nummer;
+        }
+        return regels;
+    }
+    for (const qsizetype i : regels) {
+        const LidRegel& lid = bestand.leden.at(i);
+        volgorde.records[static_cast<std::size_t>(i)] = Record(nummer, lid);
+        volgorde.soort[static_cast<std::size_t>(i)] = SoortVan(lid);
+    }
+    LijstVolgorde::SorteerPosities(volgorde.records, regels);
     for (std::size_t r = 0; r < regels.size(); ++r)
         volgorde.rang[static_cast<std::size_t>(regels[r])] = static_cast<int>(r);
+    oud = nummer;
     volgorde.gerangschikt[k] = true;
+    return regels;
 }
 
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
@@ -116,17 +159,18 @@ int GroepNummer(const QString& gekozen, const QString& sleutel) {
         Instellingen::LeidendGetal(gekozen.mid(qMax<qsizetype>(open - 3, 0), 2)));
 }
 
-// The n-th comma-separated field of a member record.
-QStringView RecordVeld(QStringView record, int n) {
+// The first five comma-separated fields of a member record, found in one pass.
+std::array<QStringView, 5> RecordVelden(QStringView record) {
+    std::array<QStringView, 5> velden;
     qsizetype begin = 0;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype komma = record.indexOf(u',', begin);
-        if (komma < 0)
-            return {};
-        begin = komma + 1;
+    std::size_t veld = 0;
+    for (qsizetype i = 0; i <= record.size() && veld < velden.size(); ++i) {
+        if (i == record.size() || record[i] == u',') {
+            velden[veld++] = record.sliced(begin, i - begin);
+            begin = i + 1;
+        }
     }
-    const qsizetype eind = record.indexOf(u',', begin);
-    return record.mid(begin, eind < 0 ? -1 : eind - begin);
+    return velden;
 }
 
 } // namespace
@@ -154,46 +198,32 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
     }
     lijst.NaamBreedte = static_cast<int>(langste) - 3;
 
-    // The number of a key depends only on the key: look it up once per distinct key.
-    QHash<QString, int> nummers;
-    struct Gekozen {
+    // The number of a key depends only on the key: every line of a key has the same one.
+    LedenVolgorde& volgorde = Volgorde(bestand);
+    struct Keuze {
         int nummer;
-        qsizetype regel;
+        int sleutel;
     };
-    std::vector<Gekozen> gekozenLeden;
-    for (qsizetype i = 0; i < bestand.leden.size(); ++i) {
-        const LidRegel& lid = bestand.leden.at(i);
-        if (IsOverleden(lid.Overleden()))
-            continue;
-        auto gevonden = nummers.constFind(lid.GroepSleutel());
-        if (gevonden == nummers.cend())
-            gevonden = nummers.insert(lid.GroepSleutel(), GroepNummer(gekozen, lid.GroepSleutel()));
-        if (*gevonden < 0)
-            continue;
-        if (chkPartnerOok == 0 && lid.Achternaam().contains(u"PARTNER", Qt::CaseInsensitive))
-            continue;
-        const QStringView achternaam = TrimSpaties(lid.Achternaam());
-        if (achternaam.isEmpty() || achternaam == kNaamOntbreekt)
-            continue;
-        gekozenLeden.push_back({*gevonden, i});
+    std::vector<Keuze> keuzes;
+    for (std::size_t k = 0; k < volgorde.sleutels.size(); ++k) {
+        const int nummer = GroepNummer(gekozen, volgorde.sleutels[k]);
+        if (nummer >= 0)
+            keuzes.push_back({nummer, static_cast<int>(k)});
     }
 
-    LedenVolgorde& volgorde = Volgorde(bestand);
     // Group numbers in the order of their two-character texts: a key found inside another
     // row's text can give an odd number such as -5, which the list orders as "5".
-    // Two characters read as a number give -9 to 99.
     int laagste = 0;
     int hoogste = 0;
-    for (const Gekozen& lid : gekozenLeden) {
-        laagste = qMin(laagste, lid.nummer);
-        hoogste = qMax(hoogste, lid.nummer);
+    for (const Keuze& keuze : keuzes) {
+        laagste = qMin(laagste, keuze.nummer);
+        hoogste = qMax(hoogste, keuze.nummer);
     }
     std::vector<QString> nummerTekst(static_cast<std::size_t>(hoogste - laagste + 1));
-    for (const Gekozen& lid : gekozenLeden) {
-        Rangschik(bestand, volgorde, volgorde.sleutel[static_cast<std::size_t>(lid.regel)]);
-        QString& tekst = nummerTekst[static_cast<std::size_t>(lid.nummer - laagste)];
+    for (const Keuze& keuze : keuzes) {
+        QString& tekst = nummerTekst[static_cast<std::size_t>(keuze.nummer - laagste)];
         if (tekst.isEmpty())
-            tekst = Tekst::Nullen(lid.nummer, 2);
+            tekst = Tekst::Nullen(keuze.nummer, 2);
     }
     std::vector<qsizetype> nummerVolgorde;
     for (std::size_t i = 0; i < nummerTekst.size(); ++i)
@@ -206,22 +236,41 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
     const auto rangVanNummer = [&](int nummer) {
         return nummerRang[static_cast<std::size_t>(nummer - laagste)];
     };
-    const auto staart = [&](const Gekozen& lid) -> const QString& {
-        return volgorde.staarten[static_cast<std::size_t>(lid.regel)];
-    };
-    std::sort(gekozenLeden.begin(), gekozenLeden.end(), [&](const Gekozen& a, const Gekozen& b) {
-        if (a.nummer != b.nummer)
-            return rangVanNummer(a.nummer) < rangVanNummer(b.nummer);
-        const auto x = static_cast<std::size_t>(a.regel);
-        const auto y = static_cast<std::size_t>(b.regel);
-        if (volgorde.sleutel[x] == volgorde.sleutel[y])
-            return volgorde.rang[x] < volgorde.rang[y];
-        // Keys that differ in case, or a key found inside another's row, share a number.
-        return LijstVolgorde::Vergelijk(staart(a), staart(b)) < 0;
+    std::sort(keuzes.begin(), keuzes.end(), [&](const Keuze& a, const Keuze& b) {
+        return rangVanNummer(a.nummer) != rangVanNummer(b.nummer) ? rangVanNummer(a.nummer) < rangVanNummer(b.nummer)
+                                                                   : a.sleutel < b.sleutel;
     });
-    lijst.ListH.reserve(static_cast<qsizetype>(gekozenLeden.size()));
-    for (const Gekozen& lid : gekozenLeden)
-        lijst.ListH.append(nummerTekst[static_cast<std::size_t>(lid.nummer - laagste)] + staart(lid));
+
+    const auto neemt = [&](qsizetype regel) {
+        const Soort soort = volgorde.soort[static_cast<std::size_t>(regel)];
+        return soort == Soort::Lid || (soort == Soort::Partner && chkPartnerOok != 0);
+    };
+    const auto record = [&](qsizetype regel) -> const QString& {
+        return volgorde.records[static_cast<std::size_t>(regel)];
+    };
+    std::vector<qsizetype> regels;
+    for (auto begin = keuzes.begin(); begin != keuzes.end();) {
+        const auto eind = std::find_if(begin, keuzes.end(), [&](const Keuze& k) { return k.nummer != begin->nummer; });
+        const QString& nummer = nummerTekst[static_cast<std::size_t>(begin->nummer - laagste)];
+        const auto vanaf = static_cast<std::ptrdiff_t>(regels.size());
+        for (auto keuze = begin; keuze != eind; ++keuze)
+            for (const qsizetype regel : Rangschik(bestand, volgorde, keuze->sleutel, nummer))
+                if (neemt(regel))
+                    regels.push_back(regel);
+        // Keys that differ in case, or a key found inside another's row, share a number.
+        if (eind - begin > 1)
+            std::sort(regels.begin() + vanaf, regels.end(), [&](qsizetype a, qsizetype b) {
+                const auto x = static_cast<std::size_t>(a);
+                const auto y = static_cast<std::size_t>(b);
+                if (volgorde.sleutel[x] == volgorde.sleutel[y])
+                    return volgorde.rang[x] < volgorde.rang[y];
+                return LijstVolgorde::Vergelijk(record(a), record(b)) < 0;
+            });
+        begin = eind;
+    }
+    lijst.ListH.reserve(static_cast<qsizetype>(regels.size()));
+    for (const qsizetype regel : regels)
+        lijst.ListH.append(record(regel));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
     return lijst;
 }
@@ -230,17 +279,21 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     QString tekst;
     tekst.reserve(ListH.size() * (NaamBreedte + 40));
     for (qsizetype k = 0; k < ListH.size(); ++k) {
-        const QStringView record(ListH.at(k));
-        const QStringView sleutel = RecordVeld(record, 2);
+        const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
+        const QStringView sleutel = velden[2];
         const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
-        tekst += Tekst::Nullen(k + 1, 4);
+        // The line number, four digits or more, written in place: no text per line.
+        char cijfers[24];
+        const char* eind = std::to_chars(cijfers, cijfers + sizeof cijfers, k + 1).ptr;
+        tekst.resize(tekst.size() + qMax<qsizetype>(4 - (eind - cijfers), 0), u'0');
+        tekst += QLatin1StringView(cijfers, eind);
         tekst += u"  ";
-        tekst += RecordVeld(record, 0);
+        tekst += velden[0];
         tekst += u"=(";
         tekst += sleutel;
-        tekst += QString(opvulling, u' ');
+        tekst.resize(tekst.size() + opvulling, u' ');
         tekst += u")  ";
-        tekst += RecordVeld(record, 4);
+        tekst += velden[4];
         tekst += Tekst::CrLf;
     }
     return tekst;

@@ -12,6 +12,7 @@
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
+#include "moment/regelmodel.h"
 #include "moment/sitevoorbeeld.h"
 
 #include <QApplication>
@@ -27,7 +28,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QStringListModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -236,13 +236,7 @@ void FrmAfmelden::ToonGroepen()
         }
         m_lst1->setCurrentRow(int(frame.lst1.huidigeRij));
     }
-    if (m_txt1Tekst != frame.txt1) {
-        m_txt1Tekst = frame.txt1;
-        QStringList regels = frame.txt1.split(Tekst::CrLf);
-        if (!regels.isEmpty() && regels.constLast().isEmpty())
-            regels.removeLast(); // every line ends with CR LF
-        static_cast<QStringListModel*>(m_txt1->model())->setStringList(regels);
-    }
+    static_cast<RegelModel*>(m_txt1->model())->ZetTekst(frame.txt1);
     m_Label6->setText(frame.Label6);
     for (int i = 0; i < 4; ++i) {
         if (m_txtB2[i]->text() != frame.txtB2[i].tekst)

@@ -118,7 +118,6 @@ private:
     // 5. groups and site boxes
     QListWidget* m_lst1 = nullptr;
     QListView* m_txt1 = nullptr; // the member overview, one row per line
-    QString m_txt1Tekst;         // what it shows
     QLabel* m_Label6 = nullptr;
     std::array<QLineEdit*, 4> m_txtB1{};
     std::array<QLineEdit*, 4> m_txtB2{};

@@ -1,5 +1,6 @@
 // The controls of the sign-off settings window and their fixed texts.
 #include "moment/frmafmelden.h"
+#include "moment/regelmodel.h"
 
 #include "common/toetsenbord.h"
 
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QStringListModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -134,7 +134,7 @@ void FrmAfmelden::BouwVenster()
     // A read-only view of one line per member: laid out lazily, so a change of groups in a
     // club of thousands costs a millisecond, not a text layout of every line.
     m_txt1 = Maak(new QListView, "txt1");
-    m_txt1->setModel(new QStringListModel(m_txt1));
+    m_txt1->setModel(new RegelModel(m_txt1));
     m_txt1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_txt1->setUniformItemSizes(true);
     m_txt1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -46,6 +46,8 @@ private slots:
     void volgorde();
     void volgordeAlsLijstvak_data();
     void volgordeAlsLijstvak();
+    void nummerVolgtKeuze_data();
+    void nummerVolgtKeuze();
     void overzicht_data();
     void overzicht();
     void nietsGekozen();
@@ -230,16 +232,20 @@ void TstLedenlijst::volgorde() {
 void TstLedenlijst::volgordeAlsLijstvak_data() {
     QTest::addColumn<QList<int>>("eerst");
     QTest::addColumn<QList<int>>("daarna");
-    QTest::addColumn<int>("partnerOok");
-    QTest::newRow("all groups, then one") << QList<int>{0, 1, 2} << QList<int>{1} << 1;
-    QTest::newRow("one group, then all") << QList<int>{2} << QList<int>{0, 1, 2} << 1;
-    QTest::newRow("without dummies") << QList<int>{0, 2} << QList<int>{0, 1, 2} << 0;
+    QTest::addColumn<int>("partnerEerst");
+    QTest::addColumn<int>("partnerDaarna");
+    QTest::newRow("all groups, then one") << QList<int>{0, 1, 2} << QList<int>{1} << 1 << 1;
+    QTest::newRow("one group, then all") << QList<int>{2} << QList<int>{0, 1, 2} << 1 << 1;
+    QTest::newRow("without dummies") << QList<int>{0, 2} << QList<int>{0, 1, 2} << 0 << 0;
+    QTest::newRow("dummies added") << QList<int>{0, 1} << QList<int>{0, 1} << 0 << 1;
+    QTest::newRow("dummies left out") << QList<int>{1, 2} << QList<int>{0, 1, 2} << 1 << 0;
 }
 
 void TstLedenlijst::volgordeAlsLijstvak() {
     QFETCH(QList<int>, eerst);
     QFETCH(QList<int>, daarna);
-    QFETCH(int, partnerOok);
+    QFETCH(int, partnerEerst);
+    QFETCH(int, partnerDaarna);
     // Names that differ only in case, accents, apostrophes and hyphens, in three groups, so
     // the order of every member list must be exactly the sorted-list order of its records.
     QStringList regels;
@@ -251,14 +257,44 @@ void TstLedenlijst::volgordeAlsLijstvak() {
         for (const QString& naam : namen)
             regels << InGroep(QString::fromLatin1(groep), "", naam, QString::number(nummer--));
     const Ledenbestand bestand = Lees(regels);
-    for (const QList<int>& aangevinkt : {eerst, daarna}) {
+    for (const auto& [aangevinkt, partnerOok] : {std::pair{eerst, partnerEerst}, std::pair{daarna, partnerDaarna}}) {
         const QStringList ListH =
             LeesLeden(bestand, Gekozen(bestand, aangevinkt), partnerOok).ListH;
         QStringList gesorteerd = ListH;
         LijstVolgorde::Sorteer(gesorteerd);
         QCOMPARE(ListH, gesorteerd);
         QCOMPARE(ListH.size(), aangevinkt.size() * (partnerOok ? namen.size() : namen.size() - 2));
+        // What an earlier list kept of the file changes nothing: a file read anew gives the same.
+        const Ledenbestand nieuw = Lees(regels);
+        QCOMPARE(LeesLeden(nieuw, Gekozen(nieuw, aangevinkt), partnerOok).ListH, ListH);
     }
+}
+
+void TstLedenlijst::nummerVolgtKeuze_data() {
+    QTest::addColumn<QList<QList<int>>>("keuzes");
+    QTest::addColumn<QStringList>("records"); // of the last selection
+    // Group A's key also stands inside row 2 "2 (B(A)": alone, row 2 gives A's members the
+    // number read three places before it (" (" is 0); with row 1 ticked, A has number 1.
+    QTest::newRow("row 2, then both")
+        << QList<QList<int>>{{1}, {0, 1}} << QStringList{"01,Aal,A,1,Aal,0", "02,Bos,B(A,2,Bos,0"};
+    QTest::newRow("both, then row 2")
+        << QList<QList<int>>{{0, 1}, {1}} << QStringList{"00,Aal,A,1,Aal,0", "02,Bos,B(A,2,Bos,0"};
+    QTest::newRow("row 2, both, row 2")
+        << QList<QList<int>>{{1}, {0, 1}, {1}} << QStringList{"00,Aal,A,1,Aal,0", "02,Bos,B(A,2,Bos,0"};
+}
+
+void TstLedenlijst::nummerVolgtKeuze() {
+    QFETCH(QList<QList<int>>, keuzes);
+    QFETCH(QStringList, records);
+    const QStringList regels{InGroep("A", "", "Aal", "1"), InGroep("B(A", "", "Bos", "2")};
+    const Ledenbestand bestand = Lees(regels);
+    QStringList ListH;
+    for (const QList<int>& aangevinkt : keuzes) {
+        ListH = LeesLeden(bestand, Gekozen(bestand, aangevinkt), 1).ListH;
+        const Ledenbestand nieuw = Lees(regels);
+        QCOMPARE(ListH, LeesLeden(nieuw, Gekozen(nieuw, aangevinkt), 1).ListH);
+    }
+    QCOMPARE(ListH, records);
 }
 
 void TstLedenlijst::overzicht_data() {
@@ -375,6 +411,10 @@ void TstLedenlijst::demoLeden() {
     QCOMPARE(lijst->Label6, QStringLiteral("Aantal regels: %1").arg(aantal));
     for (const QString& record : bevat)
         QVERIFY2(lijst->ListH.contains(record), qPrintable(record));
+    // Keys that differ only in case (a1 and A1, mA and Ma) share a number and mix in one order.
+    QStringList gesorteerd = lijst->ListH;
+    LijstVolgorde::Sorteer(gesorteerd);
+    QCOMPARE(lijst->ListH, gesorteerd);
     for (const QString& naam : ontbreekt)
         QVERIFY2(!lijst->txt1.contains(naam), qPrintable(naam));
     // Every ")" of the overview in one column.
