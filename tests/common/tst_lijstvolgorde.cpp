@@ -56,49 +56,46 @@ QStringList Willekeurig(const QString& tekens, int aantal, int maxLengte, quint3
 class TstLijstVolgorde : public QObject {
     Q_OBJECT
 private slots:
-    void zoalsSorteersleutels_data();
-    void zoalsSorteersleutels();
-};
+    void zoalsSorteersleutels_data()
+    {
+        QTest::addColumn<QString>("tekens");
+        QTest::addColumn<int>("maxLengte");
+        QString ascii;
+        for (char16_t c = 0; c < 128; ++c)
+            ascii += QChar{c};
+        QTest::newRow("every ASCII character") << ascii << 6;
+        QTest::newRow("letters, digits, comma and blank") << QStringLiteral("aAbBzZ019, ") << 12;
+        QTest::newRow("ij, y and the Dutch digraphs") << QStringLiteral("iIjJyYsSzZ") << 6;
+        QTest::newRow("accents beside their base letters")
+            << QString::fromUtf16(u"eEéÉëËèaäAÄoöøOuüUcçsßnñ ,") << 8;
+        QTest::newRow("combining marks and ignorables")
+            << QString::fromUtf16(u"aeAE\u0301\u0308\u00AD\u200B\u0001\u0009 ") << 8;
+        QTest::newRow("hyphens and apostrophes") << QStringLiteral("ab-'-AB' ") << 8;
+        QTest::newRow("Windows-1252 and beyond")
+            << QString::fromUtf16(u"aZ€‘’“”…–—™ŠšŒœŸ\u00A0ÿ¡¿ŁłĐđ中文ИиΩω") << 6;
+        QTest::newRow("member records")
+            << QString::fromUtf16(u",,,,0123456789 DijkMülerZoëHélèneD'Hondt-van der") << 30;
+    }
 
-void TstLijstVolgorde::zoalsSorteersleutels_data()
-{
-    QTest::addColumn<QString>("tekens");
-    QTest::addColumn<int>("maxLengte");
-    QString ascii;
-    for (char16_t c = 0; c < 128; ++c)
-        ascii += QChar{c};
-    QTest::newRow("every ASCII character") << ascii << 6;
-    QTest::newRow("letters, digits, comma and blank") << QStringLiteral("aAbBzZ019, ") << 12;
-    QTest::newRow("ij, y and the Dutch digraphs") << QStringLiteral("iIjJyYsSzZ") << 6;
-    QTest::newRow("accents beside their base letters")
-        << QString::fromUtf16(u"eEéÉëËèaäAÄoöøOuüUcçsßnñ ,") << 8;
-    QTest::newRow("combining marks and ignorables")
-        << QString::fromUtf16(u"aeAE\u0301\u0308\u00AD\u200B\u0001\u0009 ") << 8;
-    QTest::newRow("hyphens and apostrophes") << QStringLiteral("ab-'-AB' ") << 8;
-    QTest::newRow("Windows-1252 and beyond")
-        << QString::fromUtf16(u"aZ€‘’“”…–—™ŠšŒœŸ\u00A0ÿ¡¿ŁłĐđ中文ИиΩω") << 6;
-    QTest::newRow("member records")
-        << QString::fromUtf16(u",,,,0123456789 DijkMülerZoëHélèneD'Hondt-van der") << 30;
-}
-
-void TstLijstVolgorde::zoalsSorteersleutels()
-{
-    QFETCH(QString, tekens);
-    QFETCH(int, maxLengte);
-    for (quint32 zaad = 1; zaad <= 5; ++zaad) {
-        const QStringList lijst = Willekeurig(tekens, 400, maxLengte, zaad);
-        const QStringList verwacht = Referentie(lijst);
-        QStringList gesorteerd = lijst;
-        LijstVolgorde::Sorteer(gesorteerd);
-        QCOMPARE(gesorteerd, verwacht);
-        for (qsizetype i = 1; i < verwacht.size(); ++i) {
-            const int c = LijstVolgorde::Vergelijk(verwacht.at(i - 1), verwacht.at(i));
-            QVERIFY2(c < 0 || (c == 0 && verwacht.at(i - 1) == verwacht.at(i)),
-                     qPrintable(verwacht.at(i - 1) + QStringLiteral(" | ") + verwacht.at(i)));
-            QCOMPARE(LijstVolgorde::Vergelijk(verwacht.at(i), verwacht.at(i - 1)), -c);
+    void zoalsSorteersleutels()
+    {
+        QFETCH(QString, tekens);
+        QFETCH(int, maxLengte);
+        for (quint32 zaad = 1; zaad <= 5; ++zaad) {
+            const QStringList lijst = Willekeurig(tekens, 400, maxLengte, zaad);
+            const QStringList verwacht = Referentie(lijst);
+            QStringList gesorteerd = lijst;
+            LijstVolgorde::Sorteer(gesorteerd);
+            QCOMPARE(gesorteerd, verwacht);
+            for (qsizetype i = 1; i < verwacht.size(); ++i) {
+                const int c = LijstVolgorde::Vergelijk(verwacht.at(i - 1), verwacht.at(i));
+                QVERIFY2(c < 0 || (c == 0 && verwacht.at(i - 1) == verwacht.at(i)),
+                         qPrintable(verwacht.at(i - 1) + QStringLiteral(" | ") + verwacht.at(i)));
+                QCOMPARE(LijstVolgorde::Vergelijk(verwacht.at(i), verwacht.at(i - 1)), -c);
+            }
         }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TstLijstVolgorde)
 #include "tst_lijstvolgorde.moc"
