@@ -10,113 +10,92 @@
 class TstAlgemeen : public QObject {
     Q_OBJECT
 private slots:
-    void schrijf();
-    void lees_data();
-    void lees();
-    void leesOntbrekendBestand();
-    void mappenLijst();
-    void verwijder();
-    void verwijderMetSubmap();
+    void schrijf()
+    {
+        QTemporaryDir dir;
+        const QString pad = dir.filePath("Kwintel.ini");
+        QVERIFY(Algemeen::SchrijfAlgemeen(pad, {4, "  BC De Tr\u00EBf  ", 1}).ok);
+        QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
+        AlgemeneInstellingen terug;
+        Algemeen::LeesAlgemeen(pad, terug);
+        QCOMPARE(terug.Speeldag, 4);
+        QCOMPARE(terug.Clubnaam, u"BC De Tr\u00EBf"_qs);
+        QCOMPARE(terug.Tooninval, 1);
+    }
+
+    void lees_data()
+    {
+        // How single values are parsed is tested with common/instellingen.
+        QTest::addColumn<QByteArray>("inhoud"); // null: no file
+        QTest::addColumn<int>("speeldag");
+        QTest::addColumn<QString>("clubnaam");
+        QTest::addColumn<int>("tooninval");
+        QTest::newRow("no file") << QByteArray() << 0 << "" << 0;
+        QTest::newRow("empty Speeldag selects 0") << QByteArray("Speeldag=7\r\nSpeeldag=\r\n") << 0 << "" << 0;
+        QTest::newRow("99 ends reading") << QByteArray("Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n") << 0 << "A" << 0;
+        QTest::newRow("-1 selects nothing") << QByteArray("Speeldag=-1\r\n") << -1 << "" << 0;
+        QTest::newRow("-2 ends reading") << QByteArray("Speeldag=-2\r\nClubnaam=B\r\n") << 0 << "" << 0;
+        QTest::newRow("tooninval 2 accepted") << QByteArray("Tooninval=2\r\n") << 0 << "" << 2;
+        QTest::newRow("tooninval 3 ends reading") << QByteArray("Tooninval=3\r\nClubnaam=B\r\n") << 0 << "" << 0;
+        QTest::newRow("beyond 16 bits ends reading") << QByteArray("Speeldag=70000\r\nClubnaam=B\r\n") << 0 << "" << 0;
+        QTest::newRow("other order and unknown lines") << QByteArray("x=1\nTooninval=1\nClubnaam= C \nSpeeldag=24\n")
+                                                       << 24 << " C " << 1;
+    }
+
+    void lees()
+    {
+        QFETCH(QByteArray, inhoud);
+        QFETCH(int, speeldag);
+        QFETCH(QString, clubnaam);
+        QFETCH(int, tooninval);
+        QTemporaryDir dir;
+        const QString pad = dir.filePath("Kwintel.ini");
+        if (!inhoud.isNull())
+            QVERIFY(TestPaden::SchrijfBestand(pad, inhoud));
+        AlgemeneInstellingen instellingen;
+        Algemeen::LeesAlgemeen(pad, instellingen);
+        QCOMPARE(instellingen.Speeldag, speeldag);
+        QCOMPARE(instellingen.Clubnaam, clubnaam);
+        QCOMPARE(instellingen.Tooninval, tooninval);
+    }
+
+    void mappenLijst()
+    {
+        QTemporaryDir dir;
+        const QString p = dir.path();
+        QVERIFY(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js").isEmpty());
+        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/hovelink.js", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/anders/hovelink.js", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag/donderdag.ini", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/maandag", "a file, not a folder"));
+        QVERIFY(QDir().mkpath(p + "/dinsdag/hovelink.js")); // a folder with the script's name
+        QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), (QStringList{"anders", "donderdag-avond"}));
+    }
+
+    void verwijder()
+    {
+        QTemporaryDir dir;
+        const QString p = dir.path();
+        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/hovelink.js", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/IniKop.ini", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/000001.jpg", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/dinsdag/hovelink.js", "x"));
+        QVERIFY(SpeeldagMappen::VerwijderSpeeldag(p, "donderdag-avond"));
+        QVERIFY(!QFileInfo::exists(p + "/donderdag-avond"));
+        QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), QStringList{"dinsdag"});
+    }
+
+    void verwijderMetSubmap()
+    {
+        QTemporaryDir dir;
+        const QString p = dir.path();
+        QVERIFY(TestPaden::SchrijfBestand(p + "/vrijdag/hovelink.js", "x"));
+        QVERIFY(TestPaden::SchrijfBestand(p + "/vrijdag/oud/bewaar.txt", "x"));
+        QVERIFY(!SpeeldagMappen::VerwijderSpeeldag(p, "vrijdag"));
+        QVERIFY(!QFileInfo::exists(p + "/vrijdag/hovelink.js"));
+        QVERIFY(QFileInfo::exists(p + "/vrijdag/oud/bewaar.txt"));
+    }
 };
-
-void TstAlgemeen::schrijf()
-{
-    QTemporaryDir dir;
-    const QString pad = dir.filePath("Kwintel.ini");
-    QVERIFY(Algemeen::SchrijfAlgemeen(pad, {4, "  BC De Tr\u00EBf  ", 1}).ok);
-    QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
-    AlgemeneInstellingen terug;
-    Algemeen::LeesAlgemeen(pad, terug);
-    QCOMPARE(terug.Speeldag, 4);
-    QCOMPARE(terug.Clubnaam, u"BC De Tr\u00EBf"_qs);
-    QCOMPARE(terug.Tooninval, 1);
-}
-
-void TstAlgemeen::lees_data()
-{
-    QTest::addColumn<QByteArray>("inhoud");
-    QTest::addColumn<int>("speeldag");
-    QTest::addColumn<QString>("clubnaam");
-    QTest::addColumn<int>("tooninval");
-    QTest::newRow("lower-case key") << QByteArray("speeldag=3\r\n") << 3 << "" << 0;
-    QTest::newRow("value after first =") << QByteArray("Clubnaam=De Kwaliteit=Goed\r\n") << 0 << "De Kwaliteit=Goed" << 0;
-    QTest::newRow("empty Speeldag selects 0") << QByteArray("Speeldag=7\r\nSpeeldag=\r\n") << 0 << "" << 0;
-    QTest::newRow("99 ends reading") << QByteArray("Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n") << 0 << "A" << 0;
-    QTest::newRow("-1 selects nothing") << QByteArray("Speeldag=-1\r\n") << -1 << "" << 0;
-    QTest::newRow("-2 ends reading") << QByteArray("Speeldag=-2\r\nClubnaam=B\r\n") << 0 << "" << 0;
-    QTest::newRow("tooninval 2 accepted") << QByteArray("Tooninval=2\r\n") << 0 << "" << 2;
-    QTest::newRow("tooninval 3 ends reading") << QByteArray("Tooninval=3\r\nClubnaam=B\r\n") << 0 << "" << 0;
-    QTest::newRow("beyond 16 bits ends reading") << QByteArray("Speeldag=70000\r\nClubnaam=B\r\n") << 0 << "" << 0;
-    QTest::newRow("other order and unknown lines") << QByteArray("x=1\nTooninval=1\nClubnaam= C \nSpeeldag=24\n")
-                                                   << 24 << " C " << 1;
-    QTest::newRow("club name with Windows-1252") << QByteArray("Clubnaam=\x80 Club\r\n") << 0 << u"\u20AC Club"_qs << 0;
-    QTest::newRow("half to even") << QByteArray("Speeldag=2.5\r\n") << 2 << "" << 0;
-    QTest::newRow("garbage") << QByteArray("\xFF\xFE\x00\x01") << 0 << "" << 0;
-}
-
-void TstAlgemeen::lees()
-{
-    QFETCH(QByteArray, inhoud);
-    QFETCH(int, speeldag);
-    QFETCH(QString, clubnaam);
-    QFETCH(int, tooninval);
-    QTemporaryDir dir;
-    const QString pad = dir.filePath("Kwintel.ini");
-    QVERIFY(TestPaden::SchrijfBestand(pad, inhoud));
-    AlgemeneInstellingen instellingen;
-    Algemeen::LeesAlgemeen(pad, instellingen);
-    QCOMPARE(instellingen.Speeldag, speeldag);
-    QCOMPARE(instellingen.Clubnaam, clubnaam);
-    QCOMPARE(instellingen.Tooninval, tooninval);
-}
-
-void TstAlgemeen::leesOntbrekendBestand()
-{
-    QTemporaryDir dir;
-    AlgemeneInstellingen instellingen;
-    Algemeen::LeesAlgemeen(dir.filePath("Kwintel.ini"), instellingen);
-    QCOMPARE(instellingen.Speeldag, 0);
-    QVERIFY(instellingen.Clubnaam.isEmpty());
-    Algemeen::LeesAlgemeen(dir.path(), instellingen); // a folder, not a file
-    QCOMPARE(instellingen.Speeldag, 0);
-}
-
-void TstAlgemeen::mappenLijst()
-{
-    QTemporaryDir dir;
-    const QString p = dir.path();
-    QVERIFY(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js").isEmpty());
-    QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/hovelink.js", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/anders/hovelink.js", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag/donderdag.ini", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/maandag", "a file, not a folder"));
-    QVERIFY(QDir().mkpath(p + "/dinsdag/hovelink.js")); // a folder with the script's name
-    QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), (QStringList{"anders", "donderdag-avond"}));
-}
-
-void TstAlgemeen::verwijder()
-{
-    QTemporaryDir dir;
-    const QString p = dir.path();
-    QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/hovelink.js", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/IniKop.ini", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/000001.jpg", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/dinsdag/hovelink.js", "x"));
-    QVERIFY(SpeeldagMappen::VerwijderSpeeldag(p, "donderdag-avond"));
-    QVERIFY(!QFileInfo::exists(p + "/donderdag-avond"));
-    QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), QStringList{"dinsdag"});
-}
-
-void TstAlgemeen::verwijderMetSubmap()
-{
-    QTemporaryDir dir;
-    const QString p = dir.path();
-    QVERIFY(TestPaden::SchrijfBestand(p + "/vrijdag/hovelink.js", "x"));
-    QVERIFY(TestPaden::SchrijfBestand(p + "/vrijdag/oud/bewaar.txt", "x"));
-    QVERIFY(!SpeeldagMappen::VerwijderSpeeldag(p, "vrijdag"));
-    QVERIFY(!QFileInfo::exists(p + "/vrijdag/hovelink.js"));
-    QVERIFY(QFileInfo::exists(p + "/vrijdag/oud/bewaar.txt"));
-}
 
 QTEST_GUILESS_MAIN(TstAlgemeen)
 #include "tst_algemeen.moc"

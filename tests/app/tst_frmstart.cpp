@@ -23,12 +23,15 @@ struct Opstelling {
     MeldingRecorder meldingen;
     std::unique_ptr<FrmStart> venster;
 
-    explicit Opstelling(const QByteArray& kwintel = {})
+    // `bestanden`: files made under Travenza before the window loads.
+    explicit Opstelling(const QByteArray& kwintel = {}, const QStringList& bestanden = {})
     {
         werkruimte.MapTwk = dir.path();
         Opstarten::Init(werkruimte);
         if (!kwintel.isEmpty())
             TestPaden::SchrijfBestand(Kwintel(), kwintel);
+        for (const QString& bestand : bestanden)
+            TestPaden::SchrijfBestand(werkruimte.MapProgramma + u'/' + bestand, "x");
         venster = std::make_unique<FrmStart>(werkruimte, meldingen);
         venster->Laden();
     }
@@ -52,182 +55,163 @@ struct Opstelling {
 class TstFrmStart : public QObject {
     Q_OBJECT
 private slots:
-    void beginZonderInstellingen();
-    void leestAlgemeneInstellingen();
-    void keuzeSchakeltKnop();
-    void captions();
-    void clubnaamVanSpaties();
-    void afmeldVolgorde();
-    void verwijderen_data();
-    void verwijderen();
-    void sluitenSchrijftInstellingen();
-    void instellingenNietOpgeslagen();
-    void help2Positie();
-};
-
-void TstFrmStart::beginZonderInstellingen()
-{
-    Opstelling o;
-    QCOMPARE(o.Control<QComboBox>("cmbSpeeldag")->currentText(), "-------");
-    QCOMPARE(o.Control<QComboBox>("cmbSpeeldag")->count(), 25);
-    QVERIFY(!o.Control<QPushButton>("cmdAfmeld")->isEnabled());
-    QVERIFY(o.Control<QLineEdit>("txtClubnaam")->text().isEmpty());
-    QVERIFY(!o.Control<QCheckBox>("chkToonInvallers")->isChecked());
-    QVERIFY(o.Lijst().isEmpty());
-    QVERIFY(o.meldingen.meldingen.isEmpty());
-}
-
-void TstFrmStart::leestAlgemeneInstellingen()
-{
-    Opstelling o("Speeldag=18\r\nClubnaam=BC De Troef\r\nTooninval=1\r\n");
-    QCOMPARE(o.Control<QComboBox>("cmbSpeeldag")->currentText(), "donderdag-avond");
-    QVERIFY(o.Control<QPushButton>("cmdAfmeld")->isEnabled());
-    QCOMPARE(o.Control<QLineEdit>("txtClubnaam")->text(), "BC De Troef");
-    QVERIFY(o.Control<QCheckBox>("chkToonInvallers")->isChecked());
-}
-
-void TstFrmStart::keuzeSchakeltKnop()
-{
-    Opstelling o;
-    auto* keuze = o.Control<QComboBox>("cmbSpeeldag");
-    keuze->setCurrentIndex(3);
-    QVERIFY(o.Control<QPushButton>("cmdAfmeld")->isEnabled());
-    keuze->setCurrentIndex(0);
-    QVERIFY(!o.Control<QPushButton>("cmdAfmeld")->isEnabled());
-}
-
-void TstFrmStart::captions()
-{
-    Opstelling o;
-    QCOMPARE(o.venster->windowTitle(),
-             "Maak hier een Databestand (=Script) tbv de internet AFMELD-site. (vanuit Tafelwerk)");
-    QCOMPARE(o.venster->size(), QSize(1024, 576));
-    QCOMPARE(o.Control<QLabel>("Label13")->text(), "De site-structuur is '.../afm/donderdag");
-    QCOMPARE(o.Control<QLabel>("Label8")->text(),
-             "Deze bestand(en) bevinden zich op deze pc in de map: 'Tafelwerk\\Travenza\\donderdag' (of een ander "
-             "speelmoment).");
-    QCOMPARE(o.Control<QPushButton>("cmdVerwijderDag")->toolTip(), "Hiermee worden alle gegevens van deze speeldag gewist. ");
-    QStringList teksten;
-    for (const QLabel* label : o.venster->findChildren<QLabel*>())
-        teksten.append(label->text());
-    QVERIFY(teksten.contains("Zie menu 3, knop  'Deze zitting indelen' > knop 'Internet afmeldingen'. "));
-    QVERIFY(teksten.contains("Versie 100e"));
-}
-
-void TstFrmStart::clubnaamVanSpaties()
-{
-    Opstelling o;
-    o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(4);
-    o.Control<QLineEdit>("txtClubnaam")->setText("   ");
-    o.venster->show();
-    QVERIFY(QTest::qWaitForWindowActive(o.venster.get()));
-    QTest::mouseClick(o.Control<QPushButton>("cmdAfmeld"), Qt::LeftButton);
-    QCOMPARE(o.meldingen.Teksten(), QStringList{"U moet een Clubnaam opgeven!"});
-    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-    QVERIFY(o.Control<QLineEdit>("txtClubnaam")->hasFocus());
-    QVERIFY(!QFileInfo::exists(o.Kwintel()));
-}
-
-void TstFrmStart::afmeldVolgorde()
-{
-    Opstelling o;
-    o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(18);
-    o.Control<QLineEdit>("txtClubnaam")->setText("  BC De Troef ");
-    QByteArray kwintelBijOpenen;
-    bool mapBijOpenen = false;
-    o.venster->ZetAfmeldVenster([&] {
-        kwintelBijOpenen = TestPaden::LeesBestand(o.Kwintel());
-        mapBijOpenen = QFileInfo(o.werkruimte.MapProgramma + "/donderdag-avond").isDir();
-        TestPaden::SchrijfBestand(o.werkruimte.PadScript, "x");
-        o.venster->Scipts_naar_lstHulp();
-    });
-    QTest::mouseClick(o.Control<QPushButton>("cmdAfmeld"), Qt::LeftButton);
-    QCOMPARE(kwintelBijOpenen, QByteArray("Speeldag=18\r\nClubnaam=BC De Troef\r\nTooninval=0\r\n"));
-    QVERIFY(mapBijOpenen);
-    QCOMPARE(o.werkruimte.Speeldag, "donderdag-avond");
-    QCOMPARE(o.Lijst(), QStringList{"donderdag-avond"});
-    QVERIFY(o.meldingen.meldingen.isEmpty());
-}
-
-void TstFrmStart::verwijderen_data()
-{
-    QTest::addColumn<QList<int>>("kies");
-    QTest::addColumn<int>("antwoord");
-    QTest::addColumn<QStringList>("meldingen");
-    QTest::addColumn<QStringList>("lijstNa");
-    const QString vraag = "Weet u zeker dat u ALLE gegevens van deze dag wilt verwijderen?";
-    QTest::newRow("nothing selected") << QList<int>{} << 0 << QStringList{"Er is geen dag geselecteerd!"}
-                                      << QStringList{"dinsdag", "donderdag-avond"};
-    QTest::newRow("two selected") << QList<int>{0, 1} << 0 << QStringList{"U mag slechts 1 dag tegelijk verwijderen!"}
-                                  << QStringList{"dinsdag", "donderdag-avond"};
-    QTest::newRow("one, Cancel") << QList<int>{1} << int(Meldingen::Antwoord::Annuleren) << QStringList{vraag}
-                                 << QStringList{"dinsdag", "donderdag-avond"};
-    QTest::newRow("one, OK") << QList<int>{1} << int(Meldingen::Antwoord::Ok) << QStringList{vraag}
-                             << QStringList{"dinsdag"};
-}
-
-void TstFrmStart::verwijderen()
-{
-    QFETCH(QList<int>, kies);
-    QFETCH(int, antwoord);
-    QFETCH(QStringList, meldingen);
-    QFETCH(QStringList, lijstNa);
-    QTemporaryDir dir;
-    Werkruimte w;
-    w.MapTwk = dir.path();
-    Opstarten::Init(w);
-    TestPaden::SchrijfBestand(w.MapProgramma + "/donderdag-avond/hovelink.js", "x");
-    TestPaden::SchrijfBestand(w.MapProgramma + "/donderdag-avond/donderdag-avond.ini", "x");
-    TestPaden::SchrijfBestand(w.MapProgramma + "/dinsdag/hovelink.js", "x");
-    MeldingRecorder recorder;
-    FrmStart venster(w, recorder);
-    venster.Laden();
-    auto* lijst = venster.findChild<QListWidget*>("lstHulp");
-    QCOMPARE(lijst->count(), 2);
-    for (const int rij : kies)
-        lijst->item(rij)->setSelected(true);
-    recorder.ZetVolgendAntwoord(static_cast<Meldingen::Antwoord>(antwoord));
-    QTest::mouseClick(venster.findChild<QPushButton*>("cmdVerwijderDag"), Qt::LeftButton);
-    QCOMPARE(recorder.Teksten(), meldingen);
-    if (kies.size() == 1) {
-        QCOMPARE(recorder.meldingen[0].knoppen, Meldingen::Knoppen::OkAnnuleren);
-        QCOMPARE(recorder.meldingen[0].pictogram, Meldingen::Pictogram::Geen);
+    void openen_data()
+    {
+        QTest::addColumn<QByteArray>("kwintel");
+        QTest::addColumn<QString>("speeldag");
+        QTest::addColumn<QString>("clubnaam");
+        QTest::addColumn<bool>("invallers");
+        QTest::newRow("no settings") << QByteArray() << "-------" << "" << false;
+        QTest::newRow("settings read") << QByteArray("Speeldag=18\r\nClubnaam=BC De Troef\r\nTooninval=1\r\n")
+                                       << "donderdag-avond" << "BC De Troef" << true;
     }
-    QStringList na;
-    for (int i = 0; i < lijst->count(); ++i)
-        na.append(lijst->item(i)->text());
-    QCOMPARE(na, lijstNa);
-    QCOMPARE(QFileInfo::exists(w.MapProgramma + "/donderdag-avond"), lijstNa.size() == 2);
-}
 
-void TstFrmStart::sluitenSchrijftInstellingen()
-{
-    Opstelling o;
-    o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(2);
-    o.Control<QLineEdit>("txtClubnaam")->setText(" Club ");
-    o.Control<QCheckBox>("chkToonInvallers")->setChecked(true);
-    o.venster->show();
-    QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
-    QVERIFY(!o.venster->isVisible());
-    QCOMPARE(TestPaden::LeesBestand(o.Kwintel()), QByteArray("Speeldag=2\r\nClubnaam=Club\r\nTooninval=1\r\n"));
-}
+    void openen()
+    {
+        QFETCH(QByteArray, kwintel);
+        QFETCH(QString, speeldag);
+        QFETCH(QString, clubnaam);
+        QFETCH(bool, invallers);
+        Opstelling o(kwintel);
+        QCOMPARE(o.Control<QComboBox>("cmbSpeeldag")->currentText(), speeldag);
+        QCOMPARE(o.Control<QComboBox>("cmbSpeeldag")->count(), 25);
+        QCOMPARE(o.Control<QPushButton>("cmdAfmeld")->isEnabled(), !kwintel.isEmpty());
+        QCOMPARE(o.Control<QLineEdit>("txtClubnaam")->text(), clubnaam);
+        QCOMPARE(o.Control<QCheckBox>("chkToonInvallers")->isChecked(), invallers);
+        QVERIFY(o.Lijst().isEmpty());
+        QVERIFY(o.meldingen.meldingen.isEmpty());
+    }
 
-void TstFrmStart::instellingenNietOpgeslagen()
-{
-    Opstelling o;
-    QVERIFY(QDir().mkpath(o.Kwintel())); // a folder where the file belongs
-    o.venster->show();
-    QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
-    QCOMPARE(o.meldingen.Teksten(), QStringList{"Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                                                QDir::toNativeSeparators(o.Kwintel())});
-    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Kritiek);
-}
+    void keuzeSchakeltKnop()
+    {
+        Opstelling o;
+        auto* keuze = o.Control<QComboBox>("cmbSpeeldag");
+        keuze->setCurrentIndex(3);
+        QVERIFY(o.Control<QPushButton>("cmdAfmeld")->isEnabled());
+        keuze->setCurrentIndex(0);
+        QVERIFY(!o.Control<QPushButton>("cmdAfmeld")->isEnabled());
+    }
 
-void TstFrmStart::help2Positie()
-{
-    QCOMPARE(PositieHelp2({1000, 500}, 8950, 3000), QPoint(1200, 500 + 8950 - 3000 - 200));
-    QCOMPARE(PositieHelp2({1000, 500}, 8950, 3000).y() + 3000, 9250);
-}
+    void captions()
+    {
+        Opstelling o;
+        QCOMPARE(o.venster->windowTitle(),
+                 "Maak hier een Databestand (=Script) tbv de internet AFMELD-site. (vanuit Tafelwerk)");
+        QCOMPARE(o.venster->size(), QSize(1024, 576));
+        QCOMPARE(o.Control<QLabel>("Label13")->text(), "De site-structuur is '.../afm/donderdag");
+        QCOMPARE(o.Control<QLabel>("Label8")->text(),
+                 "Deze bestand(en) bevinden zich op deze pc in de map: 'Tafelwerk\\Travenza\\donderdag' (of een ander "
+                 "speelmoment).");
+        QCOMPARE(o.Control<QPushButton>("cmdVerwijderDag")->toolTip(), "Hiermee worden alle gegevens van deze speeldag gewist. ");
+        QStringList teksten;
+        for (const QLabel* label : o.venster->findChildren<QLabel*>())
+            teksten.append(label->text());
+        QVERIFY(teksten.contains("Zie menu 3, knop  'Deze zitting indelen' > knop 'Internet afmeldingen'. "));
+        QVERIFY(teksten.contains("Versie 100e"));
+    }
+
+    void clubnaamVanSpaties()
+    {
+        Opstelling o;
+        o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(4);
+        o.Control<QLineEdit>("txtClubnaam")->setText("   ");
+        o.venster->show();
+        QVERIFY(QTest::qWaitForWindowActive(o.venster.get()));
+        QTest::mouseClick(o.Control<QPushButton>("cmdAfmeld"), Qt::LeftButton);
+        QCOMPARE(o.meldingen.Teksten(), QStringList{"U moet een Clubnaam opgeven!"});
+        QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
+        QVERIFY(o.Control<QLineEdit>("txtClubnaam")->hasFocus());
+        QVERIFY(!QFileInfo::exists(o.Kwintel()));
+    }
+
+    void afmeldVolgorde()
+    {
+        Opstelling o;
+        o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(18);
+        o.Control<QLineEdit>("txtClubnaam")->setText("  BC De Troef ");
+        QByteArray kwintelBijOpenen;
+        bool mapBijOpenen = false;
+        o.venster->ZetAfmeldVenster([&] {
+            kwintelBijOpenen = TestPaden::LeesBestand(o.Kwintel());
+            mapBijOpenen = QFileInfo(o.werkruimte.MapProgramma + "/donderdag-avond").isDir();
+            TestPaden::SchrijfBestand(o.werkruimte.PadScript, "x");
+            o.venster->Scipts_naar_lstHulp();
+        });
+        QTest::mouseClick(o.Control<QPushButton>("cmdAfmeld"), Qt::LeftButton);
+        QCOMPARE(kwintelBijOpenen, QByteArray("Speeldag=18\r\nClubnaam=BC De Troef\r\nTooninval=0\r\n"));
+        QVERIFY(mapBijOpenen);
+        QCOMPARE(o.werkruimte.Speeldag, "donderdag-avond");
+        QCOMPARE(o.Lijst(), QStringList{"donderdag-avond"});
+        QVERIFY(o.meldingen.meldingen.isEmpty());
+    }
+
+    void verwijderen_data()
+    {
+        QTest::addColumn<QList<int>>("kies");
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<QStringList>("meldingen");
+        QTest::addColumn<QStringList>("lijstNa");
+        const QString vraag = "Weet u zeker dat u ALLE gegevens van deze dag wilt verwijderen?";
+        QTest::newRow("nothing selected") << QList<int>{} << 0 << QStringList{"Er is geen dag geselecteerd!"}
+                                          << QStringList{"dinsdag", "donderdag-avond"};
+        QTest::newRow("two selected") << QList<int>{0, 1} << 0 << QStringList{"U mag slechts 1 dag tegelijk verwijderen!"}
+                                      << QStringList{"dinsdag", "donderdag-avond"};
+        QTest::newRow("one, Cancel") << QList<int>{1} << int(Meldingen::Antwoord::Annuleren) << QStringList{vraag}
+                                     << QStringList{"dinsdag", "donderdag-avond"};
+        QTest::newRow("one, OK") << QList<int>{1} << int(Meldingen::Antwoord::Ok) << QStringList{vraag}
+                                 << QStringList{"dinsdag"};
+    }
+
+    void verwijderen()
+    {
+        QFETCH(QList<int>, kies);
+        QFETCH(int, antwoord);
+        QFETCH(QStringList, meldingen);
+        QFETCH(QStringList, lijstNa);
+        Opstelling o({}, {"donderdag-avond/hovelink.js", "donderdag-avond/donderdag-avond.ini", "dinsdag/hovelink.js"});
+        auto* lijst = o.Control<QListWidget>("lstHulp");
+        QCOMPARE(lijst->count(), 2);
+        for (const int rij : kies)
+            lijst->item(rij)->setSelected(true);
+        o.meldingen.ZetVolgendAntwoord(static_cast<Meldingen::Antwoord>(antwoord));
+        QTest::mouseClick(o.Control<QPushButton>("cmdVerwijderDag"), Qt::LeftButton);
+        QCOMPARE(o.meldingen.Teksten(), meldingen);
+        if (kies.size() == 1) {
+            QCOMPARE(o.meldingen.meldingen[0].knoppen, Meldingen::Knoppen::OkAnnuleren);
+            QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Geen);
+        }
+        QCOMPARE(o.Lijst(), lijstNa);
+        QCOMPARE(QFileInfo::exists(o.werkruimte.MapProgramma + "/donderdag-avond"), lijstNa.size() == 2);
+    }
+
+    void sluitenSchrijftInstellingen()
+    {
+        Opstelling o;
+        o.Control<QComboBox>("cmbSpeeldag")->setCurrentIndex(2);
+        o.Control<QLineEdit>("txtClubnaam")->setText(" Club ");
+        o.Control<QCheckBox>("chkToonInvallers")->setChecked(true);
+        o.venster->show();
+        QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
+        QVERIFY(!o.venster->isVisible());
+        QCOMPARE(TestPaden::LeesBestand(o.Kwintel()), QByteArray("Speeldag=2\r\nClubnaam=Club\r\nTooninval=1\r\n"));
+    }
+
+    void instellingenNietOpgeslagen()
+    {
+        Opstelling o;
+        QVERIFY(QDir().mkpath(o.Kwintel())); // a folder where the file belongs
+        o.venster->show();
+        QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
+        QCOMPARE(o.meldingen.Teksten(), QStringList{"Het instellingenbestand kon niet worden opgeslagen:\r\n" +
+                                                    QDir::toNativeSeparators(o.Kwintel())});
+        QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Kritiek);
+    }
+
+    void help2Positie()
+    {
+        QCOMPARE(PositieHelp2({1000, 500}, 8950, 3000), QPoint(1200, 6250));
+    }
+};
 
 QTEST_MAIN(TstFrmStart)
 #include "tst_frmstart.moc"

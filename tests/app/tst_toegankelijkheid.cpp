@@ -138,199 +138,188 @@ const QStringList kVensters = {"frmStart",    "frmAfmelden", "frmSitekop",     "
 class TstToegankelijkheid : public QObject {
     Q_OBJECT
 private slots:
-    void namen_data();
-    void namen();
-    void tabVolgorde_data();
-    void tabVolgorde();
-    void tabToets();
-    void sneltoetsen_data();
-    void sneltoetsen();
-    void sneltoetsDrukt_data();
-    void sneltoetsDrukt();
-    void verborgenKnop();
+    void namen_data()
+    {
+        QTest::addColumn<QString>("venster");
+        for (const QString& naam : kVensters)
+            QTest::newRow(qPrintable(naam)) << naam;
+    }
+
+    void namen()
+    {
+        QFETCH(QString, venster);
+        Venster v(venster);
+        QVERIFY(v.venster);
+        QStringList zonderNaam;
+        int invoer = 0;
+        for (QWidget* w : v.venster->findChildren<QWidget*>()) {
+            // The drop-down lists of combo boxes are windows of their own.
+            if (!IsInvoer(w) || w->window() != v.venster.get())
+                continue;
+            ++invoer;
+            if (Toegankelijk(w).trimmed().isEmpty())
+                zonderNaam.append(Naam(w) + " (" + w->metaObject()->className() + ")");
+        }
+        QCOMPARE(zonderNaam, QStringList());
+        QVERIFY(invoer > 0 || venster == "frmHelp2");
+    }
+
+    void tabVolgorde_data()
+    {
+        QTest::addColumn<QString>("venster");
+        QTest::addColumn<QStringList>("volgorde");
+        QTest::newRow("frmStart") << "frmStart"
+                                  << QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "cmdAfmeld",
+                                                 "Command1", "lstHulp", "cmdVerwijderDag", "cmdEinde"};
+        QTest::newRow("frmAfmelden")
+            << "frmAfmelden"
+            << QStringList{"cmbVan",         "cmbTot",        "cmdMaakDatums",    "chkWijzData",  "lstDagen",
+                           "cmdSelect",      "cmdDeselect",   "txtEmailadressen", "lstActEmails", "chk1",
+                           "chk2",           "txtContactPers", "txtEindtijd",     "lst1",         "txt1",
+                           "txtB20",         "txtB21",        "txtB22",           "txtB23",       "chkPartnerOok",
+                           "cmbPartner",     "cmdHelpPartner", "chkToonPartner",  "cmdHelp",      "cmdKopInstellen",
+                           "cmdOverzicht",   "cmdVoorbeeld",  "cmdEinde",         "cmbAfbreken"};
+        QTest::newRow("frmSitekop") << "frmSitekop"
+                                    << QStringList{"txtKopVakBr", "cmbKopVakHo", "cmbMa",      "cmdKiesAfb",
+                                                   "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmbKopHoog",
+                                                   "chkKopVet",   "cmdKopKleur", "cmdKopBack", "cmbKopVert",
+                                                   "txtTL",       "txtTR",       "cmdAnnu",    "cmdAkkoord"};
+        QTest::newRow("frmVoorbeeld") << "frmVoorbeeld"
+                                      << QStringList{"lstVak0", "lstVak1", "lstVak2", "lstVak3", "lstSpeeldagen",
+                                                     "cmdSluiten"};
+    }
+
+    void tabVolgorde()
+    {
+        QFETCH(QString, venster);
+        QFETCH(QStringList, volgorde);
+        Venster v(venster);
+        QStringList chain = TabVolgorde(v.venster.get());
+        // The chain is a ring: read it from the first of the window's main inputs.
+        const qsizetype begin = chain.indexOf(volgorde.first());
+        QVERIFY(begin >= 0);
+        chain = chain.mid(begin) + chain.mid(0, begin);
+        QStringList bezocht;
+        for (const QString& naam : chain)
+            if (volgorde.contains(naam))
+                bezocht.append(naam);
+        QCOMPARE(bezocht, volgorde);
+    }
+
+    void tabToets()
+    {
+        Venster v("frmStart");
+        QApplication::setActiveWindow(v.venster.get());
+        QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
+        auto* club = v.venster->findChild<QWidget*>("txtClubnaam");
+        club->setFocus();
+        QStringList bezocht{Naam(QApplication::focusWidget())};
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            bezocht.append(Naam(QApplication::focusWidget()));
+        }
+        // The play moment is not chosen, so "Maak de AFMELD-data" is disabled and passed over.
+        QCOMPARE(bezocht, (QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "Command1", "lstHulp",
+                                       "cmdVerwijderDag", "cmdEinde", "txtClubnaam"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Naam(QApplication::focusWidget()), "cmdEinde");
+    }
+
+    void sneltoetsen_data()
+    {
+        QTest::addColumn<QString>("venster");
+        QTest::addColumn<QString>("knop");
+        QTest::addColumn<QString>("opschrift");
+        QTest::addColumn<QKeySequence>("toets");
+        const auto rij = [](const char* venster, const char* knop, const QString& opschrift, Qt::Key toets) {
+            QTest::addRow("%s %s", venster, knop) << venster << knop << opschrift << QKeySequence(Qt::ALT | toets);
+        };
+        rij("frmStart", "cmdAfmeld", "Maak de AFMELD-data", Qt::Key_M);
+        rij("frmStart", "Command1", "Zie voorbeeld site-structuur", Qt::Key_Z);
+        rij("frmStart", "cmdVerwijderDag", "Verwijder geselecteerde speeldag ...", Qt::Key_V);
+        rij("frmStart", "cmdEinde", "Einde", Qt::Key_E);
+        rij("frmAfmelden", "cmdMaakDatums", "Maak de speelkalender", Qt::Key_M);
+        rij("frmAfmelden", "cmdSelect", "Selecteer alles", Qt::Key_S);
+        rij("frmAfmelden", "cmdDeselect", "Selecteer niets", Qt::Key_N);
+        rij("frmAfmelden", "cmdHelp", "Aanwijzingen", Qt::Key_W);
+        rij("frmAfmelden", "cmdKopInstellen", "Koptekst en logo instellen", Qt::Key_K);
+        rij("frmAfmelden", "cmdOverzicht", "Bekijk overzicht", Qt::Key_B);
+        rij("frmAfmelden", "cmdVoorbeeld", "Voorbeeld afmeldsite", Qt::Key_V);
+        rij("frmAfmelden", "cmdEinde", "Indien OKE dan terug", Qt::Key_O);
+        rij("frmAfmelden", "cmbAfbreken", "Afbreken\r\n(niet opslaan)", Qt::Key_A);
+        rij("frmSitekop", "cmdKiesAfb", "Kies een afbeelding", Qt::Key_K);
+        rij("frmSitekop", "cmdKopFont", "Lettertype ", Qt::Key_L);
+        rij("frmSitekop", "cmdKopKleur", "Tekstkleur", Qt::Key_T);
+        rij("frmSitekop", "cmdKopBack", "Achtergrondkleur", Qt::Key_G);
+        rij("frmSitekop", "cmdAnnu", "Annuleren", Qt::Key_N);
+        rij("frmSitekop", "cmdAkkoord", "Akkoord en opslaan", Qt::Key_A);
+        rij("diaSitestructuur", "cmdTerug", "Terug", Qt::Key_T);
+    }
+
+    void sneltoetsen()
+    {
+        QFETCH(QString, venster);
+        QFETCH(QString, knop);
+        QFETCH(QString, opschrift);
+        QFETCH(QKeySequence, toets);
+        Venster v(venster);
+        auto* k = v.venster->findChild<QAbstractButton*>(knop);
+        QVERIFY(k);
+        // The caption stays exactly as it is; the key comes beside it.
+        QCOMPARE(k->text(), opschrift);
+        QCOMPARE(Sneltoets(k), toets);
+        QVERIFY(k->accessibleDescription().endsWith("Sneltoets: " + toets.toString(QKeySequence::NativeText)));
+        if (!k->toolTip().isEmpty())
+            QVERIFY(k->accessibleDescription().startsWith(k->toolTip()));
+        // No other button of the window answers to the same key.
+        for (const QAbstractButton* ander : v.venster->findChildren<QAbstractButton*>())
+            QVERIFY2(ander == k || Sneltoets(ander) != toets, qPrintable(ander->objectName()));
+    }
+
+    void sneltoetsDrukt_data()
+    {
+        QTest::addColumn<QString>("venster");
+        QTest::addColumn<QKeySequence>("toets");
+        QTest::addColumn<QString>("melding");
+        QTest::addColumn<bool>("blijftOpen");
+        QTest::newRow("start: Alt+V without a chosen day")
+            << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_V) << "Er is geen dag geselecteerd!" << true;
+        // Without a play moment the button is disabled and so is its key.
+        QTest::newRow("start: Alt+M while disabled") << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_M) << "" << true;
+        QTest::newRow("start: Alt+E closes") << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_E) << "" << false;
+        QTest::newRow("sign-off: Alt+B without the guide")
+            << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_B) << "Overzicht niet aanwezig!" << true;
+        QTest::newRow("sign-off: Alt+A aborts") << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_A)
+                                                << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
+        QTest::newRow("designer: Alt+N cancels") << "frmSitekop" << QKeySequence(Qt::ALT | Qt::Key_N) << "" << false;
+        QTest::newRow("site structure: Alt+T") << "diaSitestructuur" << QKeySequence(Qt::ALT | Qt::Key_T) << "" << false;
+    }
+
+    void sneltoetsDrukt()
+    {
+        QFETCH(QString, venster);
+        QFETCH(QKeySequence, toets);
+        QFETCH(QString, melding);
+        QFETCH(bool, blijftOpen);
+        Venster v(venster);
+        QApplication::setActiveWindow(v.venster.get());
+        QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
+        QTest::keySequence(v.venster.get(), toets);
+        QCOMPARE(v.meldingen.Teksten(), melding.isEmpty() ? QStringList() : QStringList{melding});
+        QCOMPARE(v.venster->isVisible(), blijftOpen);
+    }
+
+    void verborgenKnop()
+    {
+        // Before the opening sequence the header buttons are hidden: their keys do nothing.
+        Venster v("frmAfmelden", false);
+        QApplication::setActiveWindow(v.venster.get());
+        QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
+        QVERIFY(!v.venster->findChild<QWidget*>("cmdOverzicht")->isVisible());
+        QTest::keySequence(v.venster.get(), QKeySequence(Qt::ALT | Qt::Key_B));
+        QVERIFY(v.meldingen.meldingen.isEmpty());
+    }
 };
-
-void TstToegankelijkheid::namen_data()
-{
-    QTest::addColumn<QString>("venster");
-    for (const QString& naam : kVensters)
-        QTest::newRow(qPrintable(naam)) << naam;
-}
-
-void TstToegankelijkheid::namen()
-{
-    QFETCH(QString, venster);
-    Venster v(venster);
-    QVERIFY(v.venster);
-    QStringList zonderNaam;
-    int invoer = 0;
-    for (QWidget* w : v.venster->findChildren<QWidget*>()) {
-        // The drop-down lists of combo boxes are windows of their own.
-        if (!IsInvoer(w) || w->window() != v.venster.get())
-            continue;
-        ++invoer;
-        if (Toegankelijk(w).trimmed().isEmpty())
-            zonderNaam.append(Naam(w) + " (" + w->metaObject()->className() + ")");
-    }
-    QCOMPARE(zonderNaam, QStringList());
-    QVERIFY(invoer > 0 || venster == "frmHelp2");
-}
-
-void TstToegankelijkheid::tabVolgorde_data()
-{
-    QTest::addColumn<QString>("venster");
-    QTest::addColumn<QStringList>("volgorde");
-    QTest::newRow("frmStart") << "frmStart"
-                              << QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "cmdAfmeld",
-                                             "Command1", "lstHulp", "cmdVerwijderDag", "cmdEinde"};
-    QTest::newRow("frmAfmelden")
-        << "frmAfmelden"
-        << QStringList{"cmbVan",         "cmbTot",        "cmdMaakDatums",    "chkWijzData",  "lstDagen",
-                       "cmdSelect",      "cmdDeselect",   "txtEmailadressen", "lstActEmails", "chk1",
-                       "chk2",           "txtContactPers", "txtEindtijd",     "lst1",         "txt1",
-                       "txtB20",         "txtB21",        "txtB22",           "txtB23",       "chkPartnerOok",
-                       "cmbPartner",     "cmdHelpPartner", "chkToonPartner",  "cmdHelp",      "cmdKopInstellen",
-                       "cmdOverzicht",   "cmdVoorbeeld",  "cmdEinde",         "cmbAfbreken"};
-    QTest::newRow("frmSitekop") << "frmSitekop"
-                                << QStringList{"txtKopVakBr", "cmbKopVakHo", "cmbMa",      "cmdKiesAfb",
-                                               "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmbKopHoog",
-                                               "chkKopVet",   "cmdKopKleur", "cmdKopBack", "cmbKopVert",
-                                               "txtTL",       "txtTR",       "cmdAnnu",    "cmdAkkoord"};
-    QTest::newRow("frmVoorbeeld") << "frmVoorbeeld"
-                                  << QStringList{"lstVak0", "lstVak1", "lstVak2", "lstVak3", "lstSpeeldagen",
-                                                 "cmdSluiten"};
-}
-
-void TstToegankelijkheid::tabVolgorde()
-{
-    QFETCH(QString, venster);
-    QFETCH(QStringList, volgorde);
-    Venster v(venster);
-    QStringList chain = TabVolgorde(v.venster.get());
-    // The chain is a ring: read it from the first of the window's main inputs.
-    const qsizetype begin = chain.indexOf(volgorde.first());
-    QVERIFY(begin >= 0);
-    chain = chain.mid(begin) + chain.mid(0, begin);
-    QStringList bezocht;
-    for (const QString& naam : chain)
-        if (volgorde.contains(naam))
-            bezocht.append(naam);
-    QCOMPARE(bezocht, volgorde);
-}
-
-void TstToegankelijkheid::tabToets()
-{
-    Venster v("frmStart");
-    QApplication::setActiveWindow(v.venster.get());
-    QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
-    auto* club = v.venster->findChild<QWidget*>("txtClubnaam");
-    club->setFocus();
-    QStringList bezocht{Naam(QApplication::focusWidget())};
-    for (int i = 0; i < 7; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        bezocht.append(Naam(QApplication::focusWidget()));
-    }
-    // The play moment is not chosen, so "Maak de AFMELD-data" is disabled and passed over.
-    QCOMPARE(bezocht, (QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "Command1", "lstHulp",
-                                   "cmdVerwijderDag", "cmdEinde", "txtClubnaam"}));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(Naam(QApplication::focusWidget()), "cmdEinde");
-}
-
-void TstToegankelijkheid::sneltoetsen_data()
-{
-    QTest::addColumn<QString>("venster");
-    QTest::addColumn<QString>("knop");
-    QTest::addColumn<QString>("opschrift");
-    QTest::addColumn<QKeySequence>("toets");
-    const auto rij = [](const char* venster, const char* knop, const QString& opschrift, Qt::Key toets) {
-        QTest::addRow("%s %s", venster, knop) << venster << knop << opschrift << QKeySequence(Qt::ALT | toets);
-    };
-    rij("frmStart", "cmdAfmeld", "Maak de AFMELD-data", Qt::Key_M);
-    rij("frmStart", "Command1", "Zie voorbeeld site-structuur", Qt::Key_Z);
-    rij("frmStart", "cmdVerwijderDag", "Verwijder geselecteerde speeldag ...", Qt::Key_V);
-    rij("frmStart", "cmdEinde", "Einde", Qt::Key_E);
-    rij("frmAfmelden", "cmdMaakDatums", "Maak de speelkalender", Qt::Key_M);
-    rij("frmAfmelden", "cmdSelect", "Selecteer alles", Qt::Key_S);
-    rij("frmAfmelden", "cmdDeselect", "Selecteer niets", Qt::Key_N);
-    rij("frmAfmelden", "cmdHelp", "Aanwijzingen", Qt::Key_W);
-    rij("frmAfmelden", "cmdKopInstellen", "Koptekst en logo instellen", Qt::Key_K);
-    rij("frmAfmelden", "cmdOverzicht", "Bekijk overzicht", Qt::Key_B);
-    rij("frmAfmelden", "cmdVoorbeeld", "Voorbeeld afmeldsite", Qt::Key_V);
-    rij("frmAfmelden", "cmdEinde", "Indien OKE dan terug", Qt::Key_O);
-    rij("frmAfmelden", "cmbAfbreken", "Afbreken\r\n(niet opslaan)", Qt::Key_A);
-    rij("frmSitekop", "cmdKiesAfb", "Kies een afbeelding", Qt::Key_K);
-    rij("frmSitekop", "cmdKopFont", "Lettertype ", Qt::Key_L);
-    rij("frmSitekop", "cmdKopKleur", "Tekstkleur", Qt::Key_T);
-    rij("frmSitekop", "cmdKopBack", "Achtergrondkleur", Qt::Key_G);
-    rij("frmSitekop", "cmdAnnu", "Annuleren", Qt::Key_N);
-    rij("frmSitekop", "cmdAkkoord", "Akkoord en opslaan", Qt::Key_A);
-    rij("diaSitestructuur", "cmdTerug", "Terug", Qt::Key_T);
-}
-
-void TstToegankelijkheid::sneltoetsen()
-{
-    QFETCH(QString, venster);
-    QFETCH(QString, knop);
-    QFETCH(QString, opschrift);
-    QFETCH(QKeySequence, toets);
-    Venster v(venster);
-    auto* k = v.venster->findChild<QAbstractButton*>(knop);
-    QVERIFY(k);
-    // The caption stays exactly as it is; the key comes beside it.
-    QCOMPARE(k->text(), opschrift);
-    QCOMPARE(Sneltoets(k), toets);
-    QVERIFY(k->accessibleDescription().endsWith("Sneltoets: " + toets.toString(QKeySequence::NativeText)));
-    if (!k->toolTip().isEmpty())
-        QVERIFY(k->accessibleDescription().startsWith(k->toolTip()));
-    // No other button of the window answers to the same key.
-    for (const QAbstractButton* ander : v.venster->findChildren<QAbstractButton*>())
-        QVERIFY2(ander == k || Sneltoets(ander) != toets, qPrintable(ander->objectName()));
-}
-
-void TstToegankelijkheid::sneltoetsDrukt_data()
-{
-    QTest::addColumn<QString>("venster");
-    QTest::addColumn<QKeySequence>("toets");
-    QTest::addColumn<QString>("melding");
-    QTest::addColumn<bool>("blijftOpen");
-    QTest::newRow("start: Alt+V without a chosen day")
-        << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_V) << "Er is geen dag geselecteerd!" << true;
-    // Without a play moment the button is disabled and so is its key.
-    QTest::newRow("start: Alt+M while disabled") << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_M) << "" << true;
-    QTest::newRow("start: Alt+E closes") << "frmStart" << QKeySequence(Qt::ALT | Qt::Key_E) << "" << false;
-    QTest::newRow("sign-off: Alt+B without the guide")
-        << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_B) << "Overzicht niet aanwezig!" << true;
-    QTest::newRow("sign-off: Alt+A aborts") << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_A)
-                                            << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
-    QTest::newRow("designer: Alt+N cancels") << "frmSitekop" << QKeySequence(Qt::ALT | Qt::Key_N) << "" << false;
-    QTest::newRow("site structure: Alt+T") << "diaSitestructuur" << QKeySequence(Qt::ALT | Qt::Key_T) << "" << false;
-}
-
-void TstToegankelijkheid::sneltoetsDrukt()
-{
-    QFETCH(QString, venster);
-    QFETCH(QKeySequence, toets);
-    QFETCH(QString, melding);
-    QFETCH(bool, blijftOpen);
-    Venster v(venster);
-    QApplication::setActiveWindow(v.venster.get());
-    QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
-    QTest::keySequence(v.venster.get(), toets);
-    QCOMPARE(v.meldingen.Teksten(), melding.isEmpty() ? QStringList() : QStringList{melding});
-    QCOMPARE(v.venster->isVisible(), blijftOpen);
-}
-
-void TstToegankelijkheid::verborgenKnop()
-{
-    // Before the opening sequence the header buttons are hidden: their keys do nothing.
-    Venster v("frmAfmelden", false);
-    QApplication::setActiveWindow(v.venster.get());
-    QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
-    QVERIFY(!v.venster->findChild<QWidget*>("cmdOverzicht")->isVisible());
-    QTest::keySequence(v.venster.get(), QKeySequence(Qt::ALT | Qt::Key_B));
-    QVERIFY(v.meldingen.meldingen.isEmpty());
-}
 
 QTEST_MAIN(TstToegankelijkheid)
 #include "tst_toegankelijkheid.moc"
