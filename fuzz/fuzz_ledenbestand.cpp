@@ -52,6 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList regels = leden->txt1.split(QStringLiteral("\r\n"));
     FUZZ_EIS(regels.size() == leden->ListH.size() + 1 && regels.last().isEmpty());
 
+    // What this list kept of the file does not change the next: another selection on the same
+    // lines gives what it gives on a file read anew.
+    GroepenLijst ander = groepen;
+    for (qsizetype r = 0; r < ander.rijen.size(); ++r)
+        ander.rijen[r].aangevinkt = (data[static_cast<size_t>(r) % size] & 4) != 0;
+    const LedenLijst later = LeesLeden(bestand, ander, 1 - partnerOok);
+    const Ledenbestand nieuw = LeesLedenbestand(FuzzSteun::Bestand(QStringLiteral("TWKspelers.txt"), invoer));
+    FUZZ_EIS(later.ListH == LeesLeden(nieuw, ander, 1 - partnerOok).ListH);
+
     const LedenTabellen tabellen = LedenNaarTabellen(leden->ListH);
     FUZZ_EIS(tabellen.Aantal() == leden->ListH.size());
     FUZZ_EIS(tabellen.LidNummer.size() == tabellen.LidNaam.size() &&
