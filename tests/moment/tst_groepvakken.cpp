@@ -278,12 +278,9 @@ void TstGroepvakken::herstel_data() {
     QTest::addColumn<int>("huidig");
 
     QTest::newRow("two saved groups") << StandaardLeden() << "(A1),(MA)" << QList<int>{0, 4} << 0;
-    QTest::newRow("nothing saved keeps the current row")
-        << StandaardLeden() << "" << QList<int>{} << 2;
-    QTest::newRow("saved key matched with its case")
-        << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
-    QTest::newRow("saved group that no longer exists")
-        << StandaardLeden() << "(Q)" << QList<int>{} << 0;
+    QTest::newRow("nothing saved keeps the current row") << StandaardLeden() << "" << QList<int>{} << 2;
+    QTest::newRow("saved key matched with its case") << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
+    QTest::newRow("saved group that no longer exists") << StandaardLeden() << "(Q)" << QList<int>{} << 0;
     QTest::newRow("key contained in another saved key")
         << QStringList{InGroep("B", "", "Kok"), InGroep("X(B", ")", "Bos"), InGroep("C", "", "Vos")}
         << "(X(B))" << QList<int>{0, 2} << 0;
@@ -320,12 +317,10 @@ void TstGroepvakken::vakVerlaten_data() {
     const int uitroep = int(Pictogram::Uitroep);
     QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << 0 << "1,3" << false << "" << false
                                   << kNaam1Groep << geen;
-    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << ""
-                                  << 0;
+    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << "" << 0;
     QTest::newRow("group 3 not ticked")
         << QList<int>{0} << 2 << "1,3" << false << "" << true << NietGeselecteerd("3") << uitroep;
-    QTest::newRow("trailing comma")
-        << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
+    QTest::newRow("trailing comma") << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
     QTest::newRow("empty box") << QList<int>{0} << 1 << "" << true << "" << false << "" << 0;
     QTest::newRow("empty elements passed over")
         << QList<int>{0, 2} << 2 << ",1,,3" << true << ",1,,3" << false << "" << 0;
@@ -389,13 +384,10 @@ void TstGroepvakken::controle_data() {
         << a1b << QStringList{"1", "2", "  ", "1"} << 0 << -1 << 2 << QStringList{"1", "2", "", "1"}
         << kAlleVakken << uitroep;
     QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << QStringList{"1,3", "1", "1", "1"} << 0
-                                  << -1 << 0 << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep
-                                  << geen;
-    QTest::newRow("group 3 not ticked")
-        << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
+                                  << -1 << 0 << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep << geen;
+    QTest::newRow("group 3 not ticked") << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
         << QStringList{"1", "1", "", "1"} << NietGeselecteerd("3") << uitroep;
-    QTest::newRow("only the first failure")
-        << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
+    QTest::newRow("only the first failure") << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
         << QStringList{"", "7", "", "1"} << kAlleVakken << uitroep;
     QTest::newRow("box 1 copied from box 0")
         << QList<int>{0} << QStringList{" 1 ", "", "1", "1"} << 1 << 0 << -1
@@ -418,8 +410,7 @@ void TstGroepvakken::controle_data() {
     QTest::newRow("partner test needs chkToonPartner")
         << QList<int>{0, 4} << QStringList{"1", "1", "1", "5"} << 0 << 1 << -1
         << QStringList{"1", "1", "1", "5"} << "" << 0;
-    QTest::newRow("box 0 group not ticked")
-        << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
+    QTest::newRow("box 0 group not ticked") << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
         << QStringList{"", "", "5", "5"} << NietGeselecteerd("1") << uitroep;
 }
 

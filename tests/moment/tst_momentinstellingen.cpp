@@ -193,16 +193,14 @@ void TstMomentInstellingen::schrijfRegel_data()
     QTest::newRow("address line breaks as ##, then an empty line")
         << MomentVenster{.adressen = Adressen(S(u"a@x.nl\r\n\r\nb@x.nl\r\n"), {})}
         << QByteArray("\r\nEadressen=a@x.nl####b@x.nl##\r\n\r\nactemails=\r\n");
-    QTest::newRow("address text kept untrimmed")
-        << MomentVenster{.adressen = Adressen(S(u" a@x.nl "), {})}
+    QTest::newRow("address text kept untrimmed") << MomentVenster{.adressen = Adressen(S(u" a@x.nl "), {})}
         << QByteArray("\r\nEadressen= a@x.nl \r\n\r\n");
     QTest::newRow("partner file untrimmed")
         << MomentVenster{.cmbPartner = S(u" Paren ")} << QByteArray("\r\nPartnerbest= Paren \r\n");
     QTest::newRow("grey check box") << MomentVenster{.chk2 = 2} << QByteArray("\r\nchk2=2\r\n");
     QTest::newRow("nothing selected in cmbTot")
         << MomentVenster{.cmbTotIndex = -1} << QByteArray("\r\nTot=-1\r\n");
-    QTest::newRow("Windows-1252 text")
-        << MomentVenster{.txtB2 = {QString(), QString(), S(u"Zoë"), QString()}}
+    QTest::newRow("Windows-1252 text") << MomentVenster{.txtB2 = {QString(), QString(), S(u"Zoë"), QString()}}
         << QByteArray("\r\ntxtb2c=Zo\xeb\r\n");
     QTest::newRow("character outside the code page")
         << MomentVenster{.txtContactPers = S(u"Łukasz")} << QByteArray("\r\nContPers=?ukasz\r\n");
@@ -240,8 +238,7 @@ void TstMomentInstellingen::lezen_data()
 
     QTest::newRow("golden file") << Golden(S(u"volledig.ini")) << GelezenVolledig()
                                  << BewaardVolledig() << 0 << 100 << 0;
-    QTest::newRow("file without addresses read completely")
-        << Golden(S(u"zonderadressen.ini"))
+    QTest::newRow("file without addresses read completely") << Golden(S(u"zonderadressen.ini"))
         << MomentVenster{.chk1 = 0,
                          .chkPartnerOok = 0,
                          .txtB2 = {S(u"2"), S(u"2"), S(u"2,3"), S(u"3")},
@@ -265,20 +262,17 @@ void TstMomentInstellingen::lezen_data()
         << MomentVenster{.chkPartnerOok = 0,
                          .txtB2 = {QString(), QString(), QString(), S(u"4")},
                          .txtEindtijd = S(u"18:35")}
-        << BewaardeMoment{.Startdatum = QDate(2025, 2, 1), .BewaardeDagen = S(u"0003")} << 0 << 0
-        << 0;
+        << BewaardeMoment{.Startdatum = QDate(2025, 2, 1), .BewaardeDagen = S(u"0003")} << 0 << 0 << 0;
     QTest::newRow("blank before the key")
         << QByteArray(" chk2=0\r\nchk1=0\r\n") << MomentVenster{.chk1 = 0} << leeg << 0 << 100 << 0;
     QTest::newRow("blank before =") << QByteArray("chk2 =0\r\n") << begin << leeg << 0 << 100 << 0;
     QTest::newRow("value with =") << QByteArray("ContPers=a=b\r\nPartnerbest=x=y\r\n")
                                   << MomentVenster{.txtContactPers = S(u"a=b")}
                                   << BewaardeMoment{.BewaardPartnerbest = S(u"x=y")} << 0 << 0 << 0;
-    QTest::newRow("values not trimmed")
-        << QByteArray("txtb2c= 1,3 \r\nLedenBest= (A) \r\n")
+    QTest::newRow("values not trimmed") << QByteArray("txtb2c= 1,3 \r\nLedenBest= (A) \r\n")
         << MomentVenster{.txtB2 = {QString(), QString(), S(u" 1,3 "), QString()}}
         << BewaardeMoment{.BewaardeLedenBest = S(u" (A) ")} << 0 << 0 << 0;
-    QTest::newRow("lines ended by LF alone")
-        << QByteArray("chk2=0\nContPers=Piet\n")
+    QTest::newRow("lines ended by LF alone") << QByteArray("chk2=0\nContPers=Piet\n")
         << MomentVenster{.chk2 = 0, .txtContactPers = S(u"Piet")} << leeg << 0 << 0 << 0;
     QTest::newRow("header height already set stays")
         << QByteArray("\r\nonbekend=1\r\n") << begin << leeg << 250 << 250 << 0;
@@ -296,24 +290,19 @@ void TstMomentInstellingen::lezen_data()
         << QByteArray("chk1=0.5\r\n") << MomentVenster{.chk1 = 0} << leeg << 0 << 0 << 0;
 
     // Addresses
-    QTest::newRow("Eadressen before actemails")
-        << QByteArray("Eadressen=a##b##c##\r\n\r\nactemails=0102\r\n")
+    QTest::newRow("Eadressen before actemails") << QByteArray("Eadressen=a##b##c##\r\n\r\nactemails=0102\r\n")
         << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\nc\r\n"), Vink({"a", "b", "c"}, {1, 2}))}
         << leeg << 0 << 100 << 0;
-    QTest::newRow("000205 restored")
-        << QByteArray("Eadressen=a##b##c##d##e##f##\r\nactemails=000205\r\n")
+    QTest::newRow("000205 restored") << QByteArray("Eadressen=a##b##c##d##e##f##\r\nactemails=000205\r\n")
         << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"),
                                               Vink({"a", "b", "c", "d", "e", "f"}, {0, 2, 5}))}
         << leeg << 0 << 0 << 0;
-    QTest::newRow("addresses normalised on reading")
-        << QByteArray("Eadressen=a####b\r\n")
-        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\n"), Vink({"a", "b"}, {}))}
-        << leeg << 0 << 0 << 0;
+    QTest::newRow("addresses normalised on reading") << QByteArray("Eadressen=a####b\r\n")
+        << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\n"), Vink({"a", "b"}, {}))} << leeg << 0 << 0 << 0;
     QTest::newRow("empty Eadressen read completely")
         << QByteArray("Eadressen=\r\n\r\nactemails=\r\ndagen=0001\r\nLedenBest=(A)\r\nPartnerbest="
                       "A\r\nToonpartner=1\r\n")
-        << begin
-        << BewaardeMoment{.BewaardeDagen = S(u"0001"),
+        << begin << BewaardeMoment{.BewaardeDagen = S(u"0001"),
                           .BewaardeLedenBest = S(u"(A)"),
                           .BewaardPartnerbest = S(u"A"),
                           .BewaardToonPartner = 1}
@@ -346,12 +335,10 @@ void TstMomentInstellingen::lezen_data()
                                << MomentVenster{.chk2 = 0} << leeg << 0 << 0 << 0;
     QTest::newRow("check box 3")
         << QByteArray("Van=2025-09-01\r\nchk1=0\r\nchk2=3\r\nContPers=x\r\ndagen=01\r\n")
-        << MomentVenster{.chk1 = 0} << BewaardeMoment{.Startdatum = QDate(2025, 9, 1)} << 0 << 0
-        << 0;
+        << MomentVenster{.chk1 = 0} << BewaardeMoment{.Startdatum = QDate(2025, 9, 1)} << 0 << 0 << 0;
     QTest::newRow("check box -1") << QByteArray("chkPook=-1\r\nContPers=x\r\n") << begin << leeg
                                   << 0 << 0 << 0;
-    QTest::newRow("actemails row missing")
-        << QByteArray("Eadressen=a##b##\r\nactemails=0102\r\ndagen=05\r\n")
+    QTest::newRow("actemails row missing") << QByteArray("Eadressen=a##b##\r\nactemails=0102\r\ndagen=05\r\n")
         << MomentVenster{.adressen = Adressen(S(u"a\r\nb\r\n"), Vink({"a", "b"}, {1}))}
         << leeg << 0 << 0 << 0;
     QTest::newRow("actemails before Eadressen")
