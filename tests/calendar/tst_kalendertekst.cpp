@@ -23,17 +23,13 @@ void TstKalenderTekst::maandRegel_data()
 {
     QTest::addColumn<QDate>("datum");
     QTest::addColumn<QString>("verwacht");
-    QTest::newRow("first day") << QDate(2025, 1, 1)
-                               << QStringLiteral("januari 2025") + Veertig +
+    QTest::newRow("first day") << QDate(2025, 1, 1) << QStringLiteral("januari 2025") + Veertig +
                                       QStringLiteral("2025-01-01");
-    QTest::newRow("mid month keys the first day")
-        << QDate(2025, 3, 15)
+    QTest::newRow("mid month keys the first day") << QDate(2025, 3, 15)
         << QStringLiteral("maart 2025") + Veertig + QStringLiteral("2025-03-01");
-    QTest::newRow("last month of the year")
-        << QDate(2026, 12, 31)
+    QTest::newRow("last month of the year") << QDate(2026, 12, 31)
         << QStringLiteral("december 2026") + Veertig + QStringLiteral("2026-12-01");
-    QTest::newRow("short name") << QDate(2025, 5, 20)
-                                << QStringLiteral("mei 2025") + Veertig +
+    QTest::newRow("short name") << QDate(2025, 5, 20) << QStringLiteral("mei 2025") + Veertig +
                                        QStringLiteral("2025-05-01");
 }
 
@@ -52,14 +48,11 @@ void TstKalenderTekst::datumRegel_data()
     QTest::addColumn<QString>("speeldag");
     QTest::addColumn<QDate>("datum");
     QTest::addColumn<QString>("verwacht");
-    QTest::newRow("donderdag-avond 2 januari 2025")
-        << QStringLiteral("donderdag-avond") << QDate(2025, 1, 2)
+    QTest::newRow("donderdag-avond 2 januari 2025") << QStringLiteral("donderdag-avond") << QDate(2025, 1, 2)
         << QStringLiteral("donderdag-avond 2 januari 2025") + Veertig + QStringLiteral("20250102");
-    QTest::newRow("two-digit day")
-        << QStringLiteral("zaterdag") << QDate(2025, 11, 29)
+    QTest::newRow("two-digit day") << QStringLiteral("zaterdag") << QDate(2025, 11, 29)
         << QStringLiteral("zaterdag 29 november 2025") + Veertig + QStringLiteral("20251129");
-    QTest::newRow("name kept as shown")
-        << QStringLiteral("Zondag-Middag") << QDate(2025, 6, 1)
+    QTest::newRow("name kept as shown") << QStringLiteral("Zondag-Middag") << QDate(2025, 6, 1)
         << QStringLiteral("Zondag-Middag 1 juni 2025") + Veertig + QStringLiteral("20250601");
 }
 
@@ -78,16 +71,12 @@ void TstKalenderTekst::weekdagwoord_data()
     QTest::addColumn<QString>("speeldag");
     QTest::addColumn<QString>("verwacht");
     QTest::newRow("zondag") << QStringLiteral("zondag") << QStringLiteral("ZONDAG");
-    QTest::newRow("maandag-morgen")
-        << QStringLiteral("maandag-morgen") << QStringLiteral("MAANDAG");
+    QTest::newRow("maandag-morgen") << QStringLiteral("maandag-morgen") << QStringLiteral("MAANDAG");
     QTest::newRow("dinsdag-avond") << QStringLiteral("dinsdag-avond") << QStringLiteral("DINSDAG");
-    QTest::newRow("woensdag-middag")
-        << QStringLiteral("woensdag-middag") << QStringLiteral("WOENSDAG");
-    QTest::newRow("donderdag-avond")
-        << QStringLiteral("donderdag-avond") << QStringLiteral("DONDERDAG");
+    QTest::newRow("woensdag-middag") << QStringLiteral("woensdag-middag") << QStringLiteral("WOENSDAG");
+    QTest::newRow("donderdag-avond") << QStringLiteral("donderdag-avond") << QStringLiteral("DONDERDAG");
     QTest::newRow("vrijdag") << QStringLiteral("vrijdag") << QStringLiteral("VRIJDAG");
-    QTest::newRow("zaterdag-morgen")
-        << QStringLiteral("zaterdag-morgen") << QStringLiteral("ZATERDAG");
+    QTest::newRow("zaterdag-morgen") << QStringLiteral("zaterdag-morgen") << QStringLiteral("ZATERDAG");
     QTest::newRow("capitals") << QStringLiteral("DONDERDAG") << QStringLiteral("DONDERDAG");
     QTest::newRow("unknown") << QStringLiteral("feestdag") << QString();
 }

@@ -38,8 +38,6 @@ private slots:
     void overleden();
     void filter_data();
     void filter();
-    void weergaveNaam_data();
-    void weergaveNaam();
     void record_data();
     void record();
     void volgorde_data();
@@ -106,8 +104,7 @@ void TstLedenlijst::filter_data() {
 
     const QStringList tweeGroepen{InGroep("A", "", "Bos"), InGroep("B", "", "Kok"),
                                   InGroep("b", "", "Vos")};
-    QTest::newRow("only ticked groups")
-        << tweeGroepen << QList<int>{1} << 1 << QStringList{"Kok", "Vos"};
+    QTest::newRow("only ticked groups") << tweeGroepen << QList<int>{1} << 1 << QStringList{"Kok", "Vos"};
     QTest::newRow("group test ignores case")
         << tweeGroepen << QList<int>{0, 1} << 1 << QStringList{"Bos", "Kok", "Vos"};
     QTest::newRow("key 1 is not in (11)")
@@ -130,62 +127,24 @@ void TstLedenlijst::filter() {
     QCOMPARE(lijst.Label6, QStringLiteral("Aantal regels: %1").arg(achternamen.size()));
 }
 
-void TstLedenlijst::weergaveNaam_data() {
-    QTest::addColumn<QString>("voornaam");
-    QTest::addColumn<QString>("tussenvoegsel");
-    QTest::addColumn<QString>("achternaam");
-    QTest::addColumn<QString>("naam");
-    QTest::newRow("Jan van Dijk") << "Jan"
-                                  << "van"
-                                  << "Dijk"
-                                  << "Jan van Dijk";
-    QTest::newRow("no first name, no infix") << ""
-                                             << ""
-                                             << "Dijk"
-                                             << "Dijk";
-    QTest::newRow("infix without first name") << ""
-                                              << "van"
-                                              << "Dijk"
-                                              << " van Dijk";
-    QTest::newRow("first name without infix") << "Jan"
-                                              << ""
-                                              << "Dijk"
-                                              << "Jan Dijk";
-    QTest::newRow("fields trimmed") << "  Jan "
-                                    << " van der "
-                                    << " Dijk  "
-                                    << "Jan van der Dijk";
-    QTest::newRow("apostrophe infix") << "Kees"
-                                      << "'t"
-                                      << "Hart"
-                                      << "Kees 't Hart";
-}
-
-void TstLedenlijst::weergaveNaam() {
-    QFETCH(QString, voornaam);
-    QFETCH(QString, tussenvoegsel);
-    QFETCH(QString, achternaam);
-    QFETCH(QString, naam);
-    const Ledenbestand bestand = Lees({Regel(Persoon(voornaam, tussenvoegsel, achternaam))});
-    const LedenLijst lijst = LeesLeden(bestand, Gekozen(bestand, {0}), 1);
-    QCOMPARE(lijst.ListH.size(), 1);
-    QCOMPARE(lijst.ListH.first().section(u',', 4, 4), naam);
-}
-
 void TstLedenlijst::record_data() {
     QTest::addColumn<Lid>("lid");
     QTest::addColumn<QString>("record");
     Lid gewoon = Persoon("Jan", "van", " Dijk ");
     gewoon.nummer = "1234";
     gewoon.extra = "7";
-    QTest::newRow("fields in order, last name trimmed")
-        << gewoon << "01,Dijk,A,1234,Jan van Dijk,7";
+    QTest::newRow("fields in order, last name trimmed") << gewoon << "01,Dijk,A,1234,Jan van Dijk,7";
     Lid leeg = Persoon("Els", "", "Wit");
     leeg.nummer = " 77";
     leeg.groep2 = "a";
     leeg.groep16 = "x";
-    QTest::newRow("empty field 17 is 0, number and key unchanged")
-        << leeg << "01,Wit,ax, 77,Els Wit,0";
+    QTest::newRow("empty field 17 is 0, number and key unchanged") << leeg << "01,Wit,ax, 77,Els Wit,0";
+    // The shown name: first name, infix and last name, each trimmed.
+    QTest::newRow("no first name, no infix") << Persoon("", "", "Dijk") << "01,Dijk,A,1,Dijk,0";
+    QTest::newRow("infix without first name") << Persoon("", "van", "Dijk") << "01,Dijk,A,1, van Dijk,0";
+    QTest::newRow("first name without infix") << Persoon("Jan", "", "Dijk") << "01,Dijk,A,1,Jan Dijk,0";
+    QTest::newRow("name fields trimmed") << Persoon("  Jan ", " van der ", " Dijk  ") << "01,Dijk,A,1,Jan van der Dijk,0";
+    QTest::newRow("apostrophe infix") << Persoon("Kees", "'t", "Hart") << "01,Hart,A,1,Kees 't Hart,0";
 }
 
 void TstLedenlijst::record() {
@@ -214,8 +173,7 @@ void TstLedenlijst::volgorde_data() {
     QStringList tien;
     for (const char* g : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"})
         tien << InGroep(QString::fromLatin1(g), "", QStringLiteral("Lid") + QString::fromLatin1(g));
-    QTest::newRow("groups 9 and 10")
-        << tien << QList<int>{9, 8} << QStringList{"09,LidI", "10,LidJ"};
+    QTest::newRow("groups 9 and 10") << tien << QList<int>{9, 8} << QStringList{"09,LidI", "10,LidJ"};
 }
 
 void TstLedenlijst::volgorde() {
@@ -304,11 +262,9 @@ void TstLedenlijst::overzicht_data() {
 
     QTest::newRow("aligned )") << QStringList{InGroep("ABC", "", "Kok"),
                                               Regel(Persoon("Jan", "van", "Dijk"))}
-                               << QList<int>{0, 1}
-                               << QString("0001  01=(A  )  Jan van Dijk\r\n"
+                               << QList<int>{0, 1} << QString("0001  01=(A  )  Jan van Dijk\r\n"
                                           "0002  02=(ABC)  Kok\r\n");
-    QTest::newRow("key as written in the file")
-        << QStringList{InGroep("a", "1", "Bos")} << QList<int>{0}
+    QTest::newRow("key as written in the file") << QStringList{InGroep("a", "1", "Bos")} << QList<int>{0}
         << QString("0001  01=(a1)  Bos\r\n");
     QTest::newRow("width from the ticked rows only")
         << QStringList{InGroep("A", "", "Kok"), InGroep("LANG", "", "Bos")} << QList<int>{0}
@@ -316,8 +272,7 @@ void TstLedenlijst::overzicht_data() {
     QStringList tien;
     for (const char* g : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "JJ"})
         tien << InGroep(QString::fromLatin1(g), "", QStringLiteral("Lid"));
-    QTest::newRow("groups 9 and 10 aligned") << tien << QList<int>{8, 9}
-                                             << QString("0001  09=(I )  Lid\r\n"
+    QTest::newRow("groups 9 and 10 aligned") << tien << QList<int>{8, 9} << QString("0001  09=(I )  Lid\r\n"
                                                         "0002  10=(JJ)  Lid\r\n");
     QTest::newRow("no members") << QStringList{InGroep("A", "", "")} << QList<int>{0} << QString();
 }
@@ -355,8 +310,7 @@ void TstLedenlijst::naarTabellen_data() {
                                                 "12,Wit,B, 77,Els de Wit,3"}
                                  << QStringList{"", "Jan van Dijk", "Els de Wit"}
                                  << QStringList{"", "1234", " 77"} << QStringList{"", "2", "12"};
-    QTest::newRow("empty list") << QStringList{} << QStringList{""} << QStringList{""}
-                                << QStringList{""};
+    QTest::newRow("empty list") << QStringList{} << QStringList{""} << QStringList{""} << QStringList{""};
 }
 
 void TstLedenlijst::naarTabellen() {
@@ -378,8 +332,7 @@ void TstLedenlijst::demoLeden_data() {
     QTest::addColumn<QStringList>("bevat");
     QTest::addColumn<QStringList>("ontbreekt");
 
-    QTest::newRow("all groups with dummies")
-        << QList<int>{0, 1, 2, 3, 4} << 1 << 58
+    QTest::newRow("all groups with dummies") << QList<int>{0, 1, 2, 3, 4} << 1 << 58
         << QStringList{u"01,Müller,a1,1004,Hans Müller,3"_qs,
                        "01,Hart,A1,1005,Kees 't Hart,0",
                        "01,Partner1,A1,1011,Partner1,0",
@@ -388,11 +341,9 @@ void TstLedenlijst::demoLeden_data() {
                        u"02,Dubois,A2,1015,Hélène Dubois,3"_qs,
                        u"01,Verhoeven,A1,1003,Zoë Verhoeven,4"_qs}
         << QStringList{"Jansen", "(naam ontbreekt)"};
-    QTest::newRow("all groups without dummies")
-        << QList<int>{0, 1, 2, 3, 4} << 0 << 55 << QStringList{}
+    QTest::newRow("all groups without dummies") << QList<int>{0, 1, 2, 3, 4} << 0 << 55 << QStringList{}
         << QStringList{"Partner1", "Partner2", "Partner3"};
-    QTest::newRow("group MA") << QList<int>{3} << 1 << 12
-                              << QStringList{"04,Partner3,Ma,1048,Partner3,0"}
+    QTest::newRow("group MA") << QList<int>{3} << 1 << 12 << QStringList{"04,Partner3,Ma,1048,Partner3,0"}
                               << QStringList{"Bakker"};
 }
 

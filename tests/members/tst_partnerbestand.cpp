@@ -25,48 +25,20 @@ void TstPartnerbestand::zoekPartner_data() {
     QTest::addColumn<QString>("paren");
     QTest::addColumn<QString>("nummer");
     QTest::addColumn<QString>("partner");
-    QTest::newRow("first of the pair") << "1234-5678#"
-                                       << "1234"
-                                       << "5678";
-    QTest::newRow("second of the pair") << "1234-5678#"
-                                        << "5678"
-                                        << "1234";
-    QTest::newRow("last pair wins") << "1234-5678#1234-9999#"
-                                    << "1234"
-                                    << "9999";
-    QTest::newRow("earlier partner keeps its pair") << "1234-5678#1234-9999#"
-                                                    << "5678"
-                                                    << "1234";
-    QTest::newRow("no closing #") << "1234-5678"
-                                  << "1234"
-                                  << "";
-    QTest::newRow("piece after the last # unused") << "1234-5678#2345-6789"
-                                                   << "2345"
-                                                   << "";
-    QTest::newRow("leading zero does not match") << "01234-5678#"
-                                                 << "1234"
-                                                 << "";
-    QTest::newRow("exact comparison, no trimming") << "1234 -5678#"
-                                                   << "1234"
-                                                   << "";
-    QTest::newRow("piece without - passed over") << "1234#5678-1234#"
-                                                 << "1234"
-                                                 << "5678";
-    QTest::newRow("more than one - uses first two parts") << "1234-5678-9999#"
-                                                          << "1234"
-                                                          << "5678";
-    QTest::newRow("third part is no partner") << "1234-5678-9999#"
-                                              << "9999"
-                                              << "";
-    QTest::newRow("empty pieces") << "##1234-5678##"
-                                  << "5678"
-                                  << "1234";
-    QTest::newRow("not in any pair") << "1234-5678#"
-                                     << "42"
-                                     << "";
-    QTest::newRow("no pairs at all") << ""
-                                     << "1234"
-                                     << "";
+    QTest::newRow("first of the pair") << "1234-5678#" << "1234" << "5678";
+    QTest::newRow("second of the pair") << "1234-5678#" << "5678" << "1234";
+    QTest::newRow("last pair wins") << "1234-5678#1234-9999#" << "1234" << "9999";
+    QTest::newRow("earlier partner keeps its pair") << "1234-5678#1234-9999#" << "5678" << "1234";
+    QTest::newRow("no closing #") << "1234-5678" << "1234" << "";
+    QTest::newRow("piece after the last # unused") << "1234-5678#2345-6789" << "2345" << "";
+    QTest::newRow("leading zero does not match") << "01234-5678#" << "1234" << "";
+    QTest::newRow("exact comparison, no trimming") << "1234 -5678#" << "1234" << "";
+    QTest::newRow("piece without - passed over") << "1234#5678-1234#" << "1234" << "5678";
+    QTest::newRow("more than one - uses first two parts") << "1234-5678-9999#" << "1234" << "5678";
+    QTest::newRow("third part is no partner") << "1234-5678-9999#" << "9999" << "";
+    QTest::newRow("empty pieces") << "##1234-5678##" << "5678" << "1234";
+    QTest::newRow("not in any pair") << "1234-5678#" << "42" << "";
+    QTest::newRow("no pairs at all") << "" << "1234" << "";
 }
 
 void TstPartnerbestand::zoekPartner() {
@@ -79,12 +51,9 @@ void TstPartnerbestand::zoekPartner() {
 void TstPartnerbestand::zoekPartnerRecord_data() {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("partner");
-    QTest::newRow("fourth field is the number") << "02,Dijk,A1,1234,Jan van Dijk,0"
-                                                << "5678";
-    QTest::newRow("number with a blank") << "02,Dijk,A1, 1234,Jan van Dijk,0"
-                                         << "";
-    QTest::newRow("empty record") << ""
-                                  << "";
+    QTest::newRow("fourth field is the number") << "02,Dijk,A1,1234,Jan van Dijk,0" << "5678";
+    QTest::newRow("number with a blank") << "02,Dijk,A1, 1234,Jan van Dijk,0" << "";
+    QTest::newRow("empty record") << "" << "";
 }
 
 void TstPartnerbestand::zoekPartnerRecord() {
@@ -102,10 +71,8 @@ void TstPartnerbestand::partnerTekst_data() {
     QTest::newRow("bare line feed") << QByteArray("1-2#\n3-4#") << "1-2#";
     QTest::newRow("leading spaces skipped") << QByteArray("   1-2# \r\n") << "1-2# ";
     QTest::newRow("quoted, comma inside") << QByteArray("\"1-2#,3-4#\",A1\r\n") << "1-2#,3-4#";
-    QTest::newRow("quoted over a line break")
-        << QByteArray("\"1-2#\r\n3-4#\"\r\n") << "1-2#\r\n3-4#";
-    QTest::newRow("quoted, text after the quote ignored")
-        << QByteArray("\"1-2#\"x9-9#,y") << "1-2#";
+    QTest::newRow("quoted over a line break") << QByteArray("\"1-2#\r\n3-4#\"\r\n") << "1-2#\r\n3-4#";
+    QTest::newRow("quoted, text after the quote ignored") << QByteArray("\"1-2#\"x9-9#,y") << "1-2#";
     QTest::newRow("quoted without closing quote") << QByteArray("\"1-2#3-4#") << "1-2#3-4#";
     QTest::newRow("empty file") << QByteArray() << "";
     QTest::newRow("empty first item") << QByteArray(",1-2#") << "";
@@ -142,11 +109,9 @@ void TstPartnerbestand::bestandOpzoeken_data() {
                                << QStringList{"1-2", ""};
     QTest::newRow("other case") << "a1.TXT" << QByteArray("1-2#\r\n") << "A1" << true
                                 << QStringList{"1-2", ""};
-    QTest::newRow("missing file") << "B.txt" << QByteArray("1-2#\r\n") << "A1" << false
-                                  << QStringList{};
+    QTest::newRow("missing file") << "B.txt" << QByteArray("1-2#\r\n") << "A1" << false << QStringList{};
     QTest::newRow("empty file") << "A1.txt" << QByteArray() << "A1" << true << QStringList{};
-    QTest::newRow("name is not a prefix")
-        << "A1.txt" << QByteArray("1-2#") << "A" << false << QStringList{};
+    QTest::newRow("name is not a prefix") << "A1.txt" << QByteArray("1-2#") << "A" << false << QStringList{};
 }
 
 void TstPartnerbestand::bestandOpzoeken() {
@@ -166,21 +131,11 @@ void TstPartnerbestand::demoParen_data() {
     QTest::addColumn<QString>("gekozen");
     QTest::addColumn<QString>("nummer");
     QTest::addColumn<QString>("partner");
-    QTest::newRow("A1, quoted file") << "A1"
-                                     << "1002"
-                                     << "1001";
-    QTest::newRow("A1, paired with a dummy") << "A1"
-                                             << "1010"
-                                             << "1011";
-    QTest::newRow("A1, no pair") << "A1"
-                                 << "1012"
-                                 << "";
-    QTest::newRow("MA from Ma.txt") << "MA"
-                                    << "1043"
-                                    << "1044";
-    QTest::newRow("MA, member of another group") << "MA"
-                                                 << "1001"
-                                                 << "";
+    QTest::newRow("A1, quoted file") << "A1" << "1002" << "1001";
+    QTest::newRow("A1, paired with a dummy") << "A1" << "1010" << "1011";
+    QTest::newRow("A1, no pair") << "A1" << "1012" << "";
+    QTest::newRow("MA from Ma.txt") << "MA" << "1043" << "1044";
+    QTest::newRow("MA, member of another group") << "MA" << "1001" << "";
 }
 
 void TstPartnerbestand::demoParen() {

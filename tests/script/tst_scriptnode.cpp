@@ -1,5 +1,8 @@
+// What the sign-off site holds and offers for generated scripts: the box filling computed in
+// C++ against hand-written expectations, and the same as Node runs the script.
 #include "common/tekst.h"
 #include "nodeharnas.h"
+#include "script/sitevakken.h"
 #include "scriptvoorbeelden.h"
 
 #include <QJsonArray>
@@ -11,9 +14,15 @@ using namespace ScriptVoorbeelden;
 
 namespace {
 
-const QString kKiesNaam = QStringLiteral("-----  KIES NAAM  -----");
+const QString K = QString::fromLatin1(Script::KiesNaam);
 
 QString Rondgang(const QString& tekst) { return NodeHarnas::Rondgang(tekst); }
+
+struct Geval {
+    const char* naam;
+    ScriptInvoer invoer;
+    QList<QStringList> opties; // per box
+};
 
 // Every text of the inputs set to `t` (box names numbered to keep them apart), with
 // partners shown and two members.
@@ -34,6 +43,124 @@ ScriptInvoer Overal(const QString& t)
     return in;
 }
 
+
+// Partner dummies in several spellings beside an ordinary member, all in group 1.
+ScriptInvoer Dummies(int chkPartnerOok)
+{
+    ScriptInvoer in = Basis();
+    in.chkPartnerOok = chkPartnerOok;
+    in.txtB2 = {"1", "1", "1", "1"};
+    VoegLidToe(in, "Partner1", "1", "1");
+    VoegLidToe(in, "partner5 klein", "5", "1");
+    VoegLidToe(in, "Piet", "2", "1");
+    VoegLidToe(in, "PARTNER7", "7", "1");
+    VoegLidToe(in, "Partne", "8", "1");
+    return in;
+}
+
+QList<Geval> Gevallen()
+{
+    QList<Geval> gevallen;
+    {
+        ScriptInvoer in = Basis();
+        in.txtB2 = {"", "1", "2,3", "1, 3,"};
+        VoegLidToe(in, "Anna", "1", "1");
+        VoegLidToe(in, "Bert", "2", "2");
+        VoegLidToe(in, "Carla", "3", "3");
+        VoegLidToe(in, "Dirk", "4", "4");
+        gevallen.append({"groups per box, empty box offers nothing", in,
+                         {{}, {K, "Anna"}, {K, "Bert", "Carla"}, {K, "Anna", "Carla"}}});
+    }
+    gevallen.append({"boxes 0 and 2 skip Partner in exact case", Dummies(1),
+                     {{K, "partner5 klein", "Piet", "PARTNER7", "Partne"},
+                      {K, "Partner1", "partner5 klein", "Piet", "PARTNER7", "Partne"},
+                      {K, "partner5 klein", "Piet", "PARTNER7", "Partne"},
+                      {K, "Partner1", "partner5 klein", "Piet", "PARTNER7", "Partne"}}});
+    gevallen.append({"dummies left out everywhere without chkPartnerOok", Dummies(0),
+                     QList<QStringList>(4, {K, "Piet", "Partne"})});
+    {
+        ScriptInvoer in = Basis();
+        in.txtB2 = {"1", "partners", "PARTNERS", "2"};
+        VoegLidToe(in, "Anna", "1", "1");
+        VoegLidToe(in, "Bert", "2", "2");
+        gevallen.append({"the word partners in box 1 only", in, {{K, "Anna"}, {K, "Anna"}, {K}, {K, "Bert"}}});
+    }
+    {
+        // 1234567 has seven digits: the code is one longer and the site reads group 001.
+        ScriptInvoer in = Basis();
+        in.txtB2 = {"1", "12", "1,12", "12"};
+        VoegLidToe(in, "Lang Nummer", "1234567", "12");
+        VoegLidToe(in, "Kort Nummer", "123456", "12");
+        gevallen.append({"long member number shifts the group", in,
+                         {{K, "Lang Nummer"}, {K, "Kort Nummer"}, {K, "Lang Nummer", "Kort Nummer"}, {K, "Kort Nummer"}}});
+    }
+    {
+        // A partner number of ten digits shifts the group just as well: the site reads 100.
+        ScriptInvoer in = Basis();
+        in.chkToonPartner = 1;
+        in.txtB2 = {"2", "100", "2", "100"};
+        VoegLidToe(in, "Met Partner", "1", "2", "1234567891");
+        VoegLidToe(in, "Zonder", "2", "2", "55");
+        gevallen.append({"long partner number shifts the group", in,
+                         {{K, "Zonder"}, {K, "Met Partner"}, {K, "Zonder"}, {K, "Met Partner"}}});
+        in.chkToonPartner = 0;
+        gevallen.append({"partner numbers unused without Toon Partner", in,
+                         {{K, "Met Partner", "Zonder"}, {K}, {K, "Met Partner", "Zonder"}, {K}}});
+    }
+    {
+        // Two boxes of one name: the site's ifs run one after the other on the same box.
+        ScriptInvoer in = Basis();
+        in.txtB1 = {"x", "x", "y", "z"};
+        in.txtB2 = {"1", "2", "1", "3"};
+        VoegLidToe(in, "Anna", "1", "1");
+        VoegLidToe(in, "Partner2", "2", "2");
+        VoegLidToe(in, "Partner1", "3", "1");
+        gevallen.append({"two boxes with one name", in,
+                         {{K, "Anna", "Partner2"}, {K, "Anna", "Partner2"}, {K, "Anna"}, {K}}});
+    }
+    {
+        ScriptInvoer in = Basis();
+        in.txtB2 = {"1", "1", "1", "1"};
+        VoegLidToe(in, u"Zoë Łukasz"_qs, "1", "1");
+        gevallen.append({"names as the code page brings them", in,
+                         QList<QStringList>(4, {K, u"Zoë ?ukasz"_qs})});
+    }
+    const QList<QStringList> tweeLeden{{K, "Jan van Dijk"}, {K, "Jan van Dijk"}, {K, "Els de Wit"},
+                                       {K, "Jan van Dijk", "Els de Wit"}};
+    gevallen.append({"two members", TweeLeden(), tweeLeden});
+    // René Dupré's seven-digit member number keeps all its digits, which shifts his code:
+    // the site reads group 001 instead of 012. The layout binds, so that is what it shows.
+    gevallen.append({"text rules, empty box 0", ZonderPartner(),
+                     {{},
+                      {K, u"Zoë Müller"_qs, u"René Dupré"_qs},
+                      {K, u"Zoë Müller"_qs, u"Ben\u00A0Bos"_qs, u"René Dupré"_qs, "?ukasz Nowak"},
+                      {K}}});
+    gevallen.append({"quotes in names and box names", Aanhalingstekens(),
+                     {{K, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
+                      {K, "D'Hondt", u"'t Hart ë\\"_qs, "Partner1 X", "Bas"},
+                      {K, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
+                      {K, "D'Hondt", u"'t Hart ë\\"_qs, "Partner1 X", "Bas"}}});
+    {
+        ScriptInvoer in = TweeLeden();
+        in.txtB1 = {"a'b", "c\\d", "e\r\nf", "\"g\""};
+        gevallen.append({"box names with quotes and line break", in, tweeLeden});
+    }
+    {
+        ScriptInvoer in = Basis();
+        in.txtB2 = {"1", "partners", "1,2", "3"};
+        gevallen.append({"zero members", in, QList<QStringList>(4, {K})});
+    }
+    return gevallen;
+}
+
+QStringList Teksten(const QList<Script::SiteNaam>& namen)
+{
+    QStringList uit;
+    for (const Script::SiteNaam& naam : namen)
+        uit.append(naam.tekst);
+    return uit;
+}
+
 } // namespace
 
 class TstScriptNode : public QObject {
@@ -42,8 +169,12 @@ private slots:
     void initTestCase();
     void waardenKomenAan_data();
     void waardenKomenAan();
-    void vakken_data();
-    void vakken();
+    void lidOpSite_data();
+    void lidOpSite();
+    void vulCombo_data();
+    void vulCombo();
+    void zoalsDeSite_data();
+    void zoalsDeSite();
 
 private:
     NodeHarnas m_harnas;
@@ -98,91 +229,70 @@ void TstScriptNode::waardenKomenAan()
             QRegularExpression(QStringLiteral("^[0-9]{18}$")).match(code.toString()).hasMatch());
 }
 
-void TstScriptNode::vakken_data()
+void TstScriptNode::lidOpSite_data()
+{
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<int>("chkPartnerOok");
+    QTest::addColumn<bool>("opSite");
+    QTest::newRow("ordinary") << "Piet" << 0 << true;
+    QTest::newRow("empty name") << "" << 1 << false;
+    QTest::newRow("dummy with chkPartnerOok") << "Partner1" << 1 << true;
+    QTest::newRow("dummy without") << "Partner1" << 0 << false;
+    QTest::newRow("any case without") << "pARTNER9 x" << 0 << false;
+    QTest::newRow("seven letters exactly") << "Partner" << 0 << false;
+    QTest::newRow("six letters stay") << "Partne" << 0 << true;
+    QTest::newRow("grey state keeps dummies") << "Partner1" << 2 << true;
+}
+
+void TstScriptNode::lidOpSite()
+{
+    QFETCH(QString, naam);
+    QFETCH(int, chkPartnerOok);
+    QFETCH(bool, opSite);
+    QCOMPARE(Script::LidOpSite(naam, chkPartnerOok), opSite);
+}
+
+void TstScriptNode::vulCombo_data()
 {
     QTest::addColumn<ScriptInvoer>("invoer");
     QTest::addColumn<QList<QStringList>>("opties");
-
-    QTest::newRow("two members") << TweeLeden()
-                                 << QList<QStringList>{{kKiesNaam, "Jan van Dijk"},
-                                                       {kKiesNaam, "Jan van Dijk"},
-                                                       {kKiesNaam, "Els de Wit"},
-                                                       {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
-    // René Dupré's seven-digit member number keeps all its digits, which shifts his code:
-    // the site reads group 001 instead of 012. The layout binds, so that is what it shows.
-    QTest::newRow("text rules, empty box 0")
-        << ZonderPartner()
-        << QList<QStringList>{
-               {},
-               {kKiesNaam, u"Zoë Müller"_qs, u"René Dupré"_qs},
-               {kKiesNaam, u"Zoë Müller"_qs, u"Ben\u00A0Bos"_qs, u"René Dupré"_qs, "?ukasz Nowak"},
-               {kKiesNaam}};
-    QTest::newRow("quotes in names and box names")
-        << Aanhalingstekens()
-        << QList<QStringList>{{kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
-                              {kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Partner1 X", "Bas"},
-                              {kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Bas"},
-                              {kKiesNaam, "D'Hondt", u"'t Hart ë\\"_qs, "Partner1 X", "Bas"}};
-    {
-        ScriptInvoer in = Basis();
-        in.txtB2 = {"1,2", "1,2", "2", "1"};
-        VoegLidToe(in, "Partner1", "1", "1");
-        VoegLidToe(in, "partner5 klein", "5", "1");
-        VoegLidToe(in, "Piet", "2", "2");
-        VoegLidToe(in, "PARTNER7", "7", "2");
-        QTest::newRow("partner dummies only in boxes 1 and 3")
-            << in
-            << QList<QStringList>{{kKiesNaam, "partner5 klein", "Piet", "PARTNER7"},
-                                  {kKiesNaam, "Partner1", "partner5 klein", "Piet", "PARTNER7"},
-                                  {kKiesNaam, "Piet", "PARTNER7"},
-                                  {kKiesNaam, "Partner1", "partner5 klein"}};
-        in.txtB2 = {"", "", "", ""};
-        QTest::newRow("empty filters offer nothing") << in << QList<QStringList>(4);
-    }
-    {
-        ScriptInvoer in = Basis();
-        in.txtB2 = {"1", "partners", "1,2", "3"};
-        QTest::newRow("zero members") << in << QList<QStringList>(4, {kKiesNaam});
-    }
-    {
-        ScriptInvoer in = TweeLeden();
-        in.txtB1 = {"a'b", "c\\d", "e\r\nf", "\"g\""};
-        QTest::newRow("box names with quotes and line break")
-            << in
-            << QList<QStringList>{{kKiesNaam, "Jan van Dijk"},
-                                  {kKiesNaam, "Jan van Dijk"},
-                                  {kKiesNaam, "Els de Wit"},
-                                  {kKiesNaam, "Jan van Dijk", "Els de Wit"}};
-    }
+    for (const Geval& geval : Gevallen())
+        QTest::newRow(geval.naam) << geval.invoer << geval.opties;
 }
 
-void TstScriptNode::vakken()
+void TstScriptNode::vulCombo()
 {
     QFETCH(ScriptInvoer, invoer);
     QFETCH(QList<QStringList>, opties);
+    const Script::SiteGegevens site = Script::MaakSiteGegevens(invoer);
+    QCOMPARE(site.lid.first().code, QString::fromLatin1(Script::KiesNaamCode));
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(Teksten(Script::VulCombo(site, site.namen[k])), opties.at(k));
+}
+
+void TstScriptNode::zoalsDeSite_data()
+{
+    QTest::addColumn<ScriptInvoer>("invoer");
+    for (const Geval& geval : Gevallen())
+        QTest::newRow(geval.naam) << geval.invoer;
+}
+
+void TstScriptNode::zoalsDeSite()
+{
+    QFETCH(ScriptInvoer, invoer);
     const QJsonObject js = m_harnas.Draai(invoer);
     QVERIFY2(!js.isEmpty(), "node --check or the harness failed");
-    const QJsonArray lid = js[u"lid"].toArray();
-    const QJsonArray idbnrbes = js[u"idbnrbes"].toArray();
+    const Script::SiteGegevens site = Script::MaakSiteGegevens(invoer);
     const QJsonArray vakken = js[u"vakken"].toArray();
     QCOMPARE(vakken.size(), 4);
     for (int k = 0; k < 4; ++k) {
-        const QJsonObject vak = vakken.at(k).toObject();
-        QCOMPARE(vak[u"naam"].toString(), Rondgang(invoer.txtB1[k]));
-        QStringList teksten;
-        for (const QJsonValue optie : vak[u"opties"].toArray()) {
-            const QString tekst = optie[u"tekst"].toString();
-            teksten.append(tekst);
-            // Each option carries the code that belongs to its name.
-            const qsizetype i = lid.toVariantList().indexOf(tekst);
-            QVERIFY(i >= 0);
-            QCOMPARE(optie[u"waarde"].toString(), idbnrbes.at(i).toString());
-            if (k == 0 || k == 2)
-                QVERIFY(!tekst.startsWith(u"Partner"));
-        }
-        QCOMPARE(teksten, opties.at(k));
-        const bool filterLeeg = js[u"filters"].toArray().at(k).toString().isEmpty();
-        QCOMPARE(teksten.isEmpty(), filterLeeg);
+        QCOMPARE(vakken.at(k)[u"naam"].toString(), Rondgang(invoer.txtB1[k]));
+        QList<Script::SiteNaam> opSite;
+        for (const QJsonValue optie : vakken.at(k)[u"opties"].toArray())
+            opSite.append({optie[u"tekst"].toString(), optie[u"waarde"].toString()});
+        const QList<Script::SiteNaam> berekend = Script::VulCombo(site, site.namen[k]);
+        QCOMPARE(Teksten(berekend), Teksten(opSite));
+        QCOMPARE(berekend, opSite);
     }
 }
 

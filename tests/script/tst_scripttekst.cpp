@@ -63,18 +63,15 @@ void TstScriptTekst::escapeNaam_data()
     QTest::addColumn<QString>("naam");
     QTest::addColumn<QString>("uit");
     QTest::newRow("both letters escaped") << u"Zoë Müller"_qs << "Zo\\u00EB M\\u00FCller";
-    QTest::newRow("plain name unchanged") << "Jan van Dijk"
-                                          << "Jan van Dijk";
+    QTest::newRow("plain name unchanged") << "Jan van Dijk" << "Jan van Dijk";
     QTest::newRow("no-break space 160 stays") << u"a\u00A0b"_qs << u"a\u00A0b"_qs;
     QTest::newRow("e acute 233") << u"é"_qs << "\\u00E9";
     QTest::newRow("inverted exclamation 161") << u"¡"_qs << "\\u00A1";
     QTest::newRow("euro 128 stays") << u"€"_qs << u"€"_qs;
     QTest::newRow("outside the code page stays") << u"Łukasz"_qs << u"Łukasz"_qs;
     QTest::newRow("adjacent accents") << u"éè"_qs << "\\u00E9\\u00E8";
-    QTest::newRow("quotes and backslash untouched") << "D'Hondt \"x\" \\"
-                                                    << "D'Hondt \"x\" \\";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("quotes and backslash untouched") << "D'Hondt \"x\" \\" << "D'Hondt \"x\" \\";
+    QTest::newRow("empty") << "" << "";
 }
 
 void TstScriptTekst::escapeNaam()
@@ -88,18 +85,12 @@ void TstScriptTekst::escapeTekst_data()
 {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("uit");
-    QTest::newRow("apostrophe") << "D'Hondt"
-                                << "D\\'Hondt";
-    QTest::newRow("backslash") << "C:\\map"
-                               << "C:\\\\map";
-    QTest::newRow("escaped apostrophe stays two characters") << "\\'"
-                                                             << "\\\\\\'";
-    QTest::newRow("cr lf") << "a\r\nb"
-                           << "a\\r\\nb";
-    QTest::newRow("double quote stays") << "\"x\""
-                                        << "\"x\"";
-    QTest::newRow("tab stays") << "a\tb"
-                               << "a\tb";
+    QTest::newRow("apostrophe") << "D'Hondt" << "D\\'Hondt";
+    QTest::newRow("backslash") << "C:\\map" << "C:\\\\map";
+    QTest::newRow("escaped apostrophe stays two characters") << "\\'" << "\\\\\\'";
+    QTest::newRow("cr lf") << "a\r\nb" << "a\\r\\nb";
+    QTest::newRow("double quote stays") << "\"x\"" << "\"x\"";
+    QTest::newRow("tab stays") << "a\tb" << "a\tb";
     QTest::newRow("accents stay") << u"Zoë"_qs << u"Zoë"_qs;
 }
 
