@@ -25,10 +25,12 @@
 
 namespace {
 
+// Only a caption that may not fit on one line of its frame wraps: a wrapping label lays its
+// text out anew for every width the layout tries, which made showing this window slow.
 QLabel* Label(const QString& tekst, const QString& naam = {}, bool afbreken = true)
 {
     auto* label = new QLabel(tekst);
-    label->setWordWrap(afbreken);
+    label->setWordWrap(afbreken && (tekst.isEmpty() || tekst.size() > 40));
     if (!naam.isEmpty())
         label->setObjectName(naam);
     return label;
