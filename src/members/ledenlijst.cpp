@@ -30,7 +30,7 @@ struct LedenVolgorde {
     std::vector<bool> gerangschikt;              // per group key: its lines are ranked
     std::vector<QString> nummers;  // per group key: the group number its lines' records carry
     std::vector<QString> records;  // per line: its member record, group number first
-    std::vector<int> rang;         // per line: the sorted-list rank of its tail within its key
+    std::vector<int> rang;         // per line: the sorted-list rank of its record within its key
     std::vector<Soort> soort;      // per line: whether a member list takes it
 };
 
@@ -82,9 +82,9 @@ QString Record(const QString& nummer, const LidRegel& lid) {
     return uit;
 }
 
-// Records that start with the same group number order as their tails do, and the group
-// number orders before anything after it. So the tails are ranked once, each among the lines
-// of its own key (the members a group shows), and only for the keys a list asks for.
+// The lines of one key all carry their group's number, and that number orders before anything
+// after it. So records are ranked once, each among the lines of its own key (the members a
+// group shows), and only for the keys a list asks for.
 LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     if (!bestand.volgorde) {
         auto volgorde = std::make_shared<LedenVolgorde>();
