@@ -276,25 +276,45 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
 }
 
 QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
-    QString tekst;
-    tekst.reserve(ListH.size() * (NaamBreedte + 40));
+    // Measured first, then written through a pointer: every tick of a group shows the whole
+    // overview again, and an append per piece cost more than the list itself.
+    struct Regel {
+        std::array<QStringView, 5> velden;
+        qsizetype opvulling;
+    };
+    std::vector<Regel> regels;
+    regels.reserve(static_cast<std::size_t>(ListH.size()));
+    qsizetype lengte = 0;
     for (qsizetype k = 0; k < ListH.size(); ++k) {
         const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
-        const QStringView sleutel = velden[2];
-        const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
-        // The line number, four digits or more, written in place: no text per line.
+        const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - velden[2].size(), 0);
+        qsizetype cijfers = 4;
+        for (qsizetype grens = 10000; k + 1 >= grens; grens *= 10)
+            ++cijfers;
+        lengte += cijfers + 2 + velden[0].size() + 2 + velden[2].size() + opvulling + 3 + velden[4].size() + 2;
+        regels.push_back({velden, opvulling});
+    }
+    QString tekst(lengte, Qt::Uninitialized);
+    QChar* p = tekst.data();
+    const auto schrijf = [&p](QStringView deel) {
+        std::copy(deel.begin(), deel.end(), p);
+        p += deel.size();
+    };
+    for (std::size_t k = 0; k < regels.size(); ++k) {
+        const Regel& regel = regels[k];
         char cijfers[24];
         const char* eind = std::to_chars(cijfers, cijfers + sizeof cijfers, k + 1).ptr;
-        tekst.resize(tekst.size() + qMax<qsizetype>(4 - (eind - cijfers), 0), u'0');
-        tekst += QLatin1StringView(cijfers, eind);
-        tekst += u"  ";
-        tekst += velden[0];
-        tekst += u"=(";
-        tekst += sleutel;
-        tekst.resize(tekst.size() + opvulling, u' ');
-        tekst += u")  ";
-        tekst += velden[4];
-        tekst += Tekst::CrLf;
+        p = std::fill_n(p, qMax<qsizetype>(4 - (eind - cijfers), 0), u'0');
+        for (const char* c = cijfers; c != eind; ++c)
+            *p++ = QChar(char16_t(*c));
+        schrijf(u"  ");
+        schrijf(regel.velden[0]);
+        schrijf(u"=(");
+        schrijf(regel.velden[2]);
+        p = std::fill_n(p, regel.opvulling, u' ');
+        schrijf(u")  ");
+        schrijf(regel.velden[4]);
+        schrijf(u"\r\n");
     }
     return tekst;
 }

@@ -48,6 +48,7 @@ private slots:
     void nummerVolgtKeuze();
     void overzicht_data();
     void overzicht();
+    void overzichtVijfCijfers();
     void nietsGekozen();
     void naarTabellen_data();
     void naarTabellen();
@@ -289,6 +290,15 @@ void TstLedenlijst::overzicht() {
     QCOMPARE(lijst->txt1, txt1);
     QCOMPARE(lijst->Label6, QStringLiteral("Aantal regels: %1").arg(txt1.count(u'\n')));
     QVERIFY(meldingen.meldingen.isEmpty());
+}
+
+void TstLedenlijst::overzichtVijfCijfers() {
+    // Beyond 9,999 members the line number takes five digits and the line grows with it.
+    const QStringList ListH(10001, QStringLiteral("01,Bos,A,7,Jan Bos,0"));
+    const QString txt1 = ToonLeden(ListH, 2);
+    QVERIFY(txt1.startsWith("0001  01=(A)  Jan Bos\r\n"));
+    QVERIFY(txt1.endsWith("9999  01=(A)  Jan Bos\r\n10000  01=(A)  Jan Bos\r\n10001  01=(A)  Jan Bos\r\n"));
+    QCOMPARE(txt1.size(), 9999 * 23 + 2 * 24);
 }
 
 void TstLedenlijst::nietsGekozen() {
