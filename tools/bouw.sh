@@ -5,7 +5,7 @@ HOVELINK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 HOVELINK_BUILD="$HOVELINK_ROOT/build"
 
 hovelink_install() {
-    local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
                      libbenchmark-dev nodejs fonts-dejavu-core fonts-liberation
                      clang-14 libclang-rt-14-dev "$@")
     local ontbreekt=()

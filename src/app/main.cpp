@@ -8,12 +8,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Hovelink"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hovelink.png")));
+    // Qt's own dialogs (file, colour and font pickers) in Dutch, from beside the program or
+    // from Qt's translations folder.
+    QTranslator qtVertaling;
+    if (qtVertaling.load(QStringLiteral("qtbase_nl"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations")) ||
+        qtVertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtVertaling);
     BerichtVenster meldingen;
 
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));

@@ -1,7 +1,10 @@
 #include "common/berichtvenster.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+
+#include <utility>
 
 Meldingen::Antwoord BerichtVenster::Toon(const QString& tekst, Pictogram pictogram, Knoppen knoppen,
                                          const QString& titel)
@@ -20,6 +23,13 @@ Meldingen::Antwoord BerichtVenster::Toon(const QString& tekst, Pictogram pictogr
         knopset = QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(icoon, titel.isEmpty() ? QApplication::applicationDisplayName() : titel, tekst,
                     knopset, QApplication::activeWindow());
+    // The buttons in Dutch, as Windows shows them, whatever translations are installed.
+    const std::pair<QMessageBox::StandardButton, const char*> knopteksten[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Annuleren"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nee"}};
+    for (const auto& [knop, opschrift] : knopteksten) {
+        if (QAbstractButton* b = box.button(knop))
+            b->setText(QString::fromLatin1(opschrift));
+    }
     switch (box.exec()) {
     case QMessageBox::Cancel: return Antwoord::Annuleren;
     case QMessageBox::Yes: return Antwoord::Ja;

@@ -173,6 +173,18 @@ std::array<QStringView, 5> RecordVelden(QStringView record) {
     return velden;
 }
 
+// An overview line's number: at least four digits, zeros in front.
+struct RegelNummer {
+    explicit RegelNummer(qsizetype k)
+        : eind(std::to_chars(cijfers, cijfers + sizeof cijfers, k).ptr),
+          nullen(qMax<qsizetype>(4 - (eind - cijfers), 0)) {}
+    qsizetype size() const { return nullen + (eind - cijfers); }
+
+    char cijfers[24];
+    const char* eind;
+    qsizetype nullen;
+};
+
 } // namespace
 
 bool IsOverleden(QStringView veld15) {
@@ -288,10 +300,7 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     for (qsizetype k = 0; k < ListH.size(); ++k) {
         const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
         const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - velden[2].size(), 0);
-        qsizetype cijfers = 4;
-        for (qsizetype grens = 10000; k + 1 >= grens; grens *= 10)
-            ++cijfers;
-        lengte += cijfers + 2 + velden[0].size() + 2 + velden[2].size() + opvulling + 3 + velden[4].size() + 2;
+        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling + 3 + velden[4].size() + 2;
         regels.push_back({velden, opvulling});
     }
     QString tekst(lengte, Qt::Uninitialized);
@@ -302,10 +311,9 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     };
     for (std::size_t k = 0; k < regels.size(); ++k) {
         const Regel& regel = regels[k];
-        char cijfers[24];
-        const char* eind = std::to_chars(cijfers, cijfers + sizeof cijfers, k + 1).ptr;
-        p = std::fill_n(p, qMax<qsizetype>(4 - (eind - cijfers), 0), u'0');
-        for (const char* c = cijfers; c != eind; ++c)
+        const RegelNummer nummer(static_cast<qsizetype>(k) + 1);
+        p = std::fill_n(p, nummer.nullen, u'0');
+        for (const char* c = nummer.cijfers; c != nummer.eind; ++c)
             *p++ = QChar(char16_t(*c));
         schrijf(u"  ");
         schrijf(regel.velden[0]);

@@ -50,6 +50,12 @@ ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groe
 bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
                       const KopInstellingen& kop, Meldingen& meldingen)
 {
+    if (groepen.ListH.isEmpty()) {
+        meldingen.Toon(QStringLiteral("Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers "
+                                      "beschikbaar zijn!"),
+                       Meldingen::Pictogram::Uitroep);
+        return false;
+    }
     return Script::BewaarScript(pad, Script::MaakScriptBestand(AfmeldInvoer(gegevens, groepen, kop)),
                                 gegevens.speeldag, meldingen);
 }

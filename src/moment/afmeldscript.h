@@ -32,6 +32,6 @@ ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groe
 
 // Turns the member list into the member tables, looks up each member's partner when
 // "Toon Partner op website" is ticked, and writes the script to `pad`, telling the user.
-// False when the script could not be written.
+// Without members no script is made, and the user is told why. False when no script was written.
 bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
                       const KopInstellingen& kop, Meldingen& meldingen);

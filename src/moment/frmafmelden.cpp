@@ -13,6 +13,7 @@
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
 #include "moment/regelmodel.h"
+#include "moment/verlaten.h"
 #include "moment/sitevoorbeeld.h"
 
 #include <QApplication>
@@ -377,8 +378,7 @@ void FrmAfmelden::closeEvent(QCloseEvent* event)
 bool FrmAfmelden::Form_Unload()
 {
     if (m_Afgebroken == 1) {
-        m_meldingen.Toon(QStringLiteral("Er is afgebroken, de wijzigingen worden niet bewaard!"),
-                         Meldingen::Pictogram::Uitroep);
+        MeldAfgebroken(m_meldingen);
         return true;
     }
     // Texts typed without leaving their box have not reached the logic yet.
@@ -390,47 +390,22 @@ bool FrmAfmelden::Form_Unload()
     ToonGroepen();
     if (m_groepen->VakFout() == 1)
         return false;
-    if (m_kalender.AangevinkteDatums().isEmpty()) {
-        m_meldingen.Toon(QStringLiteral("Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"),
-                         Meldingen::Pictogram::Uitroep);
-        return false;
-    }
-    const bool adresGekozen = std::any_of(m_venster.adressen.lstActEmails.cbegin(), m_venster.adressen.lstActEmails.cend(),
-                                          [](const Vinkregel& r) { return r.aangevinkt; });
-    if (!adresGekozen) {
-        const Meldingen::Antwoord antwoord = m_meldingen.Toon(
-            QStringLiteral("Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!") + Tekst::CrLf +
-                QStringLiteral("Dat is niet verplicht, wel een extra zekerheid.") + Tekst::CrLf + Tekst::CrLf +
-                QStringLiteral("Wilt u toch doorgaan?."),
-            Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee);
-        if (antwoord != Meldingen::Antwoord::Ja)
-            return false;
-    }
     const GroepFrame& frame = m_groepen->Frame();
-    const bool blijfOpen = frame.chkToonPartner.waarde == 1 && frame.cmbPartner.geselecteerd < 0;
-    if (blijfOpen) {
-        m_meldingen.Toon(QStringLiteral("U hebt nog geen Partnerbestand gekozen") + Tekst::CrLf + Tekst::CrLf,
-                         Meldingen::Pictogram::Geen);
-    }
-    MaakScript();
+    const Vertrek vertrek = ControleerVertrek(
+        {.datumGekozen = !m_kalender.AangevinkteDatums().isEmpty(),
+         .adresGekozen = std::any_of(m_venster.adressen.lstActEmails.cbegin(), m_venster.adressen.lstActEmails.cend(),
+                                     [](const Vinkregel& r) { return r.aangevinkt; }),
+         .partnerbestandOntbreekt = frame.chkToonPartner.waarde == 1 && frame.cmbPartner.geselecteerd < 0},
+        m_meldingen);
+    if (vertrek == Vertrek::Blijven)
+        return false;
+    MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen);
     if (m_start.Scipts_naar_lstHulp)
         m_start.Scipts_naar_lstHulp();
     // Settings that could not be saved keep the window open, so that nothing is lost.
     const bool bewaard = MeldAlsNietOpgeslagen(
         BewaarInstellingen(m_werkruimte.PadMomentIni, VerzamelMomentWaarden()), m_werkruimte.PadMomentIni, m_meldingen);
-    return bewaard && !blijfOpen;
-}
-
-void FrmAfmelden::MaakScript()
-{
-    const GroepFrame& frame = m_groepen->Frame();
-    if (frame.ListH.isEmpty()) {
-        m_meldingen.Toon(QStringLiteral("Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers "
-                                        "beschikbaar zijn!"),
-                         Meldingen::Pictogram::Uitroep);
-        return;
-    }
-    MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen);
+    return bewaard && vertrek == Vertrek::Opslaan;
 }
 
 AfmeldGegevens FrmAfmelden::VerzamelAfmeldGegevens() const

@@ -79,7 +79,6 @@ private:
     void cmdHelpPartner_Click();
     void cmbAfbreken_Click();
     bool Form_Unload(); // false: the window stays open
-    void MaakScript();
     // The values besides the groups that the script and the site preview are made of.
     AfmeldGegevens VerzamelAfmeldGegevens() const;
     // Marks addresses that look wrong or occur twice; the rows themselves stay as they are.

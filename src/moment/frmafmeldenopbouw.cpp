@@ -35,8 +35,8 @@ QLabel* Label(const QString& tekst, QWidget* buddy = nullptr)
     if (buddy)
         label->setBuddy(buddy);
     // Screen readers take a list's name from the list itself, not from its buddy.
-    if (qobject_cast<QAbstractItemView*>(buddy))
-        buddy->setAccessibleName(tekst);
+    if (auto* lijst = qobject_cast<QAbstractItemView*>(buddy))
+        lijst->setAccessibleName(tekst);
     return label;
 }
 

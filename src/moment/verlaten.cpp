@@ -1,0 +1,34 @@
+#include "moment/verlaten.h"
+
+#include "common/meldingen.h"
+#include "common/tekst.h"
+
+Vertrek ControleerVertrek(const VertrekStaat& staat, Meldingen& meldingen)
+{
+    if (!staat.datumGekozen) {
+        meldingen.Toon(QStringLiteral("Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"),
+                       Meldingen::Pictogram::Uitroep);
+        return Vertrek::Blijven;
+    }
+    if (!staat.adresGekozen) {
+        const Meldingen::Antwoord antwoord = meldingen.Toon(
+            QStringLiteral("Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!") + Tekst::CrLf +
+                QStringLiteral("Dat is niet verplicht, wel een extra zekerheid.") + Tekst::CrLf + Tekst::CrLf +
+                QStringLiteral("Wilt u toch doorgaan?."),
+            Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee);
+        if (antwoord != Meldingen::Antwoord::Ja)
+            return Vertrek::Blijven;
+    }
+    if (staat.partnerbestandOntbreekt) {
+        meldingen.Toon(QStringLiteral("U hebt nog geen Partnerbestand gekozen") + Tekst::CrLf + Tekst::CrLf,
+                       Meldingen::Pictogram::Geen);
+        return Vertrek::OpslaanEnBlijven;
+    }
+    return Vertrek::Opslaan;
+}
+
+void MeldAfgebroken(Meldingen& meldingen)
+{
+    meldingen.Toon(QStringLiteral("Er is afgebroken, de wijzigingen worden niet bewaard!"),
+                   Meldingen::Pictogram::Uitroep);
+}
