@@ -4,6 +4,7 @@
 #include "app/helpvensters.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
+#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
@@ -56,6 +57,7 @@ FrmStart::FrmStart(Werkruimte& werkruimte, Meldingen& meldingen, QWidget* parent
     if (const QScreen* scherm = screen())
         move(scherm->availableGeometry().left() + (scherm->availableGeometry().width() - width()) / 2,
              scherm->availableGeometry().top());
+    HoudOpScherm(*this);
 }
 
 void FrmStart::BouwVenster()
