@@ -1,6 +1,7 @@
 #include "header/frmsitekop.h"
 
 #include "common/instellingen.h"
+#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
@@ -15,47 +16,72 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMimeData>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int P0Links = 8;
-constexpr int P0Boven = 30;
 constexpr int VensterHoogte = 535;
-constexpr int KnopBoven = 495;
+// The right edge of "Maak de kopteksten" in the design, which the specified width counts.
+constexpr int TekstFrameRechts = 778;
 
 const QString LogoTooltip = QStringLiteral(
     "Met deze instellingen bepaalt u zelf hoe de kop op de afmeldsite er uit gaat zien");
 const QString VertTooltip = QStringLiteral("Uitproberen, dit kan per lettertype verschillen.");
 
-template <class T> T* Maak(QWidget* ouder, const char* naam, const QRect& plek)
+template <class T> T* Maak(const char* naam)
 {
-    T* w = new T(ouder);
+    T* w = new T;
     w->setObjectName(QLatin1String(naam));
-    w->setGeometry(plek);
     return w;
 }
 
-QLabel* Opschrift(QWidget* ouder, const char* naam, const QString& tekst, QPoint plek)
+QLabel* Opschrift(const char* naam, const QString& tekst = {}, QWidget* buddy = nullptr)
 {
-    QLabel* l = Maak<QLabel>(ouder, naam, QRect(plek, QSize()));
+    QLabel* l = Maak<QLabel>(naam);
     l->setText(tekst);
-    l->adjustSize();
+    l->setBuddy(buddy);
+    // A list would be read out by its entry; it takes its caption, as a text box does.
+    if (qobject_cast<QComboBox*>(buddy))
+        buddy->setAccessibleName(tekst.chopped(1));
     return l;
 }
 
-QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, const QRect& plek)
+QPushButton* Knop(const char* naam, const QString& tekst)
 {
-    QPushButton* k = Maak<QPushButton>(ouder, naam, plek);
+    QPushButton* k = Maak<QPushButton>(naam);
     k->setText(tekst);
     // Enter in a text box must not press a button and close the window.
     k->setAutoDefault(false);
     return k;
+}
+
+QGroupBox* Kader(const char* naam, const QString& titel)
+{
+    QGroupBox* kader = Maak<QGroupBox>(naam);
+    kader->setTitle(titel);
+    return kader;
+}
+
+// Widgets side by side, the rest of the row left empty.
+QHBoxLayout* Rij(std::initializer_list<QWidget*> delen)
+{
+    auto* rij = new QHBoxLayout;
+    for (QWidget* deel : delen)
+        rij->addWidget(deel);
+    rij->addStretch();
+    return rij;
 }
 
 void Vul(QComboBox* lijst, int van, int tot, int stap)
@@ -66,6 +92,8 @@ void Vul(QComboBox* lijst, int van, int tot, int stap)
 
 int Getal(const QComboBox* lijst) { return lijst->currentText().toInt(); }
 
+bool BreedteGoed(qint32 breedte) { return breedte >= 500 && breedte <= 999; }
+
 // The width box takes digits only; every other key that types a character is refused,
 // Backspace included. Tab and Delete type nothing and keep working.
 bool WeigerToets(const QKeyEvent& toets)
@@ -74,8 +102,11 @@ bool WeigerToets(const QKeyEvent& toets)
         return true;
     if (toets.key() == Qt::Key_Tab || toets.key() == Qt::Key_Backtab || toets.key() == Qt::Key_Delete)
         return false;
+    // Escape, Enter, shortcuts (select all, copy) and other keys that type nothing pass.
+    if (toets.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     const QString tekst = toets.text();
-    if (tekst.isEmpty())
+    if (tekst.isEmpty() || !tekst.at(0).isPrint())
         return false;
     return !(tekst.size() == 1 && tekst.at(0) >= u'0' && tekst.at(0) <= u'9');
 }
@@ -96,87 +127,78 @@ frmSitekop::frmSitekop(KopInstellingen& kop, const QString& MapKop, const QStrin
 
 void frmSitekop::MaakBesturing()
 {
-    lblKopBreed = Opschrift(this, "lblKopBreed", {}, QPoint(P0Links, 8));
-    Label6 = Opschrift(this, "Label6", QStringLiteral("Werkelijke beeld op de internet-site"),
-                       QPoint(300, 8));
-    P0 = Maak<KopVlak>(this, "P0", QRect(P0Links, P0Boven - KopVlak::Rand, 0, 0));
+    lblKopBreed = Opschrift("lblKopBreed");
+    Label6 = Opschrift("Label6", QStringLiteral("Werkelijke beeld op de internet-site"));
+    P0 = Maak<KopVlak>("P0");
 
-    Frame1 = Maak<QGroupBox>(this, "Frame1", QRect(8, 180, 330, 80));
-    Frame1->setTitle(QStringLiteral("Kopvak-afmetingen (in pixels)"));
-    QLabel* label16 = Opschrift(Frame1, "Label16", QStringLiteral("Kopvak-breedte:"), QPoint(10, 25));
-    txtKopVakBr = Maak<QLineEdit>(Frame1, "txtKopVakBr", QRect(120, 22, 60, 22));
-    label16->setBuddy(txtKopVakBr);
+    Frame1 = Kader("Frame1", QStringLiteral("Kopvak-afmetingen (in pixels)"));
+    txtKopVakBr = Maak<QLineEdit>("txtKopVakBr");
+    Label16 = Opschrift("Label16", QStringLiteral("Kopvak-breedte:"), txtKopVakBr);
     txtKopVakBr->setToolTip(QStringLiteral("Waarde overnemen van de breedte van de internet-pagina. "
                                            "Internet-pagina wordt niet gewijzigd!!"));
     txtKopVakBr->installEventFilter(this);
-    Opschrift(Frame1, "Label15", QStringLiteral("(500-999)"), QPoint(190, 25));
-    QLabel* label14 = Opschrift(Frame1, "Label14", QStringLiteral("Kopvak-hoogte:"), QPoint(10, 53));
-    cmbKopVakHo = Maak<QComboBox>(Frame1, "cmbKopVakHo", QRect(120, 50, 60, 22));
-    label14->setBuddy(cmbKopVakHo);
+    Label15 = Opschrift("Label15", QStringLiteral("(500-999)"));
+    cmbKopVakHo = Maak<QComboBox>("cmbKopVakHo");
+    Label14 = Opschrift("Label14", QStringLiteral("Kopvak-hoogte:"), cmbKopVakHo);
     cmbKopVakHo->setToolTip(QStringLiteral("100 pixels is een gemiddelde waarde."));
-    Opschrift(Frame1, "Label20", QStringLiteral("(70-130)"), QPoint(190, 53));
+    Label20 = Opschrift("Label20", QStringLiteral("(70-130)"));
 
-    frmLogo = Maak<QGroupBox>(this, "frmLogo", QRect(8, 268, 330, 200));
-    frmLogo->setTitle(QStringLiteral("Maak een logo"));
+    frmLogo = Kader("frmLogo", QStringLiteral("Maak een logo"));
     frmLogo->setToolTip(LogoTooltip);
-    Opschrift(frmLogo, "Label1", QStringLiteral("Maximale LOGO-ruimte links in de kop is:"),
-              QPoint(10, 25));
-    Label3 = Opschrift(frmLogo, "Label3", {}, QPoint(10, 43));
-    Label5 = Opschrift(frmLogo, "Label5", QStringLiteral("pixels"), QPoint(80, 43));
-    QLabel* label2 = Opschrift(frmLogo, "Label2", QStringLiteral("Marge (in pixels) rond het logo:"), QPoint(10, 71));
-    cmbMa = Maak<QComboBox>(frmLogo, "cmbMa", QRect(235, 68, 60, 22));
-    label2->setBuddy(cmbMa);
-    Label8 = Maak<QLabel>(frmLogo, "Label8", QRect(10, 98, 310, 18));
-    Label7 = Maak<QLabel>(frmLogo, "Label7", QRect(10, 116, 310, 18));
-    Label7->setText(QStringLiteral("..."));
-    cmdKiesAfb = Knop(frmLogo, "cmdKiesAfb", QStringLiteral("Kies een afbeelding"),
-                      QRect(10, 148, 150, 28));
-    Label9 = Maak<QLabel>(frmLogo, "Label9", QRect(200, 136, 60, 62));
+    frmLogo->setAcceptDrops(true);
+    frmLogo->installEventFilter(this);
+    Label1 = Opschrift("Label1", QStringLiteral("Maximale LOGO-ruimte links in de kop is:"));
+    Label3 = Opschrift("Label3");
+    Label5 = Opschrift("Label5", QStringLiteral("pixels"));
+    cmbMa = Maak<QComboBox>("cmbMa");
+    Label2 = Opschrift("Label2", QStringLiteral("Marge (in pixels) rond het logo:"), cmbMa);
+    Label8 = Opschrift("Label8");
+    Label7 = Opschrift("Label7", QStringLiteral("..."));
+    Label7->setAccessibleName(QStringLiteral("Logobestand"));
+    cmdKiesAfb = Knop("cmdKiesAfb", QStringLiteral("Kies een afbeelding"));
+    Label9 = Opschrift("Label9");
 
-    chkLogojanee = Maak<QCheckBox>(this, "chkLogojanee", QRect(8, 472, 330, 22));
+    chkLogojanee = Maak<QCheckBox>("chkLogojanee");
     chkLogojanee->setText(QStringLiteral("Logo daadwerkelijk plaatsen?"));
     chkLogojanee->setToolTip(QStringLiteral("Hiermee bepaalt u of er werkelijk een logo geplaatst "
                                             "wordt, zoniet dan beslaat de tekst de hele kopbreedte"));
 
-    frmTekst = Maak<QGroupBox>(this, "frmTekst", QRect(350, 180, 428, 300));
-    frmTekst->setTitle(QStringLiteral("Maak de kopteksten"));
+    frmTekst = Kader("frmTekst", QStringLiteral("Maak de kopteksten"));
     frmTekst->setToolTip(LogoTooltip);
-    QLabel* label10 = Opschrift(frmTekst, "Label10", QStringLiteral("Koptekst:"), QPoint(10, 27));
-    txtKopTekst = Maak<QLineEdit>(frmTekst, "txtKopTekst", QRect(130, 24, 285, 22));
-    label10->setBuddy(txtKopTekst);
-    cmdKopFont = Knop(frmTekst, "cmdKopFont", QStringLiteral("Lettertype "), QRect(10, 56, 110, 26));
+    txtKopTekst = Maak<QLineEdit>("txtKopTekst");
+    Label10 = Opschrift("Label10", QStringLiteral("Koptekst:"), txtKopTekst);
+    cmdKopFont = Knop("cmdKopFont", QStringLiteral("Lettertype "));
+    cmdKopFont->setAccessibleName(QStringLiteral("Lettertype"));
     cmdKopFont->setToolTip(QStringLiteral("Kies hier alleen het lettertype, de rest wordt genegeerd."));
-    lblKopFont = Maak<QLabel>(frmTekst, "lblKopFont", QRect(130, 60, 285, 18));
-    QLabel* label4 = Opschrift(frmTekst, "Label4", QStringLiteral("Letterhoogte:"), QPoint(10, 95));
-    cmbKopHoog = Maak<QComboBox>(frmTekst, "cmbKopHoog", QRect(130, 92, 60, 22));
-    label4->setBuddy(cmbKopHoog);
-    chkKopVet = Maak<QCheckBox>(frmTekst, "chkKopVet", QRect(210, 92, 80, 22));
+    lblKopFont = Opschrift("lblKopFont");
+    cmbKopHoog = Maak<QComboBox>("cmbKopHoog");
+    Label4 = Opschrift("Label4", QStringLiteral("Letterhoogte:"), cmbKopHoog);
+    chkKopVet = Maak<QCheckBox>("chkKopVet");
     chkKopVet->setText(QStringLiteral("Vet"));
-    cmdKopKleur = Knop(frmTekst, "cmdKopKleur", QStringLiteral("Tekstkleur"), QRect(10, 126, 110, 26));
-    lblKopKleur = Maak<QLabel>(frmTekst, "lblKopKleur", QRect(130, 128, 40, 22));
-    cmdKopBack = Knop(frmTekst, "cmdKopBack", QStringLiteral("Achtergrondkleur"),
-                      QRect(200, 126, 140, 26));
-    lblKopBack = Maak<QLabel>(frmTekst, "lblKopBack", QRect(350, 128, 40, 22));
-    for (QLabel* staal : {lblKopKleur, lblKopBack}) {
+    cmdKopKleur = Knop("cmdKopKleur", QStringLiteral("Tekstkleur"));
+    lblKopKleur = Opschrift("lblKopKleur");
+    cmdKopBack = Knop("cmdKopBack", QStringLiteral("Achtergrondkleur"));
+    lblKopBack = Opschrift("lblKopBack");
+    // A swatch is named for what it colours; its description says the colour.
+    for (auto [staal, naam] : {std::pair{lblKopKleur, "Tekstkleur"}, std::pair{lblKopBack, "Achtergrondkleur"}}) {
+        staal->setAccessibleName(QLatin1String(naam));
         staal->setFrameShape(QFrame::Box);
         staal->setAutoFillBackground(true);
+        staal->setMinimumSize(40, 22);
     }
-    QLabel* label11 = Opschrift(frmTekst, "Label11", QStringLiteral("Positie vertikaal:"), QPoint(10, 169));
-    label11->setToolTip(VertTooltip);
-    cmbKopVert = Maak<QComboBox>(frmTekst, "cmbKopVert", QRect(130, 166, 60, 22));
-    label11->setBuddy(cmbKopVert);
+    cmbKopVert = Maak<QComboBox>("cmbKopVert");
+    Label11 = Opschrift("Label11", QStringLiteral("Positie vertikaal:"), cmbKopVert);
+    Label11->setToolTip(VertTooltip);
     cmbKopVert->setToolTip(VertTooltip);
-    QLabel* label12 = Opschrift(frmTekst, "Label12", QStringLiteral("Tekst linksonder:"), QPoint(10, 209));
-    txtTL = Maak<QLineEdit>(frmTekst, "txtTL", QRect(130, 206, 285, 22));
-    label12->setBuddy(txtTL);
-    QLabel* label13 = Opschrift(frmTekst, "Label13", QStringLiteral("Tekst rechtsonder:"), QPoint(10, 243));
-    txtTR = Maak<QLineEdit>(frmTekst, "txtTR", QRect(130, 240, 285, 22));
-    label13->setBuddy(txtTR);
+    txtTL = Maak<QLineEdit>("txtTL");
+    Label12 = Opschrift("Label12", QStringLiteral("Tekst linksonder:"), txtTL);
+    txtTR = Maak<QLineEdit>("txtTR");
+    Label13 = Opschrift("Label13", QStringLiteral("Tekst rechtsonder:"), txtTR);
 
-    cmdAnnu = Knop(this, "cmdAnnu", QStringLiteral("Annuleren"), QRect(0, KnopBoven, 100, 30));
+    cmdAnnu = Knop("cmdAnnu", QStringLiteral("Annuleren"));
     cmdAnnu->setToolTip(QStringLiteral("Met annuleren worden eventuele wijzigingen niet doorgevoerd."));
-    cmdAkkoord = Knop(this, "cmdAkkoord", QStringLiteral("Akkoord en opslaan"),
-                      QRect(0, KnopBoven, 150, 30));
+    cmdAkkoord = Knop("cmdAkkoord", QStringLiteral("Akkoord en opslaan"));
+    MaakOpmaak();
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
     const std::pair<QPushButton*, char> sneltoetsen[] = {{cmdKiesAfb, 'K'},  {cmdKopFont, 'L'},
@@ -220,6 +242,85 @@ void frmSitekop::MaakBesturing()
     connect(cmdAnnu, &QPushButton::clicked, this, [this] { Annu_Click(); });
 }
 
+// The design's arrangement: the preview across the top with its captions, the size and logo
+// frames on the left, the text frame on the right, the buttons at the bottom right.
+void frmSitekop::MaakOpmaak()
+{
+    auto* venster = new QVBoxLayout(this);
+    venster->setContentsMargins(P0Links, 8, 8, 8);
+
+    // The caption stands above the middle of the header box: the columns beside it are
+    // equally wide, and the grid is as wide as the box.
+    m_kopOpmaak = new QGridLayout;
+    m_kopOpmaak->setHorizontalSpacing(10);
+    m_kopOpmaak->addWidget(lblKopBreed, 0, 0, Qt::AlignLeft);
+    m_kopOpmaak->addWidget(Label6, 0, 1);
+    m_kopOpmaak->addWidget(P0, 1, 0, 1, 3);
+    m_kopOpmaak->setColumnStretch(0, 1);
+    m_kopOpmaak->setColumnStretch(2, 1);
+    auto* kopRij = new QHBoxLayout;
+    kopRij->addLayout(m_kopOpmaak);
+    kopRij->addStretch();
+    venster->addLayout(kopRij);
+
+    auto* maten = new QGridLayout(Frame1);
+    maten->addWidget(Label16, 0, 0);
+    maten->addWidget(txtKopVakBr, 0, 1);
+    maten->addWidget(Label15, 0, 2);
+    maten->addWidget(Label14, 1, 0);
+    maten->addWidget(cmbKopVakHo, 1, 1);
+    maten->addWidget(Label20, 1, 2);
+    maten->setColumnStretch(3, 1);
+    txtKopVakBr->setMaximumWidth(txtKopVakBr->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+
+    auto* logo = new QGridLayout(frmLogo);
+    logo->addWidget(Label1, 0, 0, 1, 2);
+    logo->addLayout(Rij({Label3, Label5}), 1, 0, 1, 2);
+    logo->addWidget(Label2, 2, 0);
+    logo->addWidget(cmbMa, 2, 1, Qt::AlignLeft);
+    logo->addWidget(Label8, 3, 0, 1, 2);
+    logo->addWidget(Label7, 4, 0, 1, 2);
+    logo->addWidget(cmdKiesAfb, 5, 0, Qt::AlignLeft | Qt::AlignTop);
+    logo->addWidget(Label9, 5, 1);
+    logo->setColumnStretch(1, 1);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(Frame1);
+    links->addWidget(frmLogo);
+    links->addWidget(chkLogojanee);
+    links->addStretch();
+
+    auto* tekst = new QGridLayout(frmTekst);
+    tekst->addWidget(Label10, 0, 0);
+    tekst->addWidget(txtKopTekst, 0, 1);
+    tekst->addWidget(cmdKopFont, 1, 0);
+    tekst->addWidget(lblKopFont, 1, 1);
+    tekst->addWidget(Label4, 2, 0);
+    tekst->addLayout(Rij({cmbKopHoog, chkKopVet}), 2, 1);
+    tekst->addWidget(cmdKopKleur, 3, 0);
+    tekst->addLayout(Rij({lblKopKleur, cmdKopBack, lblKopBack}), 3, 1);
+    tekst->addWidget(Label11, 4, 0);
+    tekst->addLayout(Rij({cmbKopVert}), 4, 1);
+    tekst->addWidget(Label12, 5, 0);
+    tekst->addWidget(txtTL, 5, 1);
+    tekst->addWidget(Label13, 6, 0);
+    tekst->addWidget(txtTR, 6, 1);
+    tekst->setRowStretch(7, 1);
+
+    auto* midden = new QHBoxLayout;
+    midden->addLayout(links);
+    midden->addWidget(frmTekst, 1);
+    venster->addLayout(midden, 1);
+
+    auto* knoppen = new QHBoxLayout;
+    knoppen->setSpacing(0);
+    knoppen->addStretch();
+    knoppen->addWidget(cmdAnnu);
+    knoppen->addSpacing(20);
+    knoppen->addWidget(cmdAkkoord);
+    venster->addLayout(knoppen);
+}
+
 void frmSitekop::Openen()
 {
     if (parentWidget())
@@ -229,6 +330,7 @@ void frmSitekop::Openen()
         m_kop.kopvakbr = 750;
     if (m_kop.kopvakho == 0)
         m_kop.kopvakho = 100;
+    m_aanvaardeBreedte = m_kop.kopvakbr;
     PasVensterAan();
     NieuwLogo.clear();
     Laden = 1;
@@ -321,7 +423,7 @@ void frmSitekop::TekenKoptekst()
 {
     const QFont font = KopFont(m_kop);
     const QString tekst = txtKopTekst->text();
-    const double links = KoptekstLinks(ToonMaat(m_kop.kopvakbr), m_kop.logojn, P0->Vak().p1.width(),
+    const double links = KoptekstLinks(ToonMaat(m_aanvaardeBreedte), m_kop.logojn, P0->Vak().p1.width(),
                                        QFontMetricsF(font).horizontalAdvance(tekst));
     P0->ZetAchtergrond(KleurVan(m_kop.kopback));
     P0->ZetKoptekst(tekst, font, KleurVan(m_kop.kopkleur), QPointF(links, m_kop.kopvert));
@@ -335,7 +437,7 @@ void frmSitekop::TekenHoekteksten()
     const QString links = txtTL->text();
     const QString rechts = txtTR->text();
     const HoekPlaatsen plek = PlaatsHoekteksten(
-        ToonMaat(m_kop.kopvakbr), ToonMaat(m_kop.kopvakho), m_kop.logojn, P0->Vak().p1.width(),
+        ToonMaat(m_aanvaardeBreedte), ToonMaat(m_kop.kopvakho), m_kop.logojn, P0->Vak().p1.width(),
         QSize(maat.horizontalAdvance(links), maat.height()),
         QSize(maat.horizontalAdvance(rechts), maat.height()));
     P0->ZetHoekteksten(links, plek.links, rechts, plek.rechts, font);
@@ -351,13 +453,11 @@ void frmSitekop::ToonLogoVak()
 
 void frmSitekop::ZetMaatOpschriften()
 {
-    lblKopBreed->setText(KopAfmeting(m_kop.kopvakbr, m_kop.kopvakho));
-    lblKopBreed->adjustSize();
+    lblKopBreed->setText(KopAfmeting(m_aanvaardeBreedte, m_kop.kopvakho));
+    m_kopOpmaak->setColumnMinimumWidth(2, lblKopBreed->sizeHint().width());
     m_maxLogoHoog = ToonMaat(m_kop.kopvakho);
-    m_maxLogoBreed = MaxLogoBreed(ToonMaat(m_kop.kopvakbr));
+    m_maxLogoBreed = MaxLogoBreed(ToonMaat(m_aanvaardeBreedte));
     Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
-    Label3->adjustSize();
-    Label5->move(Label3->geometry().right() + 5, Label3->y());
 }
 
 bool frmSitekop::HeeftLogo() const { return !HuidigLogo(m_mapKop, NieuwLogo, m_kop).isEmpty(); }
@@ -377,9 +477,8 @@ void frmSitekop::VernieuwLogoVak()
 void frmSitekop::ZetKopBreedte()
 {
     ZetMaatOpschriften();
+    P0->ZetMaat(QSize(ToonMaat(m_aanvaardeBreedte), P0->Maat().height()));
     PasVensterAan();
-    P0->ZetMaat(QSize(ToonMaat(m_kop.kopvakbr), P0->Maat().height()));
-    Label6->move(P0Links + (P0->Maat().width() + 2 - Label6->width()) / 2, Label6->y());
     VernieuwLogoVak();
 }
 
@@ -392,15 +491,52 @@ void frmSitekop::ZetKopHoogte()
 
 void frmSitekop::PasVensterAan()
 {
-    const VensterMaten maten = ::PasVensterAan(P0Links, ToonMaat(m_kop.kopvakbr),
-                                               frmTekst->geometry().right() + 1, cmdAkkoord->width());
-    setFixedSize(maten.binnenBreedte, VensterHoogte);
-    cmdAkkoord->move(maten.akkoordRechts - cmdAkkoord->width(), KnopBoven);
-    cmdAnnu->move(maten.annulerenRechts - cmdAnnu->width(), KnopBoven);
+    // The specified size where the font lets every control show whole; the layout places
+    // the buttons 8 and 20 pixels from the right edge and from each other.
+    const VensterMaten maten = ::PasVensterAan(P0Links, ToonMaat(m_aanvaardeBreedte), TekstFrameRechts);
+    layout()->activate();
+    const QSize minimaal = minimumSizeHint();
+    resize(std::max(maten.binnenBreedte, minimaal.width()), std::max(VensterHoogte, minimaal.height()));
+    if (isVisible())
+        HoudOpScherm(*this);
+}
+
+void frmSitekop::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    HoudOpScherm(*this);
+}
+
+void frmSitekop::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Annu_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The close box keeps the edits, but never a width the preview refused.
+void frmSitekop::closeEvent(QCloseEvent* event)
+{
+    m_kop.kopvakbr = m_aanvaardeBreedte;
+    QDialog::closeEvent(event);
 }
 
 bool frmSitekop::eventFilter(QObject* object, QEvent* event)
 {
+    if (object == frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
+        auto* slepen = static_cast<QDropEvent*>(event);
+        const QList<QUrl> adressen = slepen->mimeData()->urls();
+        if (adressen.size() != 1 || !adressen.first().isLocalFile())
+            return false;
+        slepen->acceptProposedAction();
+        if (event->type() == QEvent::Drop) {
+            WisLogoKeuze();
+            NeemLogo(adressen.first().toLocalFile());
+        }
+        return true;
+    }
     if (object == txtKopVakBr) {
         if (event->type() == QEvent::KeyPress && WeigerToets(*static_cast<QKeyEvent*>(event))) {
             QApplication::beep();
@@ -409,7 +545,9 @@ bool frmSitekop::eventFilter(QObject* object, QEvent* event)
         // Switching to another window or opening a menu does not leave the box.
         if (event->type() == QEvent::FocusOut && isVisible()) {
             const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
-            if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
+            // Nor does going to "Annuleren": cancelling must never be held up by the check.
+            if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason &&
+                QApplication::focusWidget() != cmdAnnu)
                 KopVakBr_LostFocus();
         }
     }
@@ -428,10 +566,11 @@ void frmSitekop::KopVakBr_LostFocus()
 {
     // More digits than 32 bits hold are as wrong as any other width outside the range.
     m_kop.kopvakbr = Instellingen::Geheel32(txtKopVakBr->text()).value_or(0);
-    if (m_kop.kopvakbr < 500 || m_kop.kopvakbr > 999) {
+    if (!BreedteGoed(m_kop.kopvakbr)) {
         MeldBreedte();
         return;
     }
+    m_aanvaardeBreedte = m_kop.kopvakbr;
     txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
     ZetKopBreedte();
 }
@@ -499,6 +638,7 @@ void frmSitekop::ToonKleur(QLabel* staal, qint32 kleur)
     QPalette palet = staal->palette();
     palet.setColor(QPalette::Window, KleurVan(kleur));
     staal->setPalette(palet);
+    staal->setAccessibleDescription(KleurVan(kleur).name());
 }
 
 void frmSitekop::KopKleur_Click(bool achtergrond)
@@ -516,20 +656,43 @@ void frmSitekop::KopKleur_Click(bool achtergrond)
     TekenKoptekst();
 }
 
-void frmSitekop::KiesAfb_Click()
+void frmSitekop::WisLogoKeuze()
 {
     P0->ZetLogo(QImage());
     Label7->clear();
     NieuwLogo.clear();
+}
+
+void frmSitekop::KiesAfb_Click()
+{
+    WisLogoKeuze();
     const std::optional<QString> pad = m_dialogen.KiesAfbeelding(this, LogoStartMap(), LogoFilter);
-    if (!pad || pad->isEmpty())
-        return;
-    if (!LogoExtensie(*pad)) {
+    if (pad && !pad->isEmpty())
+        NeemLogo(*pad);
+}
+
+// A chosen or dropped file becomes the new logo once it is a picture Qt can read.
+void frmSitekop::NeemLogo(const QString& pad)
+{
+    if (!LogoExtensie(pad)) {
         m_meldingen.Toon(QStringLiteral("Kies een afbeelding met de extensie .bmp, .gif, .jpg of .ico."),
                          Meldingen::Pictogram::Uitroep);
         return;
     }
-    NieuwLogo = *pad;
+    const LogoKeuring keuring = KeurLogo(pad);
+    if (keuring == LogoKeuring::GeenAfbeelding) {
+        m_meldingen.Toon(QStringLiteral("Dit bestand is geen afbeelding die Hovelink kan lezen:") + Tekst::CrLf +
+                             Paden::Toon(pad),
+                         Meldingen::Pictogram::Uitroep);
+        return;
+    }
+    if (keuring == LogoKeuring::Groot)
+        m_meldingen.Toon(QStringLiteral("Deze afbeelding is groter dan 1 MB:") + Tekst::CrLf + Paden::Toon(pad) +
+                             Tekst::CrLf + Tekst::CrLf +
+                             QStringLiteral("Iedere bezoeker van de afmeldsite moet haar downloaden; "
+                                            "een kleinere afbeelding laadt sneller."),
+                         Meldingen::Pictogram::Uitroep);
+    NieuwLogo = pad;
     Label7->setText(Paden::Toon(NieuwLogo));
     Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));
     LaadLogo();
@@ -537,8 +700,10 @@ void frmSitekop::KiesAfb_Click()
 
 void frmSitekop::Akkoord_Click()
 {
-    if (m_kop.kopvakbr < 500 || m_kop.kopvakbr > 999) {
-        MeldBreedte();
+    if (!BreedteGoed(m_kop.kopvakbr)) {
+        // Leaving the width box on the way here has just said so, and put the focus back.
+        if (!txtKopVakBr->hasFocus())
+            MeldBreedte();
         return;
     }
     BewaarLogo(m_mapKop, NieuwLogo, m_kop);

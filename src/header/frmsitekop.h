@@ -9,6 +9,7 @@
 
 class KopVlak;
 class QCheckBox;
+class QGridLayout;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -18,7 +19,8 @@ class QPushButton;
 // The header designer: edits `kop` in place with a real-size preview. "Akkoord en opslaan"
 // stores the logo in MapKop and writes IniKop.ini (accepted); "Annuleren" puts back the
 // settings from the opening (rejected); the close box keeps the edits in `kop` without
-// writing anything (rejected). Controls carry the names of the design as object names.
+// writing anything (rejected). Escape is "Annuleren". Controls carry the names of the design
+// as object names; layouts place them, so larger fonts clip nothing.
 class frmSitekop : public QDialog {
 public:
     frmSitekop(KopInstellingen& kop, const QString& MapKop, const QString& speeldag,
@@ -27,9 +29,13 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void MaakBesturing();
+    void MaakOpmaak();
     void Openen();
     void BewaarKop();
     void HerstelKop();
@@ -58,6 +64,8 @@ private:
     void KopFont_Click();
     void KopKleur_Click(bool achtergrond);
     void KiesAfb_Click();
+    void WisLogoKeuze();
+    void NeemLogo(const QString& pad);
     void Akkoord_Click();
     void Annu_Click();
 
@@ -74,6 +82,8 @@ private:
 
     QString NieuwLogo;
     int Laden = 0;
+    qint32 m_aanvaardeBreedte = 750; // the width the preview shows, never a refused one
+    QGridLayout* m_kopOpmaak = nullptr;
     int m_maxLogoBreed = 0;
     int m_maxLogoHoog = 0;
     QImage Im1;
@@ -82,10 +92,17 @@ private:
     QLabel* Label6 = nullptr;
     KopVlak* P0 = nullptr;
     QGroupBox* Frame1 = nullptr;
+    QLabel* Label16 = nullptr;
     QLineEdit* txtKopVakBr = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label14 = nullptr;
     QComboBox* cmbKopVakHo = nullptr;
+    QLabel* Label20 = nullptr;
     QGroupBox* frmLogo = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QComboBox* cmbMa = nullptr;
     QLabel* Label7 = nullptr;
@@ -94,6 +111,7 @@ private:
     QPushButton* cmdKiesAfb = nullptr;
     QCheckBox* chkLogojanee = nullptr;
     QGroupBox* frmTekst = nullptr;
+    QLabel* Label10 = nullptr;
     QLineEdit* txtKopTekst = nullptr;
     QPushButton* cmdKopFont = nullptr;
     QLabel* lblKopFont = nullptr;
@@ -103,8 +121,11 @@ private:
     QLabel* lblKopKleur = nullptr;
     QPushButton* cmdKopBack = nullptr;
     QLabel* lblKopBack = nullptr;
+    QLabel* Label11 = nullptr;
     QComboBox* cmbKopVert = nullptr;
+    QLabel* Label12 = nullptr;
     QLineEdit* txtTL = nullptr;
+    QLabel* Label13 = nullptr;
     QLineEdit* txtTR = nullptr;
     QPushButton* cmdAnnu = nullptr;
     QPushButton* cmdAkkoord = nullptr;

@@ -3,10 +3,13 @@
 #include "common/instellingen.h"
 #include "common/paden.h"
 #include "common/tekst.h"
+#include "header/logobestand.h"
 
 #include <QStringList>
 
 #include <array>
+#include <limits>
+#include <type_traits>
 #include <optional>
 #include <variant>
 
@@ -20,11 +23,28 @@ struct Kleur {
 using Veld = std::variant<QString KopInstellingen::*, qint32 KopInstellingen::*,
                           qint16 KopInstellingen::*, Kleur>;
 
+// The values the designer can make. Only a hand-edited file holds others; they read as the
+// field's default, so the record and hovelink.js never carry them. 0 is "unset" where allowed.
+struct Bereik {
+    qint32 van;
+    qint32 tot;
+    qint32 standaard;
+    bool nulMag = false;
+
+    qint32 Binnen(qint32 waarde) const
+    {
+        return (waarde >= van && waarde <= tot) || (nulMag && waarde == 0) ? waarde : standaard;
+    }
+};
+
 struct Sleutel {
     QString geschreven;
     QString gelezen;
     Veld veld;
+    Bereik bereik{std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), 0};
 };
+
+constexpr qint32 Kleuren = 0xFFFFFF;
 
 // Lines 3 to 18 in the order they are written. Reading tries the same keys; because every
 // key includes its "=", no key is a prefix of another and the order of trying changes
@@ -32,22 +52,22 @@ struct Sleutel {
 const std::array<Sleutel, 16>& Sleutels()
 {
     static const std::array<Sleutel, 16> sleutels{{
-        {QStringLiteral("kopvakbr="), QStringLiteral("KOPVAKBR="), &KopInstellingen::kopvakbr},
-        {QStringLiteral("kopvakho="), QStringLiteral("KOPVAKHO="), &KopInstellingen::kopvakho},
+        {QStringLiteral("kopvakbr="), QStringLiteral("KOPVAKBR="), &KopInstellingen::kopvakbr, {500, 999, 750, true}},
+        {QStringLiteral("kopvakho="), QStringLiteral("KOPVAKHO="), &KopInstellingen::kopvakho, {70, 130, 100, true}},
         {QStringLiteral("koptekst="), QStringLiteral("KOPTEKST="), &KopInstellingen::koptekst},
         {QStringLiteral("kopfont="), QStringLiteral("KOPFONT="), &KopInstellingen::kopfont},
-        {QStringLiteral("kopkleur="), QStringLiteral("KOPKLEUR="), Kleur{&KopInstellingen::kopkleur}},
-        {QStringLiteral("kophoogi="), QStringLiteral("KOPHOOGI="), &KopInstellingen::kophoogi},
-        {QStringLiteral("kophoog="), QStringLiteral("KOPHOOG="), &KopInstellingen::kophoog},
-        {QStringLiteral("kopvet="), QStringLiteral("KOPVET="), &KopInstellingen::kopvet},
-        {QStringLiteral("kopback="), QStringLiteral("KOPBACK="), Kleur{&KopInstellingen::kopback}},
-        {QStringLiteral("kopverti="), QStringLiteral("KOPVERTI="), &KopInstellingen::kopverti},
-        {QStringLiteral("kopvert="), QStringLiteral("KOPVERT="), &KopInstellingen::kopvert},
+        {QStringLiteral("kopkleur="), QStringLiteral("KOPKLEUR="), Kleur{&KopInstellingen::kopkleur}, {0, Kleuren, 0}},
+        {QStringLiteral("kophoogi="), QStringLiteral("KOPHOOGI="), &KopInstellingen::kophoogi, {0, 40, 7}},
+        {QStringLiteral("kophoog="), QStringLiteral("KOPHOOG="), &KopInstellingen::kophoog, {10, 90, 24, true}},
+        {QStringLiteral("kopvet="), QStringLiteral("KOPVET="), &KopInstellingen::kopvet, {0, 1, 0}},
+        {QStringLiteral("kopback="), QStringLiteral("KOPBACK="), Kleur{&KopInstellingen::kopback}, {0, Kleuren, 0}},
+        {QStringLiteral("kopverti="), QStringLiteral("KOPVERTI="), &KopInstellingen::kopverti, {0, 35, 0}},
+        {QStringLiteral("kopvert="), QStringLiteral("KOPVERT="), &KopInstellingen::kopvert, {0, 70, 0}},
         {QStringLiteral("tekstlo="), QStringLiteral("TEKSTLO="), &KopInstellingen::tekstlo},
         {QStringLiteral("tekstro="), QStringLiteral("TEKSTRO="), &KopInstellingen::tekstro},
         {QStringLiteral("logofile="), QStringLiteral("LOGOFILE="), &KopInstellingen::logofile},
-        {QStringLiteral("logomarge="), QStringLiteral("LOGOMARGE="), &KopInstellingen::logomarge},
-        {QStringLiteral("logojn="), QStringLiteral("LOGOJN="), &KopInstellingen::logojn},
+        {QStringLiteral("logomarge="), QStringLiteral("LOGOMARGE="), &KopInstellingen::logomarge, {0, 30, 0}},
+        {QStringLiteral("logojn="), QStringLiteral("LOGOJN="), &KopInstellingen::logojn, {0, 1, 0}},
     }};
     return sleutels;
 }
@@ -68,16 +88,19 @@ QString Tekstwaarde(const Veld& veld, const KopInstellingen& kop)
 }
 
 // Stores the value of one line; false when it cannot be applied.
-bool Zet(const Veld& veld, const QString& waarde, KopInstellingen& kop)
+bool Zet(const Sleutel& s, const QString& waarde, KopInstellingen& kop)
 {
     const auto zet = [&](auto KopInstellingen::*v, auto getal) {
         if (!getal)
             return false;
-        kop.*v = *getal;
+        kop.*v = std::remove_cvref_t<decltype(*getal)>(s.bereik.Binnen(*getal));
         return true;
     };
     return std::visit(Elk{[&](QString KopInstellingen::*v) {
                               kop.*v = waarde;
+                              // Only a plain picture name in the play-moment folder is a logo.
+                              if (v == &KopInstellingen::logofile && !GeldigeLogoNaam(waarde))
+                                  kop.logofile.clear();
                               return true;
                           },
                           [&](qint32 KopInstellingen::*v) {
@@ -87,7 +110,7 @@ bool Zet(const Veld& veld, const QString& waarde, KopInstellingen& kop)
                               return zet(v, Instellingen::Geheel16(waarde));
                           },
                           [&](Kleur k) { return zet(k.veld, Instellingen::Getal32(waarde)); }},
-                      veld);
+                      s.veld);
 }
 
 } // namespace
@@ -115,7 +138,7 @@ void LeesKop(const QString& MapKop, const QString& NaamKop, KopInstellingen& kop
         for (const Sleutel& s : Sleutels()) {
             if (!Instellingen::Past(regel, s.gelezen))
                 continue;
-            if (!Zet(s.veld, Instellingen::Waarde(regel), kop))
+            if (!Zet(s, Instellingen::Waarde(regel), kop))
                 return;
             break;
         }

@@ -1,16 +1,16 @@
 #include "header/kopdialogen.h"
 
+#include "header/dialettertype.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 
 std::optional<QString> EchteKopDialogen::KiesLettertype(QWidget* ouder, const QString& huidig)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, QFont(huidig), ouder);
-    if (!ok)
+    diaLettertype dialoog(huidig, ouder);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.Gekozen().isEmpty())
         return std::nullopt;
-    return font.family();
+    return dialoog.Gekozen();
 }
 
 std::optional<QColor> EchteKopDialogen::KiesKleur(QWidget* ouder)

@@ -1,5 +1,13 @@
 #include "header/kopopmaak.h"
 
+#include "common/ansi.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
+
+#include <algorithm>
+
 QColor KleurVan(qint32 waarde)
 {
     const quint32 w = quint32(waarde);
@@ -23,3 +31,27 @@ QFont KopFont(const KopInstellingen& kop)
 }
 
 QFont HoekFont() { return QFont(QStringLiteral("Arial"), 10); }
+
+QStringList AnsiLettertypen()
+{
+    QByteArray bytes;
+    for (int b = 0x21; b <= 0xFF; ++b)
+        bytes.append(char(b));
+    QList<char32_t> tekens;
+    for (const char32_t teken : Ansi::Van(bytes).toUcs4()) {
+        // Unassigned bytes, the no-break space and the soft hyphen draw nothing.
+        if (QChar::isPrint(teken) && teken != 0xA0 && teken != 0xAD)
+            tekens.append(teken);
+    }
+    QStringList uit;
+    for (const QString& familie : QFontDatabase::families(QFontDatabase::Latin)) {
+        if (QFontDatabase::isPrivateFamily(familie))
+            continue;
+        const QRawFont font = QRawFont::fromFont(QFont(familie));
+        if (std::all_of(tekens.cbegin(), tekens.cend(), [&](char32_t t) { return font.supportsCharacter(t); }))
+            uit.append(familie);
+    }
+    return uit;
+}
+
+QString GetoondeFamilie(const QString& naam) { return QFontInfo(QFont(naam)).family(); }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <QtGlobal>
 
 // How the header's texts look: fonts and the colour layout of the header settings
@@ -17,3 +18,11 @@ QFont KopFont(const KopInstellingen& kop);
 
 // The font of the two corner texts: Arial, 10 points.
 QFont HoekFont();
+
+// The font families that can draw every printable character of Windows-1252, the only
+// characters a header text can hold; symbol fonts and fonts of other scripts are left out.
+QStringList AnsiLettertypen();
+
+// The family the preview really draws for `naam`: the same name when it is installed, else
+// the family that replaces it.
+QString GetoondeFamilie(const QString& naam);

@@ -5,7 +5,11 @@
 
 #include <algorithm>
 
-KopVlak::KopVlak(QWidget* ouder) : QWidget(ouder) { PasMaatAan(); }
+KopVlak::KopVlak(QWidget* ouder) : QWidget(ouder)
+{
+    setAccessibleName(QStringLiteral("Voorbeeld van de kop van de afmeldsite"));
+    PasMaatAan();
+}
 
 void KopVlak::ZetMaat(QSize binnen)
 {

@@ -5,15 +5,39 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QStandardPaths>
+
+namespace {
+
+const QStringList LogoPatronen{QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.gif"),
+                               QStringLiteral("*.ico"), QStringLiteral("*.png"), QStringLiteral("*.jpeg")};
+
+constexpr qint64 GrootLogo = 1024 * 1024;
+
+// The size from the picture's header, when Qt can read the file and would load it.
+bool LeesbaarFormaat(QImageReader& lezer)
+{
+    const QSize maat = lezer.size();
+    if (!lezer.canRead() || maat.isEmpty())
+        return false;
+    // Four bytes a pixel, against the limit QImageReader applies (in megabytes).
+    const qint64 limiet = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return limiet <= 0 || qint64(maat.width()) * maat.height() * 4 <= limiet;
+}
+
+} // namespace
 
 QString LogoStartMap()
 {
     const QString profiel = qEnvironmentVariable("USERPROFILE");
-    if (!profiel.isEmpty())
-        return Paden::Samen(profiel, QStringLiteral("Pictures"));
-    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString map = profiel.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                                          : Paden::Samen(profiel, QStringLiteral("Pictures"));
+    // A missing start folder would end up as text in the dialog's file-name box.
+    if (QFileInfo(map).isDir())
+        return map;
+    return profiel.isEmpty() ? QDir::homePath() : profiel;
 }
 
 std::optional<QString> LogoExtensie(const QString& pad)
@@ -23,6 +47,14 @@ std::optional<QString> LogoExtensie(const QString& pad)
     if (punt <= scheiding)
         return std::nullopt;
     return pad.mid(punt);
+}
+
+bool GeldigeLogoNaam(const QString& naam)
+{
+    if (naam.contains(u'/') || naam.contains(u'\\') || naam.contains(u':') || naam.contains(QStringLiteral("..")))
+        return false;
+    const std::optional<QString> extensie = LogoExtensie(naam);
+    return extensie && LogoPatronen.contains(u'*' + extensie->toLower());
 }
 
 QString VrijeLogoNaam(const QString& MapKop, const QString& extensie)
@@ -39,34 +71,41 @@ QString HuidigLogo(const QString& MapKop, const QString& NieuwLogo, const KopIns
 {
     if (!NieuwLogo.isEmpty())
         return NieuwLogo;
-    if (!kop.logofile.isEmpty())
+    if (GeldigeLogoNaam(kop.logofile))
         return Paden::Samen(MapKop, kop.logofile);
     return {};
 }
 
 void BewaarLogo(const QString& MapKop, const QString& NieuwLogo, KopInstellingen& kop)
 {
-    const QString bron = HuidigLogo(MapKop, NieuwLogo, kop);
-    if (!bron.isEmpty()) {
-        const QString naam = VrijeLogoNaam(MapKop, LogoExtensie(bron).value_or(QString()));
-        if (!naam.isEmpty() && QFile::copy(bron, Paden::Samen(MapKop, naam)))
+    if (!NieuwLogo.isEmpty()) {
+        const QString naam = VrijeLogoNaam(MapKop, LogoExtensie(NieuwLogo).value_or(QString()));
+        if (!naam.isEmpty() && QFile::copy(NieuwLogo, Paden::Samen(MapKop, naam)))
             kop.logofile = naam;
-        else if (!kop.logofile.isEmpty() && !QFile::exists(Paden::Samen(MapKop, kop.logofile)))
-            kop.logofile.clear();
     }
+    if (!GeldigeLogoNaam(kop.logofile) || !QFileInfo(Paden::Samen(MapKop, kop.logofile)).isFile())
+        kop.logofile.clear();
     // Name filters of QDir ignore case unless asked otherwise, as the deletion on Windows does.
     const QDir map(MapKop);
-    for (const char* patroon : {"*.jpg", "*.bmp", "*.gif", "*.ico"}) {
-        for (const QString& naam : map.entryList({QLatin1String(patroon)}, QDir::Files)) {
-            if (naam != kop.logofile)
-                QFile::remove(map.filePath(naam));
-        }
+    for (const QString& naam : map.entryList(LogoPatronen, QDir::Files)) {
+        if (naam != kop.logofile)
+            QFile::remove(map.filePath(naam));
     }
+}
+
+LogoKeuring KeurLogo(const QString& pad)
+{
+    QImageReader lezer(pad);
+    if (!LeesbaarFormaat(lezer))
+        return LogoKeuring::GeenAfbeelding;
+    return QFileInfo(pad).size() > GrootLogo ? LogoKeuring::Groot : LogoKeuring::Goed;
 }
 
 std::optional<QImage> LaadAfbeelding(const QString& pad)
 {
     QImageReader lezer(pad);
+    if (!LeesbaarFormaat(lezer))
+        return std::nullopt;
     QImage beeld = lezer.read();
     if (beeld.isNull())
         return std::nullopt;

@@ -10,15 +10,20 @@
 // The logo picture of a play moment: a file of six digits and the picture's extension in
 // the play-moment folder (MapKop), e.g. 000001.jpg.
 
-// The filter of the logo choice.
-inline const QString LogoFilter = QStringLiteral("Graphic Files (*.bmp *.gif *.jpg *.ico)");
+// The filter of the logo choice: the classic entry first, then the formats the site also shows.
+inline const QString LogoFilter =
+    QStringLiteral("Graphic Files (*.bmp *.gif *.jpg *.ico);;PNG (*.png);;JPEG (*.jpeg)");
 
-// Where the logo choice starts: USERPROFILE + "/Pictures" when USERPROFILE is set, else the
-// user's pictures folder.
+// Where the logo choice starts: the Pictures folder of USERPROFILE (or of the user), else,
+// when that folder does not exist, the profile (home) folder itself.
 QString LogoStartMap();
 
 // The part of the file name from its last "." on, e.g. ".jpg"; nothing when the name has no ".".
 std::optional<QString> LogoExtensie(const QString& pad);
+
+// True for a plain name of a picture file (.jpg, .bmp, .gif, .ico, .png, .jpeg, any case)
+// without folder parts, so `logofile` can never reach outside the play-moment folder.
+bool GeldigeLogoNaam(const QString& naam);
 
 // The first of 000001, 000002, ... 999999 plus `extensie` that does not exist in MapKop;
 // empty when every name is taken.
@@ -27,11 +32,18 @@ QString VrijeLogoNaam(const QString& MapKop, const QString& extensie);
 // The picture the preview shows: the newly chosen file, else the stored logo, else empty.
 QString HuidigLogo(const QString& MapKop, const QString& NieuwLogo, const KopInstellingen& kop);
 
-// Copies the current logo picture to a free name and makes that `logofile`, then deletes
-// every other .jpg, .bmp, .gif and .ico in MapKop. Copying first keeps a stored logo, or a
-// chosen file that lies in MapKop, usable. When the copy fails (silently) `logofile` keeps
-// naming the stored logo if that still exists, else it is emptied.
+// A newly chosen picture is copied to a free name first and becomes `logofile`; without
+// one the stored logo keeps its file and name, so the picture already on the site stays
+// valid. Then every other picture in MapKop is deleted. A failed copy (silent) keeps the
+// stored logo if it still exists; `logofile` never names a missing file.
 void BewaarLogo(const QString& MapKop, const QString& NieuwLogo, KopInstellingen& kop);
 
-// The picture at its natural size; nothing when it is missing or not a picture.
+// What a file offered as a logo is.
+enum class LogoKeuring { Goed, GeenAfbeelding, Groot };
+
+// Reads only the picture's header: a file Qt cannot read, or whose size is empty or beyond
+// what Qt would load, is no picture; a file over 1 MB is large (every visitor downloads it).
+LogoKeuring KeurLogo(const QString& pad);
+
+// The picture at its natural size; nothing when it is missing, not a picture or too large.
 std::optional<QImage> LaadAfbeelding(const QString& pad);

@@ -36,8 +36,6 @@ private slots:
         QTest::newRow("example file") << TestPaden::LeesBestand(TestPaden::TestData("header/inikop_750x100.ini"))
                                       << Wijziging([](KopInstellingen& k) { k = VoorbeeldKop(); });
         QTest::newRow("no file") << QByteArray() << Wijziging([](KopInstellingen&) {});
-        QTest::newRow("width beyond 16 bits") << QByteArray("kopvakbr=99999\r\n")
-                                              << Wijziging([](KopInstellingen& k) { k.kopvakbr = 99999; });
         QTest::newRow("empty colour ends reading")
             << QByteArray("kopvakbr=600\r\nkopkleur=\r\nkopback=255\r\nkoptekst=Nieuw\r\n")
             << Wijziging([](KopInstellingen& k) { k.kopvakbr = 600; });
@@ -51,14 +49,20 @@ private slots:
             << Wijziging([](KopInstellingen& k) { k.koptekst = QStringLiteral("Club"); });
         QTest::newRow("last line wins") << QByteArray("kopvakbr=600\r\nkopvakbr=700\r\n")
                                         << Wijziging([](KopInstellingen& k) { k.kopvakbr = 700; });
-        QTest::newRow("values out of range kept")
-            << QByteArray("logomarge=45\r\nkopvet=7\r\nkophoogi=99\r\nlogojn=-2\r\n")
+        QTest::newRow("values the designer cannot make read as defaults")
+            << QByteArray("kopvakbr=-750\r\nkopvakho=0\r\nkopkleur=-1\r\nkophoogi=99\r\nkophoog=91\r\n"
+                          "kopverti=36\r\nlogomarge=45\r\nlogojn=2\r\n")
             << Wijziging([](KopInstellingen& k) {
-                   k.logomarge = 45;
-                   k.kopvet = 7;
-                   k.kophoogi = 99;
-                   k.logojn = -2;
+                   k.kopvakbr = 750;
+                   k.kopvakho = 0;
+                   k.kophoogi = 7;
+                   k.kophoog = 24;
+                   k.kopverti = 0;
+                   k.logomarge = 0;
+                   k.logojn = 0;
                });
+        QTest::newRow("logo outside the folder is no logo")
+            << QByteArray("logofile=../../TWKspelers.txt\r\n") << Wijziging([](KopInstellingen& k) { k.logofile.clear(); });
         QTest::newRow("similar keys kept apart") << QByteArray("kopverti=4\r\nkopvert=8\r\nkophoog=44\r\n")
                                                  << Wijziging([](KopInstellingen& k) {
                                                         k.kopverti = 4;
@@ -106,24 +110,24 @@ private slots:
             << "dinsdag\r\n\tBC De Troef\r\nkopvakbr=999\r\nkopvakho=72\r\n" + staart;
 
         KopInstellingen teken;
-        teken.kopvakbr = -1;
+        teken.kopvakbr = 500;
         teken.kopvakho = 100;
-        teken.kopkleur = -16777216;
+        teken.kopkleur = 16777215;
         teken.koptekst = QStringLiteral(u"Café  ");
-        QTest::newRow("negatives and code page")
+        QTest::newRow("code page")
             << teken << "dinsdag" << "Club"
-            << QByteArray("dinsdag\r\nClub\r\nkopvakbr=-1\r\nkopvakho=100\r\nkoptekst=Caf\xe9  \r\nkopfont=\r\n"
-                          "kopkleur=-16777216\r\n") +
+            << QByteArray("dinsdag\r\nClub\r\nkopvakbr=500\r\nkopvakho=100\r\nkoptekst=Caf\xe9  \r\nkopfont=\r\n"
+                          "kopkleur=16777215\r\n") +
                    staart.mid(staart.indexOf("kophoogi"));
 
         KopInstellingen vreemd = VoorbeeldKop();
         vreemd.koptekst = QStringLiteral(" = Bridge=Fun ");
         vreemd.tekstro = QStringLiteral(u"één@club.nl");
         vreemd.kopkleur = 16711680;
-        vreemd.kopback = -5;
-        vreemd.kophoog = -32768;
-        vreemd.logomarge = 32767;
-        QTest::newRow("blanks, signs and extremes read back") << vreemd << "maandag" << "Club" << QByteArray();
+        vreemd.kopback = 16777215;
+        vreemd.kophoog = 90;
+        vreemd.logomarge = 30;
+        QTest::newRow("blanks and extremes read back") << vreemd << "maandag" << "Club" << QByteArray();
     }
 
     void schrijfKop()
