@@ -382,7 +382,7 @@ void frmSitekop::Openen()
     txtTR->setText(m_kop.tekstro);
     chkLogojanee->setChecked(m_kop.logojn == 1);
     if (m_kop.logojn == 1)
-        Label7->setText(m_kop.logofile.isEmpty() ? QStringLiteral("...") : m_kop.logofile);
+        ToonLogoNaam(m_kop.logofile.isEmpty() ? QStringLiteral("...") : m_kop.logofile);
 
     ToonLogoVak();
     Laden = 0;
@@ -656,10 +656,17 @@ void frmSitekop::KopKleur_Click(bool achtergrond)
     TekenKoptekst();
 }
 
+// The label is named "Logobestand" for screen readers; the file name is its description.
+void frmSitekop::ToonLogoNaam(const QString& naam)
+{
+    Label7->setText(naam);
+    Label7->setAccessibleDescription(naam == QStringLiteral("...") ? QString() : naam);
+}
+
 void frmSitekop::WisLogoKeuze()
 {
     P0->ZetLogo(QImage());
-    Label7->clear();
+    ToonLogoNaam({});
     NieuwLogo.clear();
 }
 
@@ -693,7 +700,7 @@ void frmSitekop::NeemLogo(const QString& pad)
                                             "een kleinere afbeelding laadt sneller."),
                          Meldingen::Pictogram::Uitroep);
     NieuwLogo = pad;
-    Label7->setText(Paden::Toon(NieuwLogo));
+    ToonLogoNaam(Paden::Toon(NieuwLogo));
     Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));
     LaadLogo();
 }
@@ -701,8 +708,9 @@ void frmSitekop::NeemLogo(const QString& pad)
 void frmSitekop::Akkoord_Click()
 {
     if (!BreedteGoed(m_kop.kopvakbr)) {
-        // Leaving the width box on the way here has just said so, and put the focus back.
-        if (!txtKopVakBr->hasFocus())
+        // Leaving the width box on the way here has just said so and put the focus back; the
+        // window may not be active again yet after that message, so ask the window, not the box.
+        if (focusWidget() != txtKopVakBr)
             MeldBreedte();
         return;
     }

@@ -65,6 +65,7 @@ private:
     void KopKleur_Click(bool achtergrond);
     void KiesAfb_Click();
     void WisLogoKeuze();
+    void ToonLogoNaam(const QString& naam);
     void NeemLogo(const QString& pad);
     void Akkoord_Click();
     void Annu_Click();
