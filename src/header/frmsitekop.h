@@ -34,6 +34,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The left margin of the window, where the preview starts.
+    static constexpr int P0Links = 8;
+
     void MaakBesturing();
     void MaakOpmaak();
     void Openen();
