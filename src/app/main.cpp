@@ -14,7 +14,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Hovelink"));
+    // The name, not the display name: Qt would append a display name to every window title.
+    QApplication::setApplicationName(QStringLiteral("Hovelink"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hovelink.png")));
     // Qt's own dialogs (file, colour and font pickers) in Dutch, from beside the program or
     // from Qt's translations folder.

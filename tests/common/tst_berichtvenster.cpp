@@ -9,50 +9,62 @@
 Q_DECLARE_METATYPE(Meldingen::Knoppen)
 Q_DECLARE_METATYPE(Meldingen::Antwoord)
 
-// The real message box: Dutch buttons whatever Qt's language, and the button pressed
-// comes back as the answer.
+// The real message box answered with the keys and clicks of a user: Dutch buttons, the title,
+// and a question that may discard data gives its safe answer on Enter and Escape.
 class TstBerichtVenster : public QObject {
     Q_OBJECT
 private slots:
-    void knoppen_data()
+    void antwoord_data()
     {
         QTest::addColumn<Meldingen::Knoppen>("knoppen");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("invoer"); // a key, or "klik:" and a caption
         QTest::addColumn<QStringList>("opschriften");
-        QTest::addColumn<int>("druk"); // index into opschriften
         QTest::addColumn<Meldingen::Antwoord>("antwoord");
-        QTest::newRow("OK") << Meldingen::Knoppen::Ok << QStringList{"OK"} << 0 << Meldingen::Antwoord::Ok;
-        QTest::newRow("Annuleren") << Meldingen::Knoppen::OkAnnuleren << QStringList{"Annuleren", "OK"} << 0
-                                   << Meldingen::Antwoord::Annuleren;
-        QTest::newRow("Ja") << Meldingen::Knoppen::JaNee << QStringList{"&Ja", "&Nee"} << 0 << Meldingen::Antwoord::Ja;
-        QTest::newRow("Nee") << Meldingen::Knoppen::JaNee << QStringList{"&Ja", "&Nee"} << 1 << Meldingen::Antwoord::Nee;
+        using K = Meldingen::Knoppen;
+        using A = Meldingen::Antwoord;
+        const QStringList okAnnuleren{"Annuleren", "OK"}, jaNee{"&Ja", "&Nee"};
+        QTest::newRow("OK, Enter") << K::Ok << "" << "Return" << QStringList{"OK"} << A::Ok;
+        QTest::newRow("OK/Annuleren, Enter") << K::OkAnnuleren << "" << "Return" << okAnnuleren << A::Annuleren;
+        QTest::newRow("OK/Annuleren, Escape") << K::OkAnnuleren << "" << "Esc" << okAnnuleren << A::Annuleren;
+        QTest::newRow("OK/Annuleren, click OK") << K::OkAnnuleren << "" << "klik:OK" << okAnnuleren << A::Ok;
+        QTest::newRow("Ja/Nee, Enter") << K::JaNee << "" << "Return" << jaNee << A::Nee;
+        QTest::newRow("Ja/Nee, Escape") << K::JaNee << "" << "Esc" << jaNee << A::Nee;
+        QTest::newRow("own title") << K::OkAnnuleren << "Datums wijzigen?" << "klik:OK" << okAnnuleren << A::Ok;
     }
 
-    void knoppen()
+    void antwoord()
     {
         QFETCH(Meldingen::Knoppen, knoppen);
+        QFETCH(QString, titel);
+        QFETCH(QString, invoer);
         QFETCH(QStringList, opschriften);
-        QFETCH(int, druk);
         QFETCH(Meldingen::Antwoord, antwoord);
         QStringList gezien;
+        QString gezienTitel;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
-            QAbstractButton* kies = nullptr;
+            gezienTitel = box->windowTitle();
+            QAbstractButton* klik = nullptr;
             for (QAbstractButton* knop : box->buttons()) {
                 gezien << knop->text();
-                if (knop->text() == opschriften.at(druk))
-                    kies = knop;
+                if (QStringLiteral("klik:") + knop->text() == invoer)
+                    klik = knop;
             }
-            if (kies)
-                kies->click();
+            if (klik)
+                QTest::mouseClick(klik, Qt::LeftButton);
             else
-                box->close(); // the captions compared below tell what was wrong
+                QTest::keySequence(box, QKeySequence(invoer));
+            if (box->isVisible())
+                box->done(-1); // the answer compared below tells what was wrong
         });
         BerichtVenster venster;
-        const Meldingen::Antwoord gekregen = venster.Toon(QStringLiteral("Wilt u toch doorgaan?."),
-                                                          Meldingen::Pictogram::Uitroep, knoppen);
+        const Meldingen::Antwoord gekregen =
+            venster.Toon(QStringLiteral("Wilt u toch doorgaan?."), Meldingen::Pictogram::Uitroep, knoppen, titel);
         gezien.sort();
         QCOMPARE(gezien, opschriften);
+        QCOMPARE(gezienTitel, titel.isEmpty() ? QStringLiteral("Hovelink") : titel);
         QCOMPARE(gekregen, antwoord);
     }
 };
