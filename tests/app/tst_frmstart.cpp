@@ -4,6 +4,7 @@
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,12 +99,12 @@ private slots:
         Opstelling o;
         QCOMPARE(o.venster->windowTitle(),
                  "Maak hier een Databestand (=Script) tbv de internet AFMELD-site. (vanuit Tafelwerk)");
-        QCOMPARE(o.venster->size(), QSize(1024, 576));
+        QCOMPARE(o.venster->size(), QSize(1024, 576).boundedTo(o.venster->screen()->availableSize()));
         QCOMPARE(o.Control<QLabel>("Label13")->text(), "De site-structuur is '.../afm/donderdag");
         QCOMPARE(o.Control<QLabel>("Label8")->text(),
                  "Deze bestand(en) bevinden zich op deze pc in de map: 'Tafelwerk\\Travenza\\donderdag' (of een ander "
                  "speelmoment).");
-        QCOMPARE(o.Control<QPushButton>("cmdVerwijderDag")->toolTip(), "Hiermee worden alle gegevens van deze speeldag gewist. ");
+        QCOMPARE(o.Control<QPushButton>("cmdVerwijderDag")->toolTip(), "Hiermee worden alle gegevens van deze speeldag gewist. \nAlt+V");
         QStringList teksten;
         for (const QLabel* label : o.venster->findChildren<QLabel*>())
             teksten.append(label->text());
@@ -210,6 +212,44 @@ private slots:
     void help2Positie()
     {
         QCOMPARE(PositieHelp2({1000, 500}, 8950, 3000), QPoint(1200, 6250));
+    }
+
+    // Escape leaves a help window open; its button or close box closes it; frmHelp2 shows
+    // every step on one line.
+    void helpVensters_data()
+    {
+        QTest::addColumn<QString>("venster");
+        QTest::newRow("diaSitestructuur") << "diaSitestructuur";
+        QTest::newRow("frmHelp2") << "frmHelp2";
+        QTest::newRow("frmHelpPartner") << "frmHelpPartner";
+    }
+
+    void helpVensters()
+    {
+        QFETCH(QString, venster);
+        std::unique_ptr<QDialog> help;
+        if (venster == "diaSitestructuur")
+            help = std::make_unique<DiaSitestructuur>();
+        else if (venster == "frmHelp2")
+            help = std::make_unique<FrmHelp2>(nullptr);
+        else
+            help = std::make_unique<FrmHelpPartner>("Regel 1\r\nRegel 2", nullptr);
+        help->show();
+        QApplication::setActiveWindow(help.get());
+        QVERIFY(QTest::qWaitForWindowActive(help.get()));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : help.get(), Qt::Key_Escape);
+        QVERIFY(help->isVisible());
+        if (venster == "frmHelp2") {
+            for (const QLabel* label : help->findChildren<QLabel*>())
+                QVERIFY2(label->height() < 2 * label->fontMetrics().height() &&
+                             label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                         qPrintable(label->text()));
+        }
+        if (auto* terug = help->findChild<QPushButton*>("cmdTerug"))
+            QTest::mouseClick(terug, Qt::LeftButton);
+        else
+            help->close(); // what the close box does
+        QVERIFY(!help->isVisible());
     }
 };
 
