@@ -205,7 +205,8 @@ private slots:
         o.venster->show();
         QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
         QCOMPARE(o.meldingen.Teksten(), QStringList{"Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                                                    QDir::toNativeSeparators(o.Kwintel())});
+                                                    QDir::toNativeSeparators(o.Kwintel()) +
+                                                    "\r\n\r\nFilename refers to a directory"});
         QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Kritiek);
     }
 

@@ -4,6 +4,7 @@
 #include "common/tekstbestand.h"
 #include "support/testpaden.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,7 +87,8 @@ private slots:
         QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("ansi decoded") << QByteArray("Zo\xEB\r\n") << QStringList{u"Zoë"_qs};
-        QTest::newRow("lone cr stays in line") << QByteArray("a\rb\n") << QStringList{"a\rb"};
+        QTest::newRow("lone cr") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("cr, then crlf") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
     }
 
     void leesRegels()
@@ -100,22 +102,63 @@ private slots:
         QVERIFY(!TekstBestand::LeesRegels(dir.path()).has_value());
     }
 
-    // Lines go out in the code page with CR LF; a failing writer's reason reaches the caller
-    // and the old file stays (failures of the real file system: tst_schrijffouten).
+    // Lines go out in the code page with CR LF. A flush to disk that fails (Qt's commit()
+    // would not notice) keeps the old file and gives the reason; no temporary file stays.
     void schrijfRegels()
     {
         QTemporaryDir dir;
         const QString pad = dir.filePath("uit.ini");
         QVERIFY(TekstBestand::SchrijfRegels(pad, {u"Clubnaam=Zoë"_qs, u"x=€"_qs}).ok);
         QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Clubnaam=Zo\xEB\r\nx=\x80\r\n"));
-        TekstBestand::ZetSchrijver([](const QString&, const QByteArray&) {
-            return TekstBestand::SchrijfResultaat{false, QStringLiteral("schijf vol")};
+        TekstBestand::ZetSchrijver([](const QString& p, const QByteArray& b) {
+            return TekstBestand::SchrijfVeilig(p, b, [](int) {
+                errno = EIO;
+                return false;
+            });
         });
         const TekstBestand::SchrijfResultaat r = TekstBestand::SchrijfRegels(pad, {"nieuw"});
         TekstBestand::ZetSchrijver({});
         QVERIFY(!r.ok);
-        QCOMPARE(r.fout, QStringLiteral("schijf vol"));
+        QCOMPARE(r.fout, qt_error_string(EIO));
         QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Clubnaam=Zo\xEB\r\nx=\x80\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"uit.ini"});
+    }
+
+    // Leftovers of an interrupted save of our files go when the folder is written next;
+    // nothing else does.
+    void restanten_data()
+    {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<bool>("weg");
+        QTest::newRow("the file written") << "hovelink.js.oYgMTU" << true;
+        QTest::newRow("the moment's settings") << "dinsdag.ini.Ab12Cd" << true;
+        QTest::newRow("the header file") << "IniKop.ini.zzzzzz" << true;
+        QTest::newRow("a backup") << "hovelink.js.bak" << false;
+        QTest::newRow("seven letters") << "hovelink.js.abcdefg" << false;
+        QTest::newRow("not our file") << "notities.txt.abcdef" << false;
+        QTest::newRow("another moment's settings") << "maandag.ini.abcdef" << false;
+        QTest::newRow("a folder") << "hovelink.js.MAPMAP/" << false;
+        QTest::newRow("a link") << "Kwintel.ini.LINKxx@" << false;
+    }
+
+    void restanten()
+    {
+        QFETCH(QString, naam);
+        QFETCH(bool, weg);
+        QTemporaryDir dir;
+        const QString map = dir.filePath("dinsdag");
+        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("buiten.txt"), "blijft"));
+        QVERIFY(QDir().mkpath(map));
+        const QString pad = map + u'/' + naam.chopped(naam.endsWith(u'/') || naam.endsWith(u'@') ? 1 : 0);
+        if (naam.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(pad));
+        else if (naam.endsWith(u'@'))
+            QVERIFY(QFile::link(dir.filePath("buiten.txt"), pad));
+        else
+            QVERIFY(TestPaden::SchrijfBestand(pad, "half"));
+        QVERIFY(TekstBestand::SchrijfBytes(map + "/hovelink.js", "x").ok);
+        QCOMPARE(QFileInfo(pad).exists() || QFileInfo(pad).isSymLink(), !weg);
+        QCOMPARE(TestPaden::LeesBestand(dir.filePath("buiten.txt")), QByteArray("blijft"));
     }
 
     void volgorde_data()

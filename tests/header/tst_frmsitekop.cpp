@@ -412,7 +412,7 @@ private slots:
         m_venster->show();
         Klik("cmdAkkoord");
         ZagMelding("Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                       QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop)),
+                       QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop)) + "\r\n\r\nFilename refers to a directory",
                    Meldingen::Pictogram::Kritiek);
         QVERIFY(m_venster->isVisible());
     }
