@@ -186,6 +186,28 @@ private slots:
         QCOMPARE(QFileInfo::exists(o.werkruimte.MapProgramma + "/donderdag-avond"), lijstNa.size() == 2);
     }
 
+    // A link in Travenza is no moment; deleting a moment removes the links in it, never
+    // what they point to.
+    void koppelingen()
+    {
+        Opstelling o({}, {"donderdag-avond/hovelink.js"});
+        const QString buiten = o.dir.filePath("buiten");
+        QVERIFY(TestPaden::SchrijfBestand(buiten + "/TWKspelers.txt", "leden"));
+        QVERIFY(TestPaden::SchrijfBestand(buiten + "/hovelink.js", "x"));
+        const QString moment = o.werkruimte.MapProgramma + "/donderdag-avond";
+        QVERIFY(QFile::link(buiten, o.werkruimte.MapProgramma + "/dinsdag"));
+        QVERIFY(QFile::link(buiten, moment + "/map"));
+        QVERIFY(QFile::link(buiten + "/TWKspelers.txt", moment + "/leden.txt"));
+        o.venster->Scipts_naar_lstHulp();
+        QCOMPARE(o.Lijst(), QStringList{"donderdag-avond"});
+        o.Control<QListWidget>("lstHulp")->item(0)->setSelected(true);
+        QTest::mouseClick(o.Control<QPushButton>("cmdVerwijderDag"), Qt::LeftButton);
+        QCOMPARE(o.meldingen.Teksten(), QStringList{"Weet u zeker dat u ALLE gegevens van deze dag wilt verwijderen?"});
+        QVERIFY(!QFileInfo::exists(moment));
+        QCOMPARE(QDir(buiten).entryList(QDir::Files), (QStringList{"hovelink.js", "TWKspelers.txt"}));
+        QCOMPARE(TestPaden::LeesBestand(buiten + "/TWKspelers.txt"), QByteArray("leden"));
+    }
+
     void sluitenSchrijftInstellingen()
     {
         Opstelling o;
