@@ -5,6 +5,7 @@
 #include "support/testpaden.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,49 +55,104 @@ private slots:
         QCOMPARE(w.BestandSpelers, mapSpelers + "/TWKspelers.txt");
     }
 
+    // The place of the start-up rule first, then the folder chosen before, else one question.
+    void vindMappenIni_data()
+    {
+        QTest::addColumn<bool>("naast");       // Mappen.ini beside the program
+        QTest::addColumn<QString>("eerder");   // folder chosen before
+        QTest::addColumn<QString>("antwoord"); // to the folder dialog; "" cancels
+        QTest::addColumn<QString>("verwacht");
+        QTest::addColumn<QString>("bewaard");
+        QTest::newRow("beside the program") << true << "twk" << "" << "prog/Mappen.ini" << "twk";
+        QTest::newRow("chosen before, gone") << false << "leeg" << "twk" << "twk/Mappen.ini" << "twk";
+        QTest::newRow("cancelled") << false << "" << "" << "prog/Mappen.ini" << "";
+        QTest::newRow("folder without it") << false << "" << "leeg" << "leeg/Mappen.ini" << "";
+    }
+
+    void vindMappenIni()
+    {
+        QFETCH(bool, naast);
+        QFETCH(QString, eerder);
+        QFETCH(QString, antwoord);
+        QFETCH(QString, verwacht);
+        QFETCH(QString, bewaard);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("leeg")) && QDir().mkpath(dir.filePath("prog")));
+        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("twk/Mappen.ini"), "TWKMAP=x\r\n"));
+        if (naast)
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("prog/Mappen.ini"), "TWKMAP=x\r\n"));
+        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
+        if (!eerder.isEmpty())
+            gebruiker.setValue("Tafelwerkmap", dir.filePath(eerder));
+        QStringList titels;
+        const auto kies = [&](const QString& titel) {
+            titels << titel;
+            return antwoord.isEmpty() ? QString() : dir.filePath(antwoord);
+        };
+        QCOMPARE(Opstarten::VindMappenIni(dir.filePath("prog"), gebruiker, kies), dir.filePath(verwacht));
+        QCOMPARE(titels, naast ? QStringList() : QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
+        QCOMPARE(gebruiker.value("Tafelwerkmap").toString(), bewaard.isEmpty() ? QString() : dir.filePath(bewaard));
+    }
+
     void startMislukt_data()
     {
-        QTest::addColumn<bool>("mappenIni");
-        QTest::addColumn<QString>("melding"); // %1: the missing path
-        QTest::newRow("no Mappen.ini") << false << "Het bestand Mappen.ini is niet gevonden:\r\n%1";
-        QTest::newRow("no Tafelwerk folder") << true << "De Tafelwerk-map uit Mappen.ini bestaat niet:\r\n%1";
+        QTest::addColumn<QString>("storing");
+        QTest::addColumn<QString>("melding"); // %1: the folder Tafelwerk
+        const QString einde = "\r\n\r\nHet programma wordt afgesloten.";
+        QTest::newRow("no Mappen.ini") << "" << "Het bestand Mappen.ini is niet gevonden:\r\n%1/Mappen.ini" + einde;
+        QTest::newRow("no Tafelwerk folder") << "TWKMAP=%1/weg"
+                                             << "De Tafelwerk-map uit Mappen.ini bestaat niet:\r\n%1/weg" + einde;
+        QTest::newRow("a file named Travenza")
+            << "Travenza" << "De map Travenza kan niet worden aangemaakt of beschreven:\r\n%1/Travenza" + einde;
+        QTest::newRow("Travenza in use") << "Travenza/" << "Het programma is al gestart!...";
     }
 
     void startMislukt()
     {
-        QFETCH(bool, mappenIni);
+        QFETCH(QString, storing);
         QFETCH(QString, melding);
         QTemporaryDir dir;
-        QString ontbreekt = dir.filePath("Mappen.ini");
-        if (mappenIni) {
-            ontbreekt = dir.filePath("bestaat-niet");
-            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), "TWKMAP=" + ontbreekt.toUtf8() + "\r\n"));
-        }
+        if (storing.startsWith("TWKMAP="))
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), storing.arg(dir.path()).toUtf8()));
+        else if (!storing.isEmpty())
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), "TWKMAP=" + dir.path().toUtf8()));
+        if (storing == "Travenza")
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Travenza"), "geen map"));
+        std::optional<EnkelExemplaar> ander; // a copy started by another user on the same data
+        if (storing == "Travenza/" && QDir().mkpath(dir.filePath("Travenza")))
+            ander.emplace(dir.filePath("Travenza/hovelink.lock"));
+        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         Werkruimte w;
         MeldingRecorder meldingen;
-        QVERIFY(!Opstarten::Start(dir.path(), w, meldingen));
-        QCOMPARE(meldingen.Teksten(),
-                 QStringList{melding.arg(QDir::toNativeSeparators(ontbreekt)) + "\r\n\r\nHet programma wordt afgesloten."});
-        QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-        QVERIFY(!QFileInfo::exists(dir.filePath("bestaat-niet")));
+        QVERIFY(!Opstarten::Start(dir.path(), gebruiker, [](const QString&) { return QString(); }, w, meldingen));
+        QCOMPARE(meldingen.Teksten(), QStringList{QDir::toNativeSeparators(melding.arg(dir.path()))});
+        QVERIFY(!QFileInfo::exists(dir.filePath("weg")));
     }
 
-    void startMaaktTravenzaEenmaal()
+    // A first start without Mappen.ini beside the program: the chosen Tafelwerk folder is used
+    // and remembered; Travenza is made once.
+    void eersteStart()
     {
         QTemporaryDir dir;
-        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"),
-                                          "TWKMAP=" + dir.path().toUtf8() + "\r\nSPEMAP=" + dir.path().toUtf8() + "\r\n"));
-        Werkruimte w;
+        const QString twk = dir.filePath("twk");
+        QVERIFY(TestPaden::SchrijfBestand(twk + "/Mappen.ini",
+                                          "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8() + "\r\n"));
+        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         MeldingRecorder meldingen;
-        QVERIFY(Opstarten::Start(dir.path(), w, meldingen));
+        for (const QString& antwoord : {twk, QString()}) {
+            Werkruimte w;
+            const auto slot =
+                Opstarten::Start(dir.filePath("prog"), gebruiker, [&](const QString&) { return antwoord; }, w, meldingen);
+            QVERIFY(slot && slot->IsEerste());
+            QCOMPARE(w.MapProgramma, twk + "/Travenza");
+            QCOMPARE(w.BestandSpelers, twk + "/TWKspelers.txt");
+            QCOMPARE(w.NaamAlgemeen, "Kwintel.ini");
+            QCOMPARE(w.NaamScript, "hovelink.js");
+            QVERIFY(QFileInfo(w.MapProgramma).isDir());
+            QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
+        }
         QVERIFY(meldingen.meldingen.isEmpty());
-        QCOMPARE(w.MapProgramma, dir.filePath("Travenza"));
-        QCOMPARE(w.NaamAlgemeen, "Kwintel.ini");
-        QCOMPARE(w.NaamScript, "hovelink.js");
-        QVERIFY(QFileInfo(w.MapProgramma).isDir());
-        QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
-        QVERIFY(Opstarten::Start(dir.path(), w, meldingen));
-        QCOMPARE(TestPaden::LeesBestand(w.MapProgramma + "/bewijs.txt"), QByteArray("x"));
+        QCOMPARE(TestPaden::LeesBestand(twk + "/Travenza/bewijs.txt"), QByteArray("x"));
     }
 
     void bestandMetNaamTravenzaTeltAlsBestaand()
@@ -185,20 +241,6 @@ private slots:
         QCOMPARE(w.SpeeldagCode, "A");
         QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
         QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-    }
-
-    void tweedeExemplaar()
-    {
-        QTemporaryDir dir;
-        const QString lock = dir.filePath("hovelink.lock");
-        {
-            const EnkelExemplaar eerste(lock);
-            QVERIFY(eerste.IsEerste());
-            const EnkelExemplaar tweede(lock);
-            QVERIFY(!tweede.IsEerste());
-        }
-        const EnkelExemplaar daarna(lock); // the first copy has ended
-        QVERIFY(daarna.IsEerste());
     }
 };
 
