@@ -55,45 +55,6 @@ private slots:
         QCOMPARE(w.BestandSpelers, mapSpelers + "/TWKspelers.txt");
     }
 
-    // The place of the start-up rule first, then the folder chosen before, else one question.
-    void vindMappenIni_data()
-    {
-        QTest::addColumn<bool>("naast");       // Mappen.ini beside the program
-        QTest::addColumn<QString>("eerder");   // folder chosen before
-        QTest::addColumn<QString>("antwoord"); // to the folder dialog; "" cancels
-        QTest::addColumn<QString>("verwacht");
-        QTest::addColumn<QString>("bewaard");
-        QTest::newRow("beside the program") << true << "twk" << "" << "prog/Mappen.ini" << "twk";
-        QTest::newRow("chosen before, gone") << false << "leeg" << "twk" << "twk/Mappen.ini" << "twk";
-        QTest::newRow("cancelled") << false << "" << "" << "prog/Mappen.ini" << "";
-        QTest::newRow("folder without it") << false << "" << "leeg" << "leeg/Mappen.ini" << "";
-    }
-
-    void vindMappenIni()
-    {
-        QFETCH(bool, naast);
-        QFETCH(QString, eerder);
-        QFETCH(QString, antwoord);
-        QFETCH(QString, verwacht);
-        QFETCH(QString, bewaard);
-        QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("leeg")) && QDir().mkpath(dir.filePath("prog")));
-        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("twk/Mappen.ini"), "TWKMAP=x\r\n"));
-        if (naast)
-            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("prog/Mappen.ini"), "TWKMAP=x\r\n"));
-        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
-        if (!eerder.isEmpty())
-            gebruiker.setValue("Tafelwerkmap", dir.filePath(eerder));
-        QStringList titels;
-        const auto kies = [&](const QString& titel) {
-            titels << titel;
-            return antwoord.isEmpty() ? QString() : dir.filePath(antwoord);
-        };
-        QCOMPARE(Opstarten::VindMappenIni(dir.filePath("prog"), gebruiker, kies), dir.filePath(verwacht));
-        QCOMPARE(titels, naast ? QStringList() : QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
-        QCOMPARE(gebruiker.value("Tafelwerkmap").toString(), bewaard.isEmpty() ? QString() : dir.filePath(bewaard));
-    }
-
     void startMislukt_data()
     {
         QTest::addColumn<QString>("storing");
@@ -129,8 +90,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath("weg")));
     }
 
-    // A first start without Mappen.ini beside the program: the chosen Tafelwerk folder is used
-    // and remembered; Travenza is made once.
+    // A first start without Mappen.ini beside the program asks for the Tafelwerk folder; the
+    // next start uses it without asking. Travenza is made once.
     void eersteStart()
     {
         QTemporaryDir dir;
@@ -139,10 +100,14 @@ private slots:
                                           "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8() + "\r\n"));
         QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         MeldingRecorder meldingen;
+        QStringList titels;
         for (const QString& antwoord : {twk, QString()}) {
             Werkruimte w;
-            const auto slot =
-                Opstarten::Start(dir.filePath("prog"), gebruiker, [&](const QString&) { return antwoord; }, w, meldingen);
+            const auto kies = [&](const QString& titel) {
+                titels << titel;
+                return antwoord;
+            };
+            const auto slot = Opstarten::Start(dir.filePath("prog"), gebruiker, kies, w, meldingen);
             QVERIFY(slot && slot->IsEerste());
             QCOMPARE(w.MapProgramma, twk + "/Travenza");
             QCOMPARE(w.BestandSpelers, twk + "/TWKspelers.txt");
@@ -152,6 +117,7 @@ private slots:
             QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
         }
         QVERIFY(meldingen.meldingen.isEmpty());
+        QCOMPARE(titels, QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
         QCOMPARE(TestPaden::LeesBestand(twk + "/Travenza/bewijs.txt"), QByteArray("x"));
     }
 
@@ -194,17 +160,6 @@ private slots:
         QCOMPARE(w.SpeeldagCode, code);
         QCOMPARE(w.Fout, qint16(0));
         QVERIFY(meldingen.meldingen.isEmpty());
-    }
-
-    void lijstVanSpeeldagen()
-    {
-        const QStringList& lijst = Speelmomenten::VulSpeeldagen();
-        QCOMPARE(lijst.size(), 25);
-        QCOMPARE(lijst[0], "-------");
-        QCOMPARE(lijst[4], "donderdag");
-        QCOMPARE(lijst[7], "maandag-morgen");
-        QCOMPARE(lijst[18], "donderdag-avond");
-        QCOMPARE(lijst[24], "zaterdag-avond");
     }
 
     void bereidVoor()

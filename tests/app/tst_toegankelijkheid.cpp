@@ -170,9 +170,6 @@ private slots:
     {
         QTest::addColumn<QString>("venster");
         QTest::addColumn<QStringList>("volgorde");
-        QTest::newRow("frmStart") << "frmStart"
-                                  << QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "cmdAfmeld",
-                                                 "Command1", "lstHulp", "cmdVerwijderDag", "cmdEinde"};
         QTest::newRow("frmAfmelden")
             << "frmAfmelden"
             << QStringList{"cmbVan",         "cmbTot",        "cmdMaakDatums",    "chkWijzData",  "lstDagen",
@@ -294,6 +291,8 @@ private slots:
                                                 << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
         QTest::newRow("designer: Alt+N cancels") << "frmSitekop" << QKeySequence(Qt::ALT | Qt::Key_N) << "" << false;
         QTest::newRow("site structure: Alt+T") << "diaSitestructuur" << QKeySequence(Qt::ALT | Qt::Key_T) << "" << false;
+        for (const char* help : {"diaSitestructuur", "frmHelp2", "frmHelpPartner"})
+            QTest::addRow("%s: Escape stays", help) << help << QKeySequence(Qt::Key_Escape) << "" << true;
     }
 
     void sneltoetsDrukt()

@@ -156,12 +156,7 @@ private slots:
             grens.emplace(16);
             break;
         case Storing::SpoelenFaalt:
-            TekstBestand::ZetSchrijver([](const QString& p, const QByteArray& b) {
-                return TekstBestand::SchrijfVeilig(p, b, [](int) {
-                    errno = EIO;
-                    return false;
-                });
-            });
+            TestPaden::LaatSpoelenMislukken();
             break;
         }
         const QMap<QString, QByteArray> voor = Inhoud(m_map->path());
