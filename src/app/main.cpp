@@ -28,8 +28,9 @@ int main(int argc, char* argv[])
         QCoreApplication::installTranslator(&qtVertaling);
     BerichtVenster meldingen;
 
+    // A temporary folder we cannot write in does not stop us: the lock in Travenza still guards.
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));
-    if (!exemplaar.IsEerste()) {
+    if (exemplaar.IsBezet()) {
         Opstarten::MeldAlGestart(meldingen);
         return 1;
     }
