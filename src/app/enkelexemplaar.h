@@ -5,14 +5,17 @@
 
 #include <memory>
 
-// Refuses a second running copy: a lock file in the user's temporary folder. A lock left
-// behind by a crashed copy is taken over.
+// Refuses a second running copy: a lock file in the user's temporary folder, and one in
+// Travenza so that two users cannot work on the same data. A lock left behind by a crashed
+// copy is taken over.
 class EnkelExemplaar {
 public:
     explicit EnkelExemplaar(const QString& lockPad);
-    bool IsEerste() const { return m_eerste; }
+    bool IsEerste() const { return m_fout == QLockFile::NoError; }
+    // Another copy holds the lock (as opposed to a folder that cannot be written).
+    bool IsBezet() const { return m_fout == QLockFile::LockFailedError; }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
-    bool m_eerste = false;
+    QLockFile::LockError m_fout = QLockFile::UnknownError;
 };

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,29 +15,40 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QLabel* Plaatje(const QImage& beeld)
+QLabel* Plaatje(const QImage& beeld, const QString& naam)
 {
     auto* label = new QLabel;
+    label->setAccessibleName(naam);
     label->setPixmap(QPixmap::fromImage(beeld));
     label->setFixedSize(beeld.size());
     return label;
 }
 
-QLabel* Tekst(const QString& tekst)
+QLabel* Tekst(const QString& tekst, bool afbreken = true)
 {
     auto* label = new QLabel(tekst);
-    label->setWordWrap(true);
+    label->setWordWrap(afbreken);
     return label;
 }
 
 } // namespace
+
+HelpVenster::HelpVenster(QWidget* parent) : QDialog(parent) {}
+
+void HelpVenster::keyPressEvent(QKeyEvent* event)
+{
+    // Help closes only through its button or the close box, never by a key meant elsewhere.
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
+}
 
 QPoint PositieHelp2(const QPoint& ouderLinksBoven, int ouderHoogte, int eigenHoogte)
 {
     return {ouderLinksBoven.x() + 200, ouderLinksBoven.y() + ouderHoogte - eigenHoogte - 200};
 }
 
-DiaSitestructuur::DiaSitestructuur(QWidget* parent) : QDialog(parent)
+DiaSitestructuur::DiaSitestructuur(QWidget* parent) : HelpVenster(parent)
 {
     setObjectName(QStringLiteral("diaSitestructuur"));
     setWindowTitle(QStringLiteral("Voorbeeld Sitestructuur"));
@@ -46,8 +58,14 @@ DiaSitestructuur::DiaSitestructuur(QWidget* parent) : QDialog(parent)
     Toetsenbord::ZetSneltoets(terug, QKeySequence(Qt::ALT | Qt::Key_T));
 
     auto* plaatjes = new QHBoxLayout;
-    plaatjes->addWidget(Plaatje(SitestructuurPlaatjes::Boom()), 0, Qt::AlignTop);
-    plaatjes->addWidget(Plaatje(SitestructuurPlaatjes::Rechten()), 0, Qt::AlignTop);
+    plaatjes->addWidget(Plaatje(SitestructuurPlaatjes::Boom(),
+                                QStringLiteral("Voorbeeld: de map /public_html/afm/donderdag op de server, "
+                                               "met hovelink.js en afmelddata.txt")),
+                        0, Qt::AlignTop);
+    plaatjes->addWidget(Plaatje(SitestructuurPlaatjes::Rechten(),
+                                QStringLiteral("Voorbeeld: de rechten van de map donderdag op 0777 "
+                                               "(lezen, schrijven en uitvoeren voor iedereen)")),
+                        0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Tekst(QStringLiteral("Gedeeltelijke site-structuur")));
     layout->addLayout(plaatjes);
@@ -62,7 +80,7 @@ DiaSitestructuur::DiaSitestructuur(QWidget* parent) : QDialog(parent)
     layout->addLayout(knoppen);
 }
 
-FrmHelp2::FrmHelp2(QWidget* afmeldVenster) : QDialog(afmeldVenster)
+FrmHelp2::FrmHelp2(QWidget* afmeldVenster) : HelpVenster(afmeldVenster)
 {
     setObjectName(QStringLiteral("frmHelp2"));
     setWindowTitle(QStringLiteral("Toelichting voor dit scherm"));
@@ -73,7 +91,7 @@ FrmHelp2::FrmHelp2(QWidget* afmeldVenster) : QDialog(afmeldVenster)
           "Klik daarna in vak 3, dan verschijnen ze.", "4. Invullen/aanvinken bij 'Diverse'.",
           "5. Kies de Spelergroepen tbv van de keuzelijsten op Internet.",
           "Al deze ingaven worden PER SPEELMOMENT bewaard."})
-        layout->addWidget(Tekst(QString::fromUtf8(regel)));
+        layout->addWidget(Tekst(QString::fromUtf8(regel), false)); // each step on one line
     if (afmeldVenster) {
         setWindowIcon(afmeldVenster->windowIcon());
         adjustSize();
@@ -84,7 +102,7 @@ FrmHelp2::FrmHelp2(QWidget* afmeldVenster) : QDialog(afmeldVenster)
     }
 }
 
-FrmHelpPartner::FrmHelpPartner(const QString& tekst, QWidget* afmeldVenster) : QDialog(afmeldVenster)
+FrmHelpPartner::FrmHelpPartner(const QString& tekst, QWidget* afmeldVenster) : HelpVenster(afmeldVenster)
 {
     setObjectName(QStringLiteral("frmHelpPartner"));
     setWindowTitle(QStringLiteral("Partnerbestand"));

@@ -8,13 +8,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Hovelink"));
+    // The name, not the display name: Qt would append a display name to every window title.
+    QApplication::setApplicationName(QStringLiteral("Hovelink"));
+    QApplication::setOrganizationName(QStringLiteral("Hovelink")); // QSettings per user
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hovelink.png")));
     // Qt's own dialogs (file, colour and font pickers) in Dutch, from beside the program or
     // from Qt's translations folder.
@@ -24,14 +28,21 @@ int main(int argc, char* argv[])
         QCoreApplication::installTranslator(&qtVertaling);
     BerichtVenster meldingen;
 
+    // A temporary folder we cannot write in does not stop us: the lock in Travenza still guards.
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));
-    if (!exemplaar.IsEerste()) {
-        meldingen.Toon(QStringLiteral("Het programma is al gestart!..."), Meldingen::Pictogram::Geen);
+    if (exemplaar.IsBezet()) {
+        Opstarten::MeldAlGestart(meldingen);
         return 1;
     }
 
     Werkruimte werkruimte;
-    if (!Opstarten::Start(QCoreApplication::applicationDirPath(), werkruimte, meldingen))
+    QSettings gebruiker;
+    const auto kiesMap = [](const QString& titel) {
+        return QFileDialog::getExistingDirectory(nullptr, titel, QDir::homePath());
+    };
+    const std::optional<EnkelExemplaar> travenza =
+        Opstarten::Start(QCoreApplication::applicationDirPath(), gebruiker, kiesMap, werkruimte, meldingen);
+    if (!travenza)
         return 1;
 
     // The records that live for the whole run.

@@ -7,6 +7,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString kTafelwerkMap = QStringLiteral("Tafelwerkmap");
+
+} // namespace
 
 namespace Opstarten {
 
@@ -49,24 +56,52 @@ void Init(Werkruimte& werkruimte)
     werkruimte.NaamScript = QStringLiteral("hovelink.js");
 }
 
-bool Start(const QString& programmaMap, Werkruimte& werkruimte, Meldingen& meldingen)
+void MeldAlGestart(Meldingen& meldingen)
 {
-    const QString einde = Tekst::CrLf + Tekst::CrLf + QStringLiteral("Het programma wordt afgesloten.");
-    const QString mappen = PadMappenIni(programmaMap);
-    if (!LeesMappenIni(mappen, werkruimte)) {
-        meldingen.Toon(QStringLiteral("Het bestand Mappen.ini is niet gevonden:") + Tekst::CrLf +
-                           Paden::Toon(QFileInfo(mappen).absoluteFilePath()) + einde,
+    meldingen.Toon(QStringLiteral("Het programma is al gestart!..."), Meldingen::Pictogram::Geen);
+}
+
+QString VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap)
+{
+    const QString vast = PadMappenIni(programmaMap);
+    if (QFileInfo(vast).isFile())
+        return vast;
+    const QString eerder = gebruiker.value(kTafelwerkMap).toString();
+    if (!eerder.isEmpty() && QFileInfo(Paden::Samen(eerder, QStringLiteral("Mappen.ini"))).isFile())
+        return Paden::Samen(eerder, QStringLiteral("Mappen.ini"));
+    const QString gekozen = kiesMap(QStringLiteral("Kies de map van Tafelwerk (waarin Mappen.ini staat)"));
+    if (gekozen.isEmpty())
+        return vast;
+    const QString pad = Paden::Samen(gekozen, QStringLiteral("Mappen.ini"));
+    if (QFileInfo(pad).isFile())
+        gebruiker.setValue(kTafelwerkMap, gekozen);
+    return pad;
+}
+
+std::optional<EnkelExemplaar> Start(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap,
+                                    Werkruimte& werkruimte, Meldingen& meldingen)
+{
+    const auto stop = [&meldingen](const QString& tekst, const QString& pad) {
+        meldingen.Toon(tekst + Tekst::CrLf + Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf +
+                           QStringLiteral("Het programma wordt afgesloten."),
                        Meldingen::Pictogram::Uitroep);
-        return false;
-    }
-    if (werkruimte.MapTwk.isEmpty() || !QFileInfo(werkruimte.MapTwk).isDir()) {
-        meldingen.Toon(QStringLiteral("De Tafelwerk-map uit Mappen.ini bestaat niet:") + Tekst::CrLf +
-                           Paden::Toon(werkruimte.MapTwk) + einde,
-                       Meldingen::Pictogram::Uitroep);
-        return false;
-    }
+        return std::nullopt;
+    };
+    const QString mappen = VindMappenIni(programmaMap, gebruiker, kiesMap);
+    if (!LeesMappenIni(mappen, werkruimte))
+        return stop(QStringLiteral("Het bestand Mappen.ini is niet gevonden:"), QFileInfo(mappen).absoluteFilePath());
+    if (werkruimte.MapTwk.isEmpty() || !QFileInfo(werkruimte.MapTwk).isDir())
+        return stop(QStringLiteral("De Tafelwerk-map uit Mappen.ini bestaat niet:"), werkruimte.MapTwk);
     Init(werkruimte);
-    return true;
+    // Taking the lock is also the proof that Travenza is a folder we can write in.
+    EnkelExemplaar slot(Paden::Samen(werkruimte.MapProgramma, QStringLiteral("hovelink.lock")));
+    if (slot.IsBezet()) {
+        MeldAlGestart(meldingen);
+        return std::nullopt;
+    }
+    if (!slot.IsEerste())
+        return stop(QStringLiteral("De map Travenza kan niet worden aangemaakt of beschreven:"), werkruimte.MapProgramma);
+    return slot;
 }
 
 } // namespace Opstarten

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "app/enkelexemplaar.h"
 #include "app/werkruimte.h"
 #include "common/meldingen.h"
 
 #include <QString>
+
+#include <functional>
+#include <optional>
+
+class QSettings;
 
 // Start-up: where Tafelwerk's Mappen.ini is, what it says, and our own folder Travenza.
 namespace Opstarten {
@@ -22,8 +28,21 @@ void Init(Werkruimte& werkruimte);
 // Creates MapProgramma (one level) unless a file or folder of that name exists.
 void MaakProgrammaMap(const Werkruimte& werkruimte);
 
-// The whole start-up up to the window: false after telling the user why the program cannot
-// go on (Mappen.ini missing, Tafelwerk's folder missing).
-bool Start(const QString& programmaMap, Werkruimte& werkruimte, Meldingen& meldingen);
+// Another copy runs (on this computer or on the same Travenza).
+void MeldAlGestart(Meldingen& meldingen);
+
+// Asks the user for a folder with a dialog of this title; empty when cancelled.
+using KiesMap = std::function<QString(const QString& titel)>;
+
+// The Mappen.ini to read: the one of the start-up rule; when that is missing, the one in the
+// Tafelwerk folder the user chose before (kept in `gebruiker`); else the user is asked once
+// for the folder, and a folder holding Mappen.ini is kept for the next start.
+QString VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap);
+
+// The whole start-up up to the window. Gives the lock on Travenza, to hold while the program
+// runs; nothing after telling the user why the program cannot go on (Mappen.ini missing,
+// Tafelwerk's folder missing, Travenza not writable or in use by another copy).
+std::optional<EnkelExemplaar> Start(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap,
+                                    Werkruimte& werkruimte, Meldingen& meldingen);
 
 } // namespace Opstarten

@@ -6,17 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// A symbolic link or a Windows junction: never listed as a moment and never followed.
+bool IsKoppeling(const QFileInfo& info) { return info.isSymLink() || info.isJunction(); }
+
+} // namespace
+
 namespace SpeeldagMappen {
 
 QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScript)
 {
     QStringList uit;
-    const QStringList mappen = QDir(mapProgramma).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                            QDir::Name | QDir::IgnoreCase);
-    for (const QString& naam : mappen) {
-        const QFileInfo script(Paden::Samen(Paden::Samen(mapProgramma, naam), naamScript));
+    const QFileInfoList mappen = QDir(mapProgramma).entryInfoList(
+        QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& map : mappen) {
+        if (IsKoppeling(map))
+            continue;
+        const QFileInfo script(Paden::Samen(map.filePath(), naamScript));
         if (script.isFile() && !script.isHidden())
-            uit.append(naam);
+            uit.append(map.fileName());
     }
     return uit;
 }
@@ -24,11 +33,20 @@ QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScri
 bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam)
 {
     const QString map = Paden::Samen(mapProgramma, naam);
-    QDir dir(map);
-    // A read-only file is deleted on Linux by the folder's rights; on Windows it stays, as
-    // in a normal listing-and-delete. Keep both alike: skip files without write permission.
-    const QFileInfoList bestanden = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& bestand : bestanden) {
+    if (IsKoppeling(QFileInfo(map)))
+        return QFile::remove(map) || QDir().rmdir(map); // the link itself, not what it points to
+    // A link inside goes itself, whatever it points to (also a broken link, which a listing
+    // shows only with QDir::System).
+    const QDir dir(map);
+    for (const QFileInfo& koppeling : dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (koppeling.isJunction())
+            QDir().rmdir(koppeling.absoluteFilePath());
+        else if (koppeling.isSymLink())
+            QFile::remove(koppeling.absoluteFilePath());
+    }
+    // A read-only file is deleted on Linux by the folder's rights; on Windows it stays, as in a
+    // normal listing-and-delete. Keep both alike: skip files without write permission.
+    for (const QFileInfo& bestand : dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
         if (bestand.isWritable())
             QFile::remove(bestand.absoluteFilePath());
     }

@@ -7,11 +7,12 @@
 namespace SpeeldagMappen {
 
 // Names of the folders directly inside `mapProgramma` that hold a normal (not hidden) file
-// `naamScript`, in the order of the folder listing.
+// `naamScript`, in the order of the folder listing. Links to folders are not listed.
 QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScript);
 
-// Deletes every normal file directly inside the folder, then the folder itself. False when
-// the folder is still there afterwards (a subfolder, hidden or read-only file remains).
+// Deletes every normal file and every link directly inside the folder (a link itself, never
+// its target), then the folder itself. False when the folder is still there afterwards (a
+// subfolder, hidden or read-only file remains).
 bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam);
 
 } // namespace SpeeldagMappen

@@ -16,13 +16,21 @@ Meldingen::Antwoord BerichtVenster::Toon(const QString& tekst, Pictogram pictogr
     case Pictogram::Informatie: icoon = QMessageBox::Information; break;
     case Pictogram::Kritiek: icoon = QMessageBox::Critical; break;
     }
+    // Every question may discard data on its first button, so the second (Annuleren, Nee) is
+    // what Enter and Escape give.
     QMessageBox::StandardButtons knopset = QMessageBox::Ok;
-    if (knoppen == Knoppen::OkAnnuleren)
+    QMessageBox::StandardButton veilig = QMessageBox::Ok;
+    if (knoppen == Knoppen::OkAnnuleren) {
         knopset = QMessageBox::Ok | QMessageBox::Cancel;
-    else if (knoppen == Knoppen::JaNee)
+        veilig = QMessageBox::Cancel;
+    } else if (knoppen == Knoppen::JaNee) {
         knopset = QMessageBox::Yes | QMessageBox::No;
-    QMessageBox box(icoon, titel.isEmpty() ? QApplication::applicationDisplayName() : titel, tekst,
-                    knopset, QApplication::activeWindow());
+        veilig = QMessageBox::No;
+    }
+    QMessageBox box(icoon, titel.isEmpty() ? QStringLiteral("Hovelink") : titel, tekst, knopset,
+                    QApplication::activeWindow());
+    box.setDefaultButton(veilig);
+    box.setEscapeButton(veilig);
     // The buttons in Dutch, as Windows shows them, whatever translations are installed.
     const std::pair<QMessageBox::StandardButton, const char*> knopteksten[] = {
         {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Annuleren"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nee"}};

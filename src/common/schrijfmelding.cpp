@@ -9,7 +9,7 @@ bool MeldAlsNietOpgeslagen(const TekstBestand::SchrijfResultaat& resultaat, cons
     if (resultaat.ok)
         return true;
     meldingen.Toon(QStringLiteral("Het instellingenbestand kon niet worden opgeslagen:") + Tekst::CrLf +
-                       Paden::Toon(pad),
+                       Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf + resultaat.fout,
                    Meldingen::Pictogram::Kritiek);
     return false;
 }

@@ -1,28 +1,49 @@
 #include "common/tekstbestand.h"
 
 #include "common/ansi.h"
+#include "common/restanten.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <QThread>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
-TekstBestand::SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes)
+// One try: a failure is returned with its reason; `bijCommit` tells whether it was the final
+// rename, which on Windows another program may block for a moment.
+std::optional<QString> Poging(const QString& pad, const QByteArray& bytes, TekstBestand::Spoeler spoel,
+                              bool& bijCommit)
 {
+    bijCommit = false;
     QSaveFile bestand(pad);
     // Unbuffered, so that a disk that fills up shows as a short write here: Qt 6.4's commit()
     // does not notice when flushing its buffer fails, and would put a cut-off file in place.
     if (!bestand.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, bestand.errorString()};
+        return bestand.errorString();
     if (bestand.write(bytes) != bytes.size()) {
         const QString fout = bestand.errorString();
         bestand.cancelWriting();
-        return {false, fout};
+        return fout;
     }
+    // Qt 6.4's commit() ignores a failing fdatasync: check the flush to disk ourselves.
+    if (!spoel(bestand.handle())) {
+        const QString fout = qt_error_string(errno);
+        bestand.cancelWriting();
+        return fout;
+    }
+    bijCommit = true;
     if (!bestand.commit())
-        return {false, bestand.errorString()};
-    return {};
+        return bestand.errorString();
+    return std::nullopt;
 }
 
 TekstBestand::Schrijver& HuidigeSchrijver()
@@ -54,22 +75,47 @@ std::optional<QStringList> LeesRegels(const QString& pad)
     qsizetype begin = 0;
     const qsizetype n = tekst->size();
     while (begin < n) {
-        qsizetype eind = tekst->indexOf(u'\n', begin);
-        if (eind < 0)
-            eind = n;
-        qsizetype inhoudEind = eind;
-        if (inhoudEind > begin && tekst->at(inhoudEind - 1) == u'\r')
-            --inhoudEind;
-        regels.append(tekst->mid(begin, inhoudEind - begin));
+        qsizetype eind = begin;
+        while (eind < n && tekst->at(eind) != u'\n' && tekst->at(eind) != u'\r')
+            ++eind;
+        regels.append(tekst->mid(begin, eind - begin));
         begin = eind + 1;
+        if (eind + 1 < n && tekst->at(eind) == u'\r' && tekst->at(eind + 1) == u'\n')
+            ++begin;
     }
     return regels;
+}
+
+bool SpoelNaarSchijf(int handle)
+{
+#ifdef Q_OS_WIN
+    return _commit(handle) == 0;
+#else
+    return fsync(handle) == 0;
+#endif
+}
+
+SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel)
+{
+    Restanten::RuimOp(pad);
+    bool bijCommit = false;
+    std::optional<QString> fout = Poging(pad, bytes, spoel, bijCommit);
+#ifdef Q_OS_WIN
+    // Virus scanners and sync clients hold a file briefly: try the whole save again first.
+    for (int poging = 1; fout && bijCommit && poging < 4; ++poging) {
+        QThread::msleep(250);
+        fout = Poging(pad, bytes, spoel, bijCommit);
+    }
+#endif
+    if (fout)
+        return {false, *fout};
+    return {};
 }
 
 SchrijfResultaat SchrijfBytes(const QString& pad, const QByteArray& bytes)
 {
     const Schrijver& schrijver = HuidigeSchrijver();
-    return schrijver ? schrijver(pad, bytes) : SchrijfVeilig(pad, bytes);
+    return schrijver ? schrijver(pad, bytes) : SchrijfVeilig(pad, bytes, &SpoelNaarSchijf);
 }
 
 SchrijfResultaat SchrijfRegels(const QString& pad, const QStringList& regels)

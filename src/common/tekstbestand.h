@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-// Windows-1252 text files. Reading accepts CR LF and a bare LF; writing always goes
+// Windows-1252 text files. A line ends at CR LF, a lone CR or a lone LF; writing always goes
 // through QSaveFile, so a failed or interrupted write leaves the previous file whole.
 namespace TekstBestand {
 
@@ -28,6 +28,15 @@ SchrijfResultaat SchrijfBytes(const QString& pad, const QByteArray& bytes);
 
 // Writes every line followed by CR LF, in Windows-1252.
 SchrijfResultaat SchrijfRegels(const QString& pad, const QStringList& regels);
+
+// Forces the bytes written through the file handle onto the disk; false (errno set) when the
+// disk refuses them.
+using Spoeler = bool (*)(int handle);
+bool SpoelNaarSchijf(int handle);
+
+// The real writer: removes leftovers of interrupted saves in the folder, then saves through
+// QSaveFile with every write and the flush to disk checked.
+SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel);
 
 // Tests replace the writer to simulate a disk that fails; an empty function restores it.
 using Schrijver = std::function<SchrijfResultaat(const QString& pad, const QByteArray& bytes)>;

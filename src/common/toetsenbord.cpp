@@ -18,8 +18,12 @@ void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
             knop->setFocus(Qt::ShortcutFocusReason);
         knop->click();
     });
-    const QString naam = QStringLiteral("Sneltoets: ") + toets.toString(QKeySequence::NativeText);
-    knop->setAccessibleDescription(knop->toolTip().isEmpty() ? naam : knop->toolTip() + u' ' + naam);
+    const QString toetsTekst = toets.toString(QKeySequence::NativeText);
+    const QString naam = QStringLiteral("Sneltoets: ") + toetsTekst;
+    const QString tip = knop->toolTip();
+    knop->setAccessibleDescription(tip.isEmpty() ? naam : tip + u' ' + naam);
+    // The caption has no underlined letter, so the tooltip is where a user sees the key.
+    knop->setToolTip(tip.isEmpty() ? toetsTekst : tip + u'\n' + toetsTekst);
 }
 
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)

@@ -13,7 +13,8 @@ namespace Toetsenbord {
 // Gives a button a shortcut such as Alt+M without a "&" in its caption, which must stay as
 // it is. Like a mouse click, the shortcut first takes the focus to the button, so the box
 // being left runs its checks, and then presses it; a disabled or hidden button does not
-// answer. Screen readers announce the key with the button's description.
+// answer. The key is shown on the last line of the button's tooltip, and screen readers
+// announce it with the button's description; set the tooltip first.
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets);
 
 // Tab visits the widgets in this order.

@@ -72,19 +72,6 @@ private slots:
         QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), (QStringList{"anders", "donderdag-avond"}));
     }
 
-    void verwijder()
-    {
-        QTemporaryDir dir;
-        const QString p = dir.path();
-        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/hovelink.js", "x"));
-        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/IniKop.ini", "x"));
-        QVERIFY(TestPaden::SchrijfBestand(p + "/donderdag-avond/000001.jpg", "x"));
-        QVERIFY(TestPaden::SchrijfBestand(p + "/dinsdag/hovelink.js", "x"));
-        QVERIFY(SpeeldagMappen::VerwijderSpeeldag(p, "donderdag-avond"));
-        QVERIFY(!QFileInfo::exists(p + "/donderdag-avond"));
-        QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), QStringList{"dinsdag"});
-    }
-
     void verwijderMetSubmap()
     {
         QTemporaryDir dir;

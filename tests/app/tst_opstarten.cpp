@@ -5,6 +5,7 @@
 #include "support/testpaden.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,47 +57,68 @@ private slots:
 
     void startMislukt_data()
     {
-        QTest::addColumn<bool>("mappenIni");
-        QTest::addColumn<QString>("melding"); // %1: the missing path
-        QTest::newRow("no Mappen.ini") << false << "Het bestand Mappen.ini is niet gevonden:\r\n%1";
-        QTest::newRow("no Tafelwerk folder") << true << "De Tafelwerk-map uit Mappen.ini bestaat niet:\r\n%1";
+        QTest::addColumn<QString>("storing");
+        QTest::addColumn<QString>("melding"); // %1: the folder Tafelwerk
+        const QString einde = "\r\n\r\nHet programma wordt afgesloten.";
+        QTest::newRow("no Mappen.ini") << "" << "Het bestand Mappen.ini is niet gevonden:\r\n%1/Mappen.ini" + einde;
+        QTest::newRow("no Tafelwerk folder") << "TWKMAP=%1/weg"
+                                             << "De Tafelwerk-map uit Mappen.ini bestaat niet:\r\n%1/weg" + einde;
+        QTest::newRow("a file named Travenza")
+            << "Travenza" << "De map Travenza kan niet worden aangemaakt of beschreven:\r\n%1/Travenza" + einde;
+        QTest::newRow("Travenza in use") << "Travenza/" << "Het programma is al gestart!...";
     }
 
     void startMislukt()
     {
-        QFETCH(bool, mappenIni);
+        QFETCH(QString, storing);
         QFETCH(QString, melding);
         QTemporaryDir dir;
-        QString ontbreekt = dir.filePath("Mappen.ini");
-        if (mappenIni) {
-            ontbreekt = dir.filePath("bestaat-niet");
-            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), "TWKMAP=" + ontbreekt.toUtf8() + "\r\n"));
-        }
+        if (storing.startsWith("TWKMAP="))
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), storing.arg(dir.path()).toUtf8()));
+        else if (!storing.isEmpty())
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), "TWKMAP=" + dir.path().toUtf8()));
+        if (storing == "Travenza")
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Travenza"), "geen map"));
+        std::optional<EnkelExemplaar> ander; // a copy started by another user on the same data
+        if (storing == "Travenza/" && QDir().mkpath(dir.filePath("Travenza")))
+            ander.emplace(dir.filePath("Travenza/hovelink.lock"));
+        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         Werkruimte w;
         MeldingRecorder meldingen;
-        QVERIFY(!Opstarten::Start(dir.path(), w, meldingen));
-        QCOMPARE(meldingen.Teksten(),
-                 QStringList{melding.arg(QDir::toNativeSeparators(ontbreekt)) + "\r\n\r\nHet programma wordt afgesloten."});
-        QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-        QVERIFY(!QFileInfo::exists(dir.filePath("bestaat-niet")));
+        QVERIFY(!Opstarten::Start(dir.path(), gebruiker, [](const QString&) { return QString(); }, w, meldingen));
+        QCOMPARE(meldingen.Teksten(), QStringList{QDir::toNativeSeparators(melding.arg(dir.path()))});
+        QVERIFY(!QFileInfo::exists(dir.filePath("weg")));
     }
 
-    void startMaaktTravenzaEenmaal()
+    // A first start without Mappen.ini beside the program asks for the Tafelwerk folder; the
+    // next start uses it without asking. Travenza is made once.
+    void eersteStart()
     {
         QTemporaryDir dir;
-        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"),
-                                          "TWKMAP=" + dir.path().toUtf8() + "\r\nSPEMAP=" + dir.path().toUtf8() + "\r\n"));
-        Werkruimte w;
+        const QString twk = dir.filePath("twk");
+        QVERIFY(TestPaden::SchrijfBestand(twk + "/Mappen.ini",
+                                          "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8() + "\r\n"));
+        QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         MeldingRecorder meldingen;
-        QVERIFY(Opstarten::Start(dir.path(), w, meldingen));
+        QStringList titels;
+        for (const QString& antwoord : {twk, QString()}) {
+            Werkruimte w;
+            const auto kies = [&](const QString& titel) {
+                titels << titel;
+                return antwoord;
+            };
+            const auto slot = Opstarten::Start(dir.filePath("prog"), gebruiker, kies, w, meldingen);
+            QVERIFY(slot && slot->IsEerste());
+            QCOMPARE(w.MapProgramma, twk + "/Travenza");
+            QCOMPARE(w.BestandSpelers, twk + "/TWKspelers.txt");
+            QCOMPARE(w.NaamAlgemeen, "Kwintel.ini");
+            QCOMPARE(w.NaamScript, "hovelink.js");
+            QVERIFY(QFileInfo(w.MapProgramma).isDir());
+            QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
+        }
         QVERIFY(meldingen.meldingen.isEmpty());
-        QCOMPARE(w.MapProgramma, dir.filePath("Travenza"));
-        QCOMPARE(w.NaamAlgemeen, "Kwintel.ini");
-        QCOMPARE(w.NaamScript, "hovelink.js");
-        QVERIFY(QFileInfo(w.MapProgramma).isDir());
-        QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
-        QVERIFY(Opstarten::Start(dir.path(), w, meldingen));
-        QCOMPARE(TestPaden::LeesBestand(w.MapProgramma + "/bewijs.txt"), QByteArray("x"));
+        QCOMPARE(titels, QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
+        QCOMPARE(TestPaden::LeesBestand(twk + "/Travenza/bewijs.txt"), QByteArray("x"));
     }
 
     void bestandMetNaamTravenzaTeltAlsBestaand()
@@ -140,17 +162,6 @@ private slots:
         QVERIFY(meldingen.meldingen.isEmpty());
     }
 
-    void lijstVanSpeeldagen()
-    {
-        const QStringList& lijst = Speelmomenten::VulSpeeldagen();
-        QCOMPARE(lijst.size(), 25);
-        QCOMPARE(lijst[0], "-------");
-        QCOMPARE(lijst[4], "donderdag");
-        QCOMPARE(lijst[7], "maandag-morgen");
-        QCOMPARE(lijst[18], "donderdag-avond");
-        QCOMPARE(lijst[24], "zaterdag-avond");
-    }
-
     void bereidVoor()
     {
         QTemporaryDir dir;
@@ -185,20 +196,6 @@ private slots:
         QCOMPARE(w.SpeeldagCode, "A");
         QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
         QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-    }
-
-    void tweedeExemplaar()
-    {
-        QTemporaryDir dir;
-        const QString lock = dir.filePath("hovelink.lock");
-        {
-            const EnkelExemplaar eerste(lock);
-            QVERIFY(eerste.IsEerste());
-            const EnkelExemplaar tweede(lock);
-            QVERIFY(!tweede.IsEerste());
-        }
-        const EnkelExemplaar daarna(lock); // the first copy has ended
-        QVERIFY(daarna.IsEerste());
     }
 };
 

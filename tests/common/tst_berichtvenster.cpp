@@ -6,53 +6,52 @@
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(Meldingen::Knoppen)
 Q_DECLARE_METATYPE(Meldingen::Antwoord)
 
-// The real message box: Dutch buttons whatever Qt's language, and the button pressed
-// comes back as the answer.
+// The real message box, answered with a user's keys and clicks: a question's safe answer on Enter.
 class TstBerichtVenster : public QObject {
     Q_OBJECT
 private slots:
-    void knoppen_data()
+    void antwoord_data()
     {
-        QTest::addColumn<Meldingen::Knoppen>("knoppen");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("invoer"); // a key, or a button's caption to click
         QTest::addColumn<QStringList>("opschriften");
-        QTest::addColumn<int>("druk"); // index into opschriften
         QTest::addColumn<Meldingen::Antwoord>("antwoord");
-        QTest::newRow("OK") << Meldingen::Knoppen::Ok << QStringList{"OK"} << 0 << Meldingen::Antwoord::Ok;
-        QTest::newRow("Annuleren") << Meldingen::Knoppen::OkAnnuleren << QStringList{"Annuleren", "OK"} << 0
-                                   << Meldingen::Antwoord::Annuleren;
-        QTest::newRow("Ja") << Meldingen::Knoppen::JaNee << QStringList{"&Ja", "&Nee"} << 0 << Meldingen::Antwoord::Ja;
-        QTest::newRow("Nee") << Meldingen::Knoppen::JaNee << QStringList{"&Ja", "&Nee"} << 1 << Meldingen::Antwoord::Nee;
+        using A = Meldingen::Antwoord;
+        const QStringList okAnnuleren{"Annuleren", "OK"}, jaNee{"&Ja", "&Nee"};
+        QTest::newRow("OK/Annuleren, Enter") << "Hovelink" << "Return" << okAnnuleren << A::Annuleren;
+        QTest::newRow("own title, Escape") << "Datums wijzigen?" << "Esc" << okAnnuleren << A::Annuleren;
+        QTest::newRow("click OK") << "Hovelink" << "OK" << okAnnuleren << A::Ok;
+        QTest::newRow("Ja/Nee, Enter") << "Hovelink" << "Return" << jaNee << A::Nee;
+        QTest::newRow("Ja/Nee, Escape") << "Hovelink" << "Esc" << jaNee << A::Nee;
+        QTest::newRow("click Ja") << "Hovelink" << "&Ja" << jaNee << A::Ja;
     }
 
-    void knoppen()
+    void antwoord()
     {
-        QFETCH(Meldingen::Knoppen, knoppen);
+        QFETCH(QString, titel);
+        QFETCH(QString, invoer);
         QFETCH(QStringList, opschriften);
-        QFETCH(int, druk);
         QFETCH(Meldingen::Antwoord, antwoord);
         QStringList gezien;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QAbstractButton* kies = nullptr;
+            gezien << box->windowTitle();
             for (QAbstractButton* knop : box->buttons()) {
                 gezien << knop->text();
-                if (knop->text() == opschriften.at(druk))
-                    kies = knop;
+                if (knop->text() == invoer)
+                    QTest::mouseClick(knop, Qt::LeftButton);
             }
-            if (kies)
-                kies->click();
-            else
-                box->close(); // the captions compared below tell what was wrong
+            if (box->isVisible())
+                QTest::keySequence(box, QKeySequence(invoer));
         });
-        BerichtVenster venster;
-        const Meldingen::Antwoord gekregen = venster.Toon(QStringLiteral("Wilt u toch doorgaan?."),
-                                                          Meldingen::Pictogram::Uitroep, knoppen);
-        gezien.sort();
-        QCOMPARE(gezien, opschriften);
+        const auto knoppen = opschriften[0] == "&Ja" ? Meldingen::Knoppen::JaNee : Meldingen::Knoppen::OkAnnuleren;
+        const Meldingen::Antwoord gekregen = BerichtVenster().Toon(QStringLiteral("Wilt u toch doorgaan?."),
+                                                                   Meldingen::Pictogram::Uitroep, knoppen,
+                                                                   titel == "Hovelink" ? QString() : titel);
+        std::sort(gezien.begin() + 1, gezien.end());
+        QCOMPARE(gezien, QStringList{titel} + opschriften);
         QCOMPARE(gekregen, antwoord);
     }
 };

@@ -26,7 +26,7 @@
 namespace {
 
 enum class Soort { Kwintel, Moment, IniKop, Script };
-enum class Storing { AlleenLezen, MapOpDeNaam, SchijfVol, SchrijverFaalt };
+enum class Storing { AlleenLezen, MapOpDeNaam, SchijfVol, SpoelenFaalt };
 
 const QByteArray kVorige = "vorige inhoud, die heel moet blijven\r\n";
 
@@ -120,7 +120,7 @@ private slots:
             {Storing::AlleenLezen, "read-only folder"},
             {Storing::MapOpDeNaam, "a folder in its place"},
             {Storing::SchijfVol, "disk full halfway"},
-            {Storing::SchrijverFaalt, "writer fails"}};
+            {Storing::SpoelenFaalt, "flush to disk fails"}};
         for (const Soort soort : {Soort::Kwintel, Soort::Moment, Soort::IniKop, Soort::Script}) {
             for (const auto& [storing, naam] : storingen)
                 QTest::addRow("%s, %s", qPrintable(Naam(soort)), naam) << soort << storing;
@@ -155,10 +155,8 @@ private slots:
         case Storing::SchijfVol:
             grens.emplace(16);
             break;
-        case Storing::SchrijverFaalt:
-            TekstBestand::ZetSchrijver([](const QString&, const QByteArray&) {
-                return TekstBestand::SchrijfResultaat{false, QStringLiteral("No space left on device")};
-            });
+        case Storing::SpoelenFaalt:
+            TestPaden::LaatSpoelenMislukken();
             break;
         }
         const QMap<QString, QByteArray> voor = Inhoud(m_map->path());

@@ -386,7 +386,7 @@ private slots:
         Open(KopInstellingen{});
         Klik("cmdAkkoord");
         ZagMelding("Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                       QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop)),
+                       QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop)) + "\r\n\r\nFilename refers to a directory",
                    Meldingen::Pictogram::Kritiek);
         QVERIFY(m_venster->isVisible());
     }

@@ -360,7 +360,7 @@ void TstFrmAfmelden::instellingenNietOpgeslagen()
     QVERIFY(QDir().mkpath(o.Ini())); // a folder where the settings file belongs
     o.Einde();
     QCOMPARE(o.meldingen.Teksten(), (QStringList{kVoltooid, "Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                                                               QDir::toNativeSeparators(o.Ini())}));
+                                                               QDir::toNativeSeparators(o.Ini()) + "\r\n\r\nFilename refers to a directory"}));
     QCOMPARE(o.meldingen.meldingen[1].pictogram, Meldingen::Pictogram::Kritiek);
     QVERIFY(o.venster->isVisible()); // nothing typed is lost
 }

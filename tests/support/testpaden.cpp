@@ -1,9 +1,13 @@
 #include "testpaden.h"
 
+#include "common/tekstbestand.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace TestPaden {
 
@@ -45,6 +49,16 @@ QByteArray LeesBestand(const QString& pad)
 {
     QFile f(pad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void LaatSpoelenMislukken()
+{
+    TekstBestand::ZetSchrijver([](const QString& pad, const QByteArray& bytes) {
+        return TekstBestand::SchrijfVeilig(pad, bytes, [](int) {
+            errno = EIO;
+            return false;
+        });
+    });
 }
 
 } // namespace TestPaden

@@ -21,4 +21,8 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 // The raw bytes of a file, empty when it cannot be read.
 QByteArray LeesBestand(const QString& pad);
 
+// From now on every save fails at the flush to disk with EIO, as a failing disk does;
+// TekstBestand::ZetSchrijver({}) brings back the real disk.
+void LaatSpoelenMislukken();
+
 } // namespace TestPaden
