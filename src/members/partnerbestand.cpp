@@ -1,7 +1,7 @@
 #include "members/partnerbestand.h"
 
 #include "common/paden.h"
-#include "common/tekstbestand.h"
+#include "members/tafelwerktekst.h"
 
 #include <QDir>
 
@@ -27,7 +27,7 @@ bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam) {
 }
 
 void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
-    const std::optional<QString> inhoud = TekstBestand::LeesAlles(pad);
+    const std::optional<QString> inhoud = TafelwerkTekst::LeesAlles(pad);
     if (!inhoud)
         return;
     const QString& tekst = *inhoud;
@@ -46,32 +46,32 @@ void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
     PartnerTekst += tekst.mid(begin, eind - begin);
 }
 
-Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
+Partnerbestand MaakPartnerbestand(const QString& PartnerTekst) {
     Partnerbestand bestand;
-    const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
-    if (!pad.isEmpty())
-        LeesPartnerTekst(pad, bestand.PartnerTekst);
-    if (!bestand.PartnerTekst.isEmpty())
-        bestand.PartnerParen = bestand.PartnerTekst.split(u'#');
+    bestand.PartnerTekst = PartnerTekst;
+    if (PartnerTekst.isEmpty())
+        return bestand;
+    bestand.PartnerParen = PartnerTekst.split(u'#');
+    for (qsizetype i = 0; i + 1 < bestand.PartnerParen.size(); ++i) {
+        const QStringList delen = bestand.PartnerParen.at(i).split(u'-');
+        if (delen.size() < 2)
+            continue;
+        bestand.partnerVan.insert(delen.at(0), delen.at(1));
+        bestand.partnerVan.insert(delen.at(1), delen.at(0));
+    }
     return bestand;
 }
 
-QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer) {
-    QString partner;
-    for (qsizetype i = 0; i + 1 < PartnerParen.size(); ++i) {
-        const QStringList delen = PartnerParen.at(i).split(u'-');
-        if (delen.size() < 2)
-            continue;
-        if (delen.at(0) == lidNummer)
-            partner = delen.at(1);
-        if (delen.at(1) == lidNummer)
-            partner = delen.at(0);
-    }
-    return partner;
+Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
+    QString tekst;
+    const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
+    if (!pad.isEmpty())
+        LeesPartnerTekst(pad, tekst);
+    return MaakPartnerbestand(tekst);
 }
 
-QString ZoekPartner(const QStringList& PartnerParen, const QString& record) {
+QString ZoekPartner(const Partnerbestand& paren, const QString& record) {
     if (record.isEmpty())
         return {};
-    return ZoekPartnerVanNummer(PartnerParen, record.section(u',', 3, 3));
+    return paren.partnerVan.value(record.section(u',', 3, 3));
 }
