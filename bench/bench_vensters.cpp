@@ -236,8 +236,9 @@ int Kindproces(int argc, char** argv, const QByteArray& soort)
 
 void RuwLedenbestand(benchmark::State& state)
 {
+    const QString& pad = Plek(Leden(state)).werkruimte.BestandSpelers;
     for (auto _ : state)
-        benchmark::DoNotOptimize(GrootLedenbestand::RuwGelezen(Plek(Leden(state)).werkruimte.BestandSpelers));
+        benchmark::DoNotOptimize(GrootLedenbestand::RuwGelezen(pad));
     GrootLedenbestand::PerLid(state, Leden(state));
 }
 

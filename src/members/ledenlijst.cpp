@@ -278,19 +278,17 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
 
 QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     // Measured first, then written through a pointer: every tick of a group shows the whole
-    // overview again, and an append per piece cost more than the list itself.
-    struct Regel {
-        std::array<QStringView, 5> velden;
-        qsizetype opvulling;
+    // overview again, and an append per piece cost more than the list itself. The records are
+    // split twice rather than keeping their pieces, which at 200,000 members would take more
+    // memory than the overview itself.
+    const auto opvulling = [NaamBreedte](QStringView sleutel) {
+        return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
     };
-    std::vector<Regel> regels;
-    regels.reserve(static_cast<std::size_t>(ListH.size()));
     qsizetype lengte = 0;
     for (qsizetype k = 0; k < ListH.size(); ++k) {
         const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
-        const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - velden[2].size(), 0);
-        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling + 3 + velden[4].size() + 2;
-        regels.push_back({velden, opvulling});
+        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling(velden[2]) +
+                  3 + velden[4].size() + 2;
     }
     QString tekst(lengte, Qt::Uninitialized);
     QChar* p = tekst.data();
@@ -298,19 +296,19 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
         std::copy(deel.begin(), deel.end(), p);
         p += deel.size();
     };
-    for (std::size_t k = 0; k < regels.size(); ++k) {
-        const Regel& regel = regels[k];
-        const RegelNummer nummer(static_cast<qsizetype>(k) + 1);
+    for (qsizetype k = 0; k < ListH.size(); ++k) {
+        const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
+        const RegelNummer nummer(k + 1);
         p = std::fill_n(p, nummer.nullen, u'0');
         for (const char* c = nummer.cijfers; c != nummer.eind; ++c)
             *p++ = QChar(char16_t(*c));
         schrijf(u"  ");
-        schrijf(regel.velden[0]);
+        schrijf(velden[0]);
         schrijf(u"=(");
-        schrijf(regel.velden[2]);
-        p = std::fill_n(p, regel.opvulling, u' ');
+        schrijf(velden[2]);
+        p = std::fill_n(p, opvulling(velden[2]), u' ');
         schrijf(u")  ");
-        schrijf(regel.velden[4]);
+        schrijf(velden[4]);
         schrijf(u"\r\n");
     }
     return tekst;

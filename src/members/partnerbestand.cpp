@@ -4,6 +4,7 @@
 #include "members/tafelwerktekst.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString PartnerMap(const QString& MapTwk) {
     return Paden::Samen(MapTwk, QStringLiteral("TWKspelers/Parenmap"));
@@ -12,10 +13,11 @@ QString PartnerMap(const QString& MapTwk) {
 QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam) {
     const QString map = PartnerMap(MapTwk);
     const QString gezocht = naam + QStringLiteral(".txt");
-    // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked for.
+    // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked
+    // for; and without listing the folder, which every tick of a group does for every ticked group.
+    if (const QString exact = Paden::Samen(map, gezocht); QFileInfo(exact).isFile())
+        return exact;
     const QStringList namen = QDir(map).entryList(QDir::Files, QDir::Name);
-    if (namen.contains(gezocht))
-        return Paden::Samen(map, gezocht);
     for (const QString& kandidaat : namen)
         if (kandidaat.compare(gezocht, Qt::CaseInsensitive) == 0)
             return Paden::Samen(map, kandidaat);
