@@ -2,6 +2,8 @@
 
 #include "members/tafelwerktekst.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // The used fields: their numbers, in the order of LidVelden.
@@ -59,13 +61,28 @@ void Ledenbestand::VoegToe(QStringView regel) {
     m_leden.push_back(lid);
 }
 
+void Ledenbestand::Reserveer(qsizetype leden) {
+    if (m_leden.empty() || leden <= Aantal())
+        return;
+    m_leden.reserve(static_cast<std::size_t>(leden));
+    m_velden.reserve(m_velden.size() * leden / Aantal() + leden);
+}
+
 Ledenbestand LeesLedenbestand(const QString& pad) {
+    // The first thousand lines tell how many members the file holds, near enough.
+    constexpr qsizetype kProef = 1000;
+    const qsizetype grootte = QFileInfo(pad).size();
     Ledenbestand bestand;
     bool kop = true;
+    qsizetype tekens = 0;
     bestand.gelezen = TafelwerkTekst::LeesRegels(pad, [&](QStringView regel) {
         // A blank line would otherwise become a nameless member of an empty group "()".
-        if (!kop && !Blanco(regel))
+        if (!kop && !Blanco(regel)) {
             bestand.VoegToe(regel);
+            tekens += regel.size() + 2;
+            if (bestand.Aantal() == kProef)
+                bestand.Reserveer(grootte / (tekens / kProef) * 21 / 20);
+        }
         kop = false;
     });
     return bestand;

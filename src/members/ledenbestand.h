@@ -12,8 +12,8 @@
 // Tafelwerk's member file TWKspelers.txt, read once when the sign-off settings window opens
 // and kept in memory: every change of the group selection filters these members again
 // instead of reading the file anew. Only the used fields are kept, all in one text, and each
-// member's group key as an index into the few keys: a club of 200,000 members then holds
-// about a quarter of its file.
+// member's group key as an index into the few keys: addresses, dates and the other unused
+// fields of a large club are never held.
 
 // The used fields of one member, as they stand (untrimmed).
 struct LidVelden {
@@ -40,6 +40,9 @@ public:
 
     // Splits a line at every comma (no quoting; missing fields read as empty) and keeps it.
     void VoegToe(QStringView regel);
+    // Makes room for this many members like those added so far, so that a large file is not
+    // copied again and again as it grows.
+    void Reserveer(qsizetype leden);
 
     // Each member's record without its group number and its sorted-list rank among the
     // members of its group key, made for a key when a member list first needs it and kept

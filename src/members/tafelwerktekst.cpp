@@ -51,7 +51,7 @@ bool LeesRegels(const QString& pad, const std::function<void(QStringView)>& rege
     QString rest;       // the start of a line the previous piece did not end
     bool naCr = false;  // the previous piece ended in CR: an LF that follows belongs to it
     for (;;) {
-        const QByteArray bytes = bestand->read(kStuk);
+        const QByteArray bytes = bestand->read(qBound<qint64>(4096, bestand->bytesAvailable(), kStuk));
         if (bytes.isEmpty())
             break;
         const QString stuk = decoder.Decodeer(bytes);

@@ -10,8 +10,6 @@ class TstPartnerbestand : public QObject {
 private slots:
     void zoekPartner_data();
     void zoekPartner();
-    void zoekPartnerRecord_data();
-    void zoekPartnerRecord();
     void partnerTekst_data();
     void partnerTekst();
     void partnerTekstVoegtToe();
@@ -46,20 +44,6 @@ void TstPartnerbestand::zoekPartner() {
     QFETCH(QString, nummer);
     QFETCH(QString, partner);
     QCOMPARE(ZoekPartner(MaakPartnerbestand(paren), "01,Naam,A," + nummer + ",Jan Naam,0"), partner);
-}
-
-void TstPartnerbestand::zoekPartnerRecord_data() {
-    QTest::addColumn<QString>("record");
-    QTest::addColumn<QString>("partner");
-    QTest::newRow("fourth field is the number") << "02,Dijk,A1,1234,Jan van Dijk,0" << "5678";
-    QTest::newRow("number with a blank") << "02,Dijk,A1, 1234,Jan van Dijk,0" << "";
-    QTest::newRow("empty record") << "" << "";
-}
-
-void TstPartnerbestand::zoekPartnerRecord() {
-    QFETCH(QString, record);
-    QFETCH(QString, partner);
-    QCOMPARE(ZoekPartner(MaakPartnerbestand("1234-5678#"), record), partner);
 }
 
 void TstPartnerbestand::partnerTekst_data() {

@@ -22,7 +22,6 @@ private slots:
     void meerDan99Groepen();
     void rijDelen_data();
     void rijDelen();
-    void demoGroepen();
 };
 
 void TstSpelergroepen::splitsRegel_data() {
@@ -156,7 +155,6 @@ void TstSpelergroepen::meerDan99Groepen_data() {
     QTest::addColumn<bool>("melding");
     QTest::newRow("99 groups") << 99 << 99 << false;
     QTest::newRow("100 groups") << 100 << 99 << true;
-    QTest::newRow("150 groups") << 150 << 99 << true;
 }
 
 void TstSpelergroepen::meerDan99Groepen() {
@@ -200,18 +198,6 @@ void TstSpelergroepen::rijDelen() {
     QCOMPARE(RijNummer(rij), nummer);
     QCOMPARE(RijSleutel(rij), sleutel);
     QCOMPARE(RijNaam(rij), naam);
-}
-
-void TstSpelergroepen::demoGroepen() {
-    MeldingRecorder meldingen;
-    const Ledenbestand bestand = LeesLedenbestand(TestPaden::DemoMap() + "/TWKspelers.txt");
-    QVERIFY(bestand.gelezen);
-    QCOMPARE(bestand.Aantal(), 60);
-    const GroepenLijst lijst = LeesGroepen(bestand, meldingen);
-    QStringList teksten;
-    for (const GroepRij& rij : lijst.rijen)
-        teksten << rij.tekst;
-    QCOMPARE(teksten, (QStringList{"1  (A1)", "2  (A2)", "3  (B)", "4  (MA)", "5  (ZO)"}));
 }
 
 QTEST_GUILESS_MAIN(TstSpelergroepen)
