@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_EIS(leden.has_value() == groepen.IetsAangevinkt());
     if (!leden)
         return 0;
-    FUZZ_EIS(leden->ListH.size() <= bestand.leden.size());
+    FUZZ_EIS(leden->ListH.size() <= bestand.Aantal());
     FUZZ_EIS(leden->Label6 == QStringLiteral("Aantal regels: ") + QString::number(leden->ListH.size()));
     // ListH is a sorted list: its records stand in the order a sorted list box gives them.
     QStringList gesorteerd = leden->ListH;

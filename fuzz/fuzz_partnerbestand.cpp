@@ -12,14 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tekst.remove(0, 6);
     FUZZ_EIS(tekst.size() <= delen.at(0).size());
 
-    const QStringList paren = tekst.isEmpty() ? QStringList() : tekst.split(u'#');
+    const Partnerbestand bestand = MaakPartnerbestand(tekst);
+    const QStringList& paren = bestand.PartnerParen;
     // The member numbers of the pairs, and a number taken from the input.
     QStringList nummers{QString::fromLatin1(delen.at(1))};
     for (const QString& paar : paren)
         nummers += paar.split(u'-');
     for (const QString& nummer : nummers) {
         const QString record = QStringLiteral("01,Naam,A,") + nummer + QStringLiteral(",Jan Naam,0");
-        const QString partner = ZoekPartner(paren, record);
+        const QString partner = ZoekPartner(bestand, record);
         // A partner is always the other half of some pair that holds the number.
         if (partner.isEmpty() || nummer.contains(u','))
             continue;
@@ -32,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         FUZZ_EIS(gevonden);
     }
-    FUZZ_EIS(ZoekPartner(paren, QString()).isEmpty());
+    FUZZ_EIS(ZoekPartner(bestand, QString()).isEmpty());
     return 0;
 }

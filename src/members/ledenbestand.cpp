@@ -1,10 +1,12 @@
 #include "members/ledenbestand.h"
 
-#include "common/tekstbestand.h"
+#include "members/tafelwerktekst.h"
+
+#include <QFileInfo>
 
 namespace {
 
-// The used fields: their numbers, in the order of LidRegel's pieces.
+// The used fields: their numbers, in the order of LidVelden.
 constexpr std::array<int, 6> kVelden{1, 3, 4, 5, 15, 17};
 constexpr int kGroep1 = 2;
 constexpr int kGroep2 = 16;
@@ -18,40 +20,70 @@ bool Blanco(QStringView regel) {
 
 } // namespace
 
-LidRegel::LidRegel(QString regel) : m_regel(std::move(regel)) {
-    const QStringView tekst(m_regel);
-    QStringView groep1;
-    QStringView groep2;
+LidVelden Ledenbestand::Lid(qsizetype i) const {
+    const Plek& lid = m_leden[static_cast<std::size_t>(i)];
+    const QStringView tekst = QStringView(m_velden).sliced(lid.begin);
+    std::array<QStringView, kStukken> velden;
+    qint32 begin = 0;
+    for (std::size_t s = 0; s < velden.size(); ++s) {
+        velden[s] = tekst.sliced(begin, lid.eind[s] - begin);
+        begin = lid.eind[s];
+    }
+    return {velden[0], velden[1], velden[2], velden[3], velden[4], velden[5], lid.sleutel};
+}
+
+void Ledenbestand::VoegToe(QStringView regel) {
+    Plek lid{m_velden.size(), {}, 0};
+    m_sleutel.clear();
     qsizetype begin = 0;
     std::size_t stuk = 0;
-    for (int veld = 0; veld <= kVelden.back() && begin <= tekst.size(); ++veld) {
-        qsizetype komma = tekst.indexOf(u',', begin);
+    for (int veld = 0; veld <= kVelden.back(); ++veld) {
+        const bool bestaat = begin <= regel.size();
+        qsizetype komma = bestaat ? regel.indexOf(u',', begin) : -1;
         if (komma < 0)
-            komma = tekst.size();
-        if (veld == kGroep1)
-            groep1 = tekst.mid(begin, komma - begin);
-        else if (veld == kGroep2)
-            groep2 = tekst.mid(begin, komma - begin);
-        else if (stuk < kVelden.size() && veld == kVelden[stuk])
-            m_plek[stuk++] = {begin, komma - begin};
+            komma = regel.size();
+        const QStringView tekst = bestaat ? regel.sliced(begin, komma - begin) : QStringView();
+        if (veld == kGroep1 || veld == kGroep2) {
+            m_sleutel.append(tekst);
+        } else if (stuk < kVelden.size() && veld == kVelden[stuk]) {
+            m_velden.append(tekst);
+            lid.eind[stuk++] = static_cast<qint32>(m_velden.size() - lid.begin);
+        }
         begin = komma + 1;
     }
-    m_sleutel.reserve(groep1.size() + groep2.size());
-    m_sleutel.append(groep1);
-    m_sleutel.append(groep2);
+    int k = m_sleutelIndex.value(m_sleutel, -1);
+    if (k < 0) {
+        k = static_cast<int>(sleutels.size());
+        sleutels.append(m_sleutel);
+        m_sleutelIndex.insert(m_sleutel, k);
+    }
+    lid.sleutel = k;
+    m_leden.push_back(lid);
+}
+
+void Ledenbestand::Reserveer(qsizetype leden) {
+    if (m_leden.empty() || leden <= Aantal())
+        return;
+    m_leden.reserve(static_cast<std::size_t>(leden));
+    m_velden.reserve(m_velden.size() * leden / Aantal() + leden);
 }
 
 Ledenbestand LeesLedenbestand(const QString& pad) {
+    // The first thousand lines tell how many members the file holds, near enough.
+    constexpr qsizetype kProef = 1000;
+    const qsizetype grootte = QFileInfo(pad).size();
     Ledenbestand bestand;
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
-    if (!regels)
-        return bestand;
-    bestand.gelezen = true;
-    bestand.leden.reserve(regels->size());
-    for (qsizetype i = 1; i < regels->size(); ++i) {
+    bool kop = true;
+    qsizetype tekens = 0;
+    bestand.gelezen = TafelwerkTekst::LeesRegels(pad, [&](QStringView regel) {
         // A blank line would otherwise become a nameless member of an empty group "()".
-        if (!Blanco(regels->at(i)))
-            bestand.leden.append(LidRegel(regels->at(i)));
-    }
+        if (!kop && !Blanco(regel)) {
+            bestand.VoegToe(regel);
+            tekens += regel.size() + 2;
+            if (bestand.Aantal() == kProef)
+                bestand.Reserveer(grootte / (tekens / kProef) * 21 / 20);
+        }
+        kop = false;
+    });
     return bestand;
 }

@@ -1,67 +1,67 @@
 #pragma once
 
-#include <QList>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 // Tafelwerk's member file TWKspelers.txt, read once when the sign-off settings window opens
-// and kept in memory: every change of the group selection filters these lines again instead
-// of reading the file anew.
+// and kept in memory: every change of the group selection filters these members again
+// instead of reading the file anew. Only the used fields are kept, all in one text, and each
+// member's group key as an index into the few keys: addresses, dates and the other unused
+// fields of a large club are never held.
 
-// One member line. The used fields are views into the line, as they stand (untrimmed);
-// keeping the line whole saves one allocation per field on large files.
-class LidRegel {
-public:
-    // Splits at every comma (no quoting); missing fields read as empty.
-    explicit LidRegel(QString regel);
-
-    QStringView Nummer() const { return Veld(kNummer); }               // field 1
-    QStringView Voornaam() const { return Veld(kVoornaam); }           // field 3
-    QStringView Tussenvoegsel() const { return Veld(kTussenvoegsel); } // field 4: van, de
-    QStringView Achternaam() const { return Veld(kAchternaam); }       // field 5
-    QStringView Overleden() const { return Veld(kOverleden); }         // field 15: deceased mark
-    QStringView Extra() const { return Veld(kExtra); }                 // field 17
-    // Field 2 followed by field 16, unchanged.
-    const QString& GroepSleutel() const { return m_sleutel; }
-
-private:
-    enum Stuk {
-        kNummer,
-        kVoornaam,
-        kTussenvoegsel,
-        kAchternaam,
-        kOverleden,
-        kExtra,
-        kAantalStukken
-    };
-    struct Plek {
-        qsizetype begin = 0;
-        qsizetype lengte = 0;
-    };
-    QStringView Veld(Stuk stuk) const {
-        return QStringView(m_regel).mid(m_plek[stuk].begin, m_plek[stuk].lengte);
-    }
-
-    QString m_regel;
-    QString m_sleutel;
-    std::array<Plek, kAantalStukken> m_plek{};
+// The used fields of one member, as they stand (untrimmed).
+struct LidVelden {
+    QStringView Nummer;        // field 1
+    QStringView Voornaam;      // field 3
+    QStringView Tussenvoegsel; // field 4: van, de
+    QStringView Achternaam;    // field 5
+    QStringView Overleden;     // field 15: deceased mark
+    QStringView Extra;         // field 17
+    int sleutel = 0;           // index of field 2 followed by field 16 in Ledenbestand::sleutels
 };
 
 struct LedenVolgorde;
 
-struct Ledenbestand {
-    bool gelezen = false;  // false when the file could not be opened
-    QList<LidRegel> leden; // every line after the header, empty and blank lines left out
+class Ledenbestand {
+public:
+    bool gelezen = false;   // false when the file could not be opened
+    QStringList sleutels;   // the group keys (field 2 + field 16, unchanged), each once, in file order
 
-    // Each line's member record without its group number and its sorted-list rank among
-    // the lines of its group key, made for a key when a member list first needs it and kept
-    // with these lines: collating 10,000 names on every click would cost more than reading
+    // The members: every line after the header, empty and blank lines left out.
+    qsizetype Aantal() const { return static_cast<qsizetype>(m_leden.size()); }
+    LidVelden Lid(qsizetype i) const;
+    int Sleutel(qsizetype i) const { return m_leden[static_cast<std::size_t>(i)].sleutel; }
+
+    // Splits a line at every comma (no quoting; missing fields read as empty) and keeps it.
+    void VoegToe(QStringView regel);
+    // Makes room for this many members like those added so far, so that a large file is not
+    // copied again and again as it grows.
+    void Reserveer(qsizetype leden);
+
+    // Each member's record without its group number and its sorted-list rank among the
+    // members of its group key, made for a key when a member list first needs it and kept
+    // with these members: collating 10,000 names on every click would cost more than reading
     // the file.
     mutable std::shared_ptr<LedenVolgorde> volgorde;
+
+private:
+    static constexpr int kStukken = 6;
+    struct Plek {
+        qsizetype begin;                  // in m_velden
+        std::array<qint32, kStukken> eind; // end of each used field, from begin
+        int sleutel;
+    };
+    QString m_velden;
+    std::vector<Plek> m_leden;
+    QHash<QString, int> m_sleutelIndex; // key to its index in sleutels
+    QString m_sleutel; // the key of the line being added, kept to avoid an allocation a line
 };
 
-// Reads the file in Windows-1252 and skips its header line.
+// Reads the file (Windows-1252, or UTF-8 after a byte order mark) and skips its header line.
 Ledenbestand LeesLedenbestand(const QString& pad);

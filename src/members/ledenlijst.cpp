@@ -24,8 +24,6 @@ enum class Soort : unsigned char {
 } // namespace
 
 struct LedenVolgorde {
-    std::vector<int> sleutel;                    // per line: its key's index in regelsVan
-    std::vector<QString> sleutels;               // per group key: its text
     std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines, once ranked in rank order
     std::vector<bool> gerangschikt;              // per group key: its lines are ranked
     std::vector<QString> nummers;  // per group key: the group number its lines' records carry
@@ -62,16 +60,16 @@ void VoegNaamToe(QString& uit, QStringView voornaam, QStringView tussenvoegsel, 
 
 // The member record: "group number,last name,key,number,display name,field 17", made in
 // one allocation.
-QString Record(const QString& nummer, const LidRegel& lid) {
-    const QStringView achternaam = TrimSpaties(lid.Achternaam());
-    const QStringView voornaam = TrimSpaties(lid.Voornaam());
-    const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel());
-    const QStringView extra = lid.Extra().isEmpty() ? QStringView(u"0") : lid.Extra();
+QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel) {
+    const QStringView achternaam = TrimSpaties(lid.Achternaam);
+    const QStringView voornaam = TrimSpaties(lid.Voornaam);
+    const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel);
+    const QStringView extra = lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra;
     QString uit;
-    uit.reserve(nummer.size() + 7 + 2 * achternaam.size() + lid.GroepSleutel().size() + lid.Nummer().size() +
+    uit.reserve(nummer.size() + 7 + 2 * achternaam.size() + sleutel.size() + lid.Nummer.size() +
                 voornaam.size() + tussenvoegsel.size() + extra.size());
     uit.append(nummer);
-    for (const QStringView deel : {achternaam, QStringView(lid.GroepSleutel()), lid.Nummer()}) {
+    for (const QStringView deel : {achternaam, sleutel, lid.Nummer}) {
         uit.append(u',');
         uit.append(deel);
     }
@@ -88,22 +86,13 @@ QString Record(const QString& nummer, const LidRegel& lid) {
 LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     if (!bestand.volgorde) {
         auto volgorde = std::make_shared<LedenVolgorde>();
-        const std::size_t n = static_cast<std::size_t>(bestand.leden.size());
-        QHash<QString, int> sleutels;
-        volgorde->sleutel.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            const QString& sleutel = bestand.leden[static_cast<qsizetype>(i)].GroepSleutel();
-            auto gevonden = sleutels.constFind(sleutel);
-            if (gevonden == sleutels.cend()) {
-                gevonden = sleutels.insert(sleutel, static_cast<int>(volgorde->regelsVan.size()));
-                volgorde->sleutels.push_back(sleutel);
-                volgorde->regelsVan.emplace_back();
-            }
-            volgorde->sleutel.push_back(*gevonden);
-            volgorde->regelsVan[static_cast<std::size_t>(*gevonden)].push_back(static_cast<qsizetype>(i));
-        }
-        volgorde->gerangschikt.assign(volgorde->regelsVan.size(), false);
-        volgorde->nummers.resize(volgorde->regelsVan.size());
+        const auto n = static_cast<std::size_t>(bestand.Aantal());
+        const auto sleutels = static_cast<std::size_t>(bestand.sleutels.size());
+        volgorde->regelsVan.resize(sleutels);
+        for (qsizetype i = 0; i < bestand.Aantal(); ++i)
+            volgorde->regelsVan[static_cast<std::size_t>(bestand.Sleutel(i))].push_back(i);
+        volgorde->gerangschikt.assign(sleutels, false);
+        volgorde->nummers.resize(sleutels);
         volgorde->records.resize(n);
         volgorde->rang.assign(n, 0);
         volgorde->soort.assign(n, Soort::Weg);
@@ -112,11 +101,11 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     return *bestand.volgorde;
 }
 
-Soort SoortVan(const LidRegel& lid) {
-    const QStringView achternaam = TrimSpaties(lid.Achternaam());
-    if (IsOverleden(lid.Overleden()) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
+Soort SoortVan(const LidVelden& lid) {
+    const QStringView achternaam = TrimSpaties(lid.Achternaam);
+    if (IsOverleden(lid.Overleden) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
         return Soort::Weg;
-    return lid.Achternaam().contains(u"PARTNER", Qt::CaseInsensitive) ? Soort::Partner : Soort::Lid;
+    return lid.Achternaam.contains(u"PARTNER", Qt::CaseInsensitive) ? Soort::Partner : Soort::Lid;
 }
 
 // The lines of a key in rank order, with their records (carrying `nummer`), ranks and kinds.
@@ -136,8 +125,8 @@ const std::vector<qsizetype>& Rangschik(const Ledenbestand& bestand, LedenVolgor
         return regels;
     }
     for (const qsizetype i : regels) {
-        const LidRegel& lid = bestand.leden.at(i);
-        volgorde.records[static_cast<std::size_t>(i)] = Record(nummer, lid);
+        const LidVelden lid = bestand.Lid(i);
+        volgorde.records[static_cast<std::size_t>(i)] = Record(nummer, lid, bestand.sleutels.at(lid.sleutel));
         volgorde.soort[static_cast<std::size_t>(i)] = SoortVan(lid);
     }
     LijstVolgorde::SorteerPosities(volgorde.records, regels);
@@ -217,8 +206,8 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
         int sleutel;
     };
     std::vector<Keuze> keuzes;
-    for (std::size_t k = 0; k < volgorde.sleutels.size(); ++k) {
-        const int nummer = GroepNummer(gekozen, volgorde.sleutels[k]);
+    for (qsizetype k = 0; k < bestand.sleutels.size(); ++k) {
+        const int nummer = GroepNummer(gekozen, bestand.sleutels.at(k));
         if (nummer >= 0)
             keuzes.push_back({nummer, static_cast<int>(k)});
     }
@@ -274,7 +263,7 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
             std::sort(regels.begin() + vanaf, regels.end(), [&](qsizetype a, qsizetype b) {
                 const auto x = static_cast<std::size_t>(a);
                 const auto y = static_cast<std::size_t>(b);
-                if (volgorde.sleutel[x] == volgorde.sleutel[y])
+                if (bestand.Sleutel(a) == bestand.Sleutel(b))
                     return volgorde.rang[x] < volgorde.rang[y];
                 return LijstVolgorde::Vergelijk(record(a), record(b)) < 0;
             });
@@ -289,19 +278,17 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
 
 QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     // Measured first, then written through a pointer: every tick of a group shows the whole
-    // overview again, and an append per piece cost more than the list itself.
-    struct Regel {
-        std::array<QStringView, 5> velden;
-        qsizetype opvulling;
+    // overview again, and an append per piece cost more than the list itself. The records are
+    // split twice rather than keeping their pieces, which at 200,000 members would take more
+    // memory than the overview itself.
+    const auto opvulling = [NaamBreedte](QStringView sleutel) {
+        return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
     };
-    std::vector<Regel> regels;
-    regels.reserve(static_cast<std::size_t>(ListH.size()));
     qsizetype lengte = 0;
     for (qsizetype k = 0; k < ListH.size(); ++k) {
         const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
-        const qsizetype opvulling = qMax<qsizetype>(NaamBreedte - 2 - velden[2].size(), 0);
-        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling + 3 + velden[4].size() + 2;
-        regels.push_back({velden, opvulling});
+        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling(velden[2]) +
+                  3 + velden[4].size() + 2;
     }
     QString tekst(lengte, Qt::Uninitialized);
     QChar* p = tekst.data();
@@ -309,19 +296,19 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
         std::copy(deel.begin(), deel.end(), p);
         p += deel.size();
     };
-    for (std::size_t k = 0; k < regels.size(); ++k) {
-        const Regel& regel = regels[k];
-        const RegelNummer nummer(static_cast<qsizetype>(k) + 1);
+    for (qsizetype k = 0; k < ListH.size(); ++k) {
+        const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
+        const RegelNummer nummer(k + 1);
         p = std::fill_n(p, nummer.nullen, u'0');
         for (const char* c = nummer.cijfers; c != nummer.eind; ++c)
             *p++ = QChar(char16_t(*c));
         schrijf(u"  ");
-        schrijf(regel.velden[0]);
+        schrijf(velden[0]);
         schrijf(u"=(");
-        schrijf(regel.velden[2]);
-        p = std::fill_n(p, regel.opvulling, u' ');
+        schrijf(velden[2]);
+        p = std::fill_n(p, opvulling(velden[2]), u' ');
         schrijf(u")  ");
-        schrijf(regel.velden[4]);
+        schrijf(velden[4]);
         schrijf(u"\r\n");
     }
     return tekst;

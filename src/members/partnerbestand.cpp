@@ -1,9 +1,10 @@
 #include "members/partnerbestand.h"
 
 #include "common/paden.h"
-#include "common/tekstbestand.h"
+#include "members/tafelwerktekst.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString PartnerMap(const QString& MapTwk) {
     return Paden::Samen(MapTwk, QStringLiteral("TWKspelers/Parenmap"));
@@ -12,10 +13,11 @@ QString PartnerMap(const QString& MapTwk) {
 QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam) {
     const QString map = PartnerMap(MapTwk);
     const QString gezocht = naam + QStringLiteral(".txt");
-    // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked for.
+    // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked
+    // for; and without listing the folder, which every tick of a group does for every ticked group.
+    if (const QString exact = Paden::Samen(map, gezocht); QFileInfo(exact).isFile())
+        return exact;
     const QStringList namen = QDir(map).entryList(QDir::Files, QDir::Name);
-    if (namen.contains(gezocht))
-        return Paden::Samen(map, gezocht);
     for (const QString& kandidaat : namen)
         if (kandidaat.compare(gezocht, Qt::CaseInsensitive) == 0)
             return Paden::Samen(map, kandidaat);
@@ -27,7 +29,7 @@ bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam) {
 }
 
 void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
-    const std::optional<QString> inhoud = TekstBestand::LeesAlles(pad);
+    const std::optional<QString> inhoud = TafelwerkTekst::LeesAlles(pad);
     if (!inhoud)
         return;
     const QString& tekst = *inhoud;
@@ -46,32 +48,32 @@ void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
     PartnerTekst += tekst.mid(begin, eind - begin);
 }
 
-Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
+Partnerbestand MaakPartnerbestand(const QString& PartnerTekst) {
     Partnerbestand bestand;
-    const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
-    if (!pad.isEmpty())
-        LeesPartnerTekst(pad, bestand.PartnerTekst);
-    if (!bestand.PartnerTekst.isEmpty())
-        bestand.PartnerParen = bestand.PartnerTekst.split(u'#');
+    bestand.PartnerTekst = PartnerTekst;
+    if (PartnerTekst.isEmpty())
+        return bestand;
+    bestand.PartnerParen = PartnerTekst.split(u'#');
+    for (qsizetype i = 0; i + 1 < bestand.PartnerParen.size(); ++i) {
+        const QStringList delen = bestand.PartnerParen.at(i).split(u'-');
+        if (delen.size() < 2)
+            continue;
+        bestand.partnerVan.insert(delen.at(0), delen.at(1));
+        bestand.partnerVan.insert(delen.at(1), delen.at(0));
+    }
     return bestand;
 }
 
-QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer) {
-    QString partner;
-    for (qsizetype i = 0; i + 1 < PartnerParen.size(); ++i) {
-        const QStringList delen = PartnerParen.at(i).split(u'-');
-        if (delen.size() < 2)
-            continue;
-        if (delen.at(0) == lidNummer)
-            partner = delen.at(1);
-        if (delen.at(1) == lidNummer)
-            partner = delen.at(0);
-    }
-    return partner;
+Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
+    QString tekst;
+    const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
+    if (!pad.isEmpty())
+        LeesPartnerTekst(pad, tekst);
+    return MaakPartnerbestand(tekst);
 }
 
-QString ZoekPartner(const QStringList& PartnerParen, const QString& record) {
+QString ZoekPartner(const Partnerbestand& paren, const QString& record) {
     if (record.isEmpty())
         return {};
-    return ZoekPartnerVanNummer(PartnerParen, record.section(u',', 3, 3));
+    return paren.partnerVan.value(record.section(u',', 3, 3));
 }

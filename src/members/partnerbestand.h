@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,17 +27,20 @@ void LeesPartnerTekst(const QString& pad, QString& PartnerTekst);
 struct Partnerbestand {
     QString PartnerTekst;     // the first data item
     QStringList PartnerParen; // PartnerTekst split at every "#"; the last piece is never used
+    // Every member number of a pair to its partner, so that a club's members are looked up
+    // in one pass instead of a pass over the pairs each. Every piece of PartnerParen but the
+    // last, in order, split at "-" into a and b (a piece with more "-" uses its first two
+    // parts; a piece without "-" is passed over), gives a the partner b and b the partner a:
+    // the last pair wins. Numbers are compared exactly.
+    QHash<QString, QString> partnerVan;
 };
+
+// The pairs of a first data item.
+Partnerbestand MaakPartnerbestand(const QString& PartnerTekst);
 
 // Loads the partner file chosen in cmbPartner. A missing or empty file gives no pairs.
 Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst);
 
-// The partner's member number of `lidNummer`: every piece of PartnerParen but the last,
-// in order, split at "-" into a and b (a piece with more "-" uses its first two parts; a
-// piece without "-" is passed over); a equal to the number gives b, b equal gives a. Exact
-// comparison; the last pair wins. Empty when the member is in no pair.
-QString ZoekPartnerVanNummer(const QStringList& PartnerParen, const QString& lidNummer);
-
-// The same for a member record of ListH (its fourth field is the member number); an empty
-// record gives an empty result.
-QString ZoekPartner(const QStringList& PartnerParen, const QString& record);
+// The partner's member number of a member record of ListH (its fourth field is the member
+// number); empty when the member is in no pair or the record is empty.
+QString ZoekPartner(const Partnerbestand& paren, const QString& record);

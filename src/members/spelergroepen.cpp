@@ -15,15 +15,10 @@ bool GroepenLijst::IetsAangevinkt() const {
 }
 
 GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen) {
-    // Thousands of members share a few keys: upper-case each key as written only once.
-    QSet<QString> geschreven;
     QSet<QString> gezien;
     QStringList sleutels;
-    for (const LidRegel& lid : bestand.leden) {
-        if (geschreven.contains(lid.GroepSleutel()))
-            continue;
-        geschreven.insert(lid.GroepSleutel());
-        const QString sleutel = lid.GroepSleutel().toUpper();
+    for (const QString& geschreven : bestand.sleutels) {
+        const QString sleutel = geschreven.toUpper();
         if (gezien.contains(sleutel))
             continue;
         gezien.insert(sleutel);

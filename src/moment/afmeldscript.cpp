@@ -42,7 +42,7 @@ ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groe
     if (invoer.chkToonPartner == 1) {
         const Partnerbestand paren = LeesPartnerbestand(gegevens.MapTwk, groepen.cmbPartner.Tekst());
         for (const QString& record : groepen.ListH)
-            invoer.partners.append(ZoekPartner(paren.PartnerParen, record));
+            invoer.partners.append(ZoekPartner(paren, record));
     }
     return invoer;
 }
