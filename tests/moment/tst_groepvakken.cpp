@@ -3,6 +3,7 @@
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,6 +109,8 @@ private slots:
     void kleurBijControle();
     void partnerHulp();
     void demo();
+    void ledenbestandOnleesbaar_data();
+    void ledenbestandOnleesbaar();
 };
 
 void TstGroepvakken::toetsen_data() {
@@ -514,6 +517,28 @@ void TstGroepvakken::demo() {
     vakken.ControleerVakken();
     QCOMPARE(vakken.VakFout(), 0);
     QCOMPARE(f.txtB2[1].tekst, "4");
+}
+
+void TstGroepvakken::ledenbestandOnleesbaar_data() {
+    QTest::addColumn<bool>("map");
+    QTest::newRow("missing") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+void TstGroepvakken::ledenbestandOnleesbaar() {
+    QFETCH(bool, map);
+    QTemporaryDir dir;
+    const QString pad = dir.filePath("TWKspelers.txt");
+    if (map)
+        QVERIFY(QDir().mkpath(pad));
+    MeldingRecorder meldingen;
+    Groepvakken vakken(dir.path(), {}, meldingen);
+    vakken.LeesGroepen(pad);
+    QCOMPARE(meldingen.Teksten(),
+             QStringList{"Het ledenbestand van Tafelwerk kon niet worden gelezen:\r\n" + QDir::toNativeSeparators(pad) +
+                         "\r\n\r\nControleer de regel SPEMAP= in Mappen.ini."});
+    QCOMPARE(meldingen.meldingen[0].pictogram, Pictogram::Uitroep);
+    QVERIFY(vakken.Frame().lst1.rijen.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstGroepvakken)

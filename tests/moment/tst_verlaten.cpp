@@ -1,6 +1,9 @@
+#include "moment/afmeldscript.h"
 #include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Vertrek)
@@ -53,6 +56,48 @@ private slots:
             QCOMPARE(m.knoppen, vraag ? Meldingen::Knoppen::JaNee : Meldingen::Knoppen::Ok);
             QCOMPARE(m.pictogram, m.tekst == kGeenPartner ? Meldingen::Pictogram::Geen : Meldingen::Pictogram::Uitroep);
         }
+    }
+
+    // Members whose number has more than 6 digits are named before the script is written.
+    void langeLidnummers_data()
+    {
+        QTest::addColumn<QStringList>("nummers");
+        QTest::addColumn<QStringList>("genoemd");
+        QTest::newRow("six digits") << QStringList{"123456"} << QStringList{};
+        QTest::newRow("leading zeros do not count") << QStringList{"0123456"} << QStringList{};
+        QTest::newRow("seven digits") << QStringList{"100", "1234567"} << QStringList{"Lid 2"};
+        QStringList nummers(12, "10000000");
+        QStringList tien;
+        for (int i = 1; i <= 10; ++i)
+            tien << "Lid " + QString::number(i);
+        QTest::newRow("at most ten named") << nummers << tien;
+    }
+
+    void langeLidnummers()
+    {
+        QFETCH(QStringList, nummers);
+        QFETCH(QStringList, genoemd);
+        GroepFrame groepen;
+        for (qsizetype i = 0; i < nummers.size(); ++i)
+            groepen.ListH.append("01,X,A," + nummers[i] + ",Lid " + QString::number(i + 1) + ",0");
+        for (GroepVak& vak : groepen.txtB2)
+            vak.tekst = "1";
+        QTemporaryDir map;
+        const QString pad = map.filePath("hovelink.js");
+        AfmeldGegevens gegevens;
+        gegevens.speeldag = "dinsdag";
+        MeldingRecorder meldingen;
+        QCOMPARE(MaakAfmeldScript(pad, gegevens, groepen, {}, meldingen),
+                 ScriptUitkomst::Geschreven);
+        QStringList teksten = meldingen.Teksten();
+        teksten.removeLast(); // the script was still made
+        QCOMPARE(teksten, genoemd.isEmpty() ? QStringList{}
+                                            : QStringList{"Let op: deze leden hebben een lidnummer van meer dan 6 "
+                                                          "cijfers; de afmeldsite toont hen in elk naamvak:\r\n" +
+                                                          genoemd.join("\r\n")});
+        QCOMPARE(meldingen.meldingen.first().pictogram,
+                 genoemd.isEmpty() ? Meldingen::Pictogram::Informatie : Meldingen::Pictogram::Uitroep);
+        QVERIFY(QFileInfo::exists(pad));
     }
 };
 
