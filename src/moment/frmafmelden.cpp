@@ -36,6 +36,7 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -178,13 +179,6 @@ void FrmAfmelden::Form_Load()
 {
     const QString speeldag = m_start.cmbSpeeldag;
     resize(1024 - 20, 597); // 300 twips narrower than the start window, 8950 twips high
-    // Wrapped captions in a larger system font need more height than that, so the window
-    // grows to what its contents need; on a small screen they scroll instead.
-    const QMargins rand = layout()->contentsMargins();
-    const int rest = layout()->totalSizeHint().height() - m_schuif->sizeHint().height();
-    const int breed = width() - rand.left() - rand.right();
-    if (const int nodig = rest + m_schuif->widget()->layout()->totalHeightForWidth(breed); nodig > height())
-        resize(width(), nodig);
     setWindowTitle(QStringLiteral("Alle ingevoerde gegevens gelden voor Speeldag: ") + speeldag);
     m_Afgebroken = 0;
     m_lblSpeeldag->setText(QStringLiteral("Speeldag: ") + speeldag);
@@ -405,7 +399,16 @@ void FrmAfmelden::cmbAfbreken_Click()
 void FrmAfmelden::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Only a window that exists knows its title bar and border.
+    // Wrapped captions in a larger system font need more height than 8950 twips, so the
+    // window grows to what its polished contents need. Measured as if the scroll bar took
+    // its room, or it would show after all.
+    const QMargins rand = layout()->contentsMargins();
+    const int rest = layout()->totalSizeHint().height() - m_schuif->sizeHint().height();
+    const int breed = width() - rand.left() - rand.right() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (const int nodig = rest + m_schuif->widget()->heightForWidth(breed); nodig > height())
+        resize(width(), nodig);
+    // Only a window that exists knows its title bar and border; a small screen keeps it
+    // smaller, and its contents scroll.
     HoudOpScherm(*this);
 }
 
