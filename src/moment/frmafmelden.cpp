@@ -73,7 +73,8 @@ void VulKeuzelijst(QComboBox* keuze, const QStringList& regels, int index, Sleut
     const QSignalBlocker blokkeer(keuze);
     bool gelijk = keuze->count() == regels.size();
     for (int i = 0; gelijk && i < keuze->count(); ++i)
-        gelijk = sleutel ? keuze->itemData(i) == sleutel(regels[i]) && keuze->itemText(i) == KalenderTekst::Zichtbaar(regels[i])
+        gelijk = sleutel ? keuze->itemData(i) == sleutel(regels[i]) &&
+                               keuze->itemText(i) == KalenderTekst::Zichtbaar(regels[i])
                          : keuze->itemText(i) == regels[i];
     if (!gelijk) {
         keuze->clear();
@@ -113,8 +114,14 @@ void FrmAfmelden::Verbind()
 {
     // Every control is followed through its change of state or text, not through clicks, so
     // that a change by keyboard, paste or an assistive tool counts as well.
-    connect(m_cmbVan, &QComboBox::currentIndexChanged, this, [this](int i) { m_kalender.cmbVan_Click(i); ToonKalender(); });
-    connect(m_cmbTot, &QComboBox::currentIndexChanged, this, [this](int i) { m_kalender.cmbTot_Click(i); ToonKalender(); });
+    connect(m_cmbVan, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_kalender.cmbVan_Click(i);
+        ToonKalender();
+    });
+    connect(m_cmbTot, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_kalender.cmbTot_Click(i);
+        ToonKalender();
+    });
     connect(m_cmdMaakDatums, &QPushButton::clicked, this, [this] { m_kalender.cmdMaakDatums_Click(); ToonKalender(); });
     connect(m_cmdSelect, &QPushButton::clicked, this, [this] { m_kalender.cmdSelect_Click(); ToonKalender(); });
     connect(m_cmdDeselect, &QPushButton::clicked, this, [this] { m_kalender.cmdDeselect_Click(); ToonKalender(); });
