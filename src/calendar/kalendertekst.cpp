@@ -27,6 +27,12 @@ QString MaandRegel(const QDate& datum)
 
 QString MaandSleutel(const QString& maandRegel) { return maandRegel.right(10); }
 
+QString Zichtbaar(const QString& regel)
+{
+    const qsizetype blanks = regel.indexOf(Veertig);
+    return blanks < 0 ? regel : regel.left(blanks);
+}
+
 QString LangeDatum(const QDate& datum) { return Nederlands().toString(datum, QLocale::LongFormat); }
 
 QString DatumRegel(const QString& speeldag, const QDate& datum)

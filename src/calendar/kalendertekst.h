@@ -13,6 +13,10 @@ QString MaandRegel(const QDate& datum);
 // The key of a month entry: its last 10 characters, the first day as "yyyy-mm-dd".
 QString MaandSleutel(const QString& maandRegel);
 
+// What a month or date entry shows: the text before its 40 blanks. The lists keep the key
+// as item data instead, so it neither shows when they scroll sideways nor is read aloud.
+QString Zichtbaar(const QString& regel);
+
 // The long date, e.g. "donderdag 2 januari 2025".
 QString LangeDatum(const QDate& datum);
 

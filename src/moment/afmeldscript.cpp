@@ -1,9 +1,12 @@
 #include "moment/afmeldscript.h"
 
 #include "members/ledennaartabellen.h"
+#include "common/tekst.h"
 #include "members/partnerbestand.h"
 #include "script/bewaarscript.h"
 #include "script/maakscript.h"
+#include "script/scripttekst.h"
+#include "script/sitevakken.h"
 
 namespace {
 
@@ -15,6 +18,24 @@ QStringList Aangevinkt(const QList<Vinkregel>& rijen)
             uit.append(rij.tekst);
     }
     return uit;
+}
+
+// Their codes run past 18 characters, and the site then offers them in every name box.
+void MeldLangeLidnummers(const ScriptInvoer& invoer, Meldingen& meldingen)
+{
+    QStringList namen;
+    for (qsizetype k = 1; k <= invoer.leden.Aantal() && namen.size() < 10; ++k) {
+        QByteArray cijfers;
+        Script::VoegCijfersToe(cijfers, invoer.leden.LidNummer.at(k), 6);
+        if (cijfers.size() > 6 && Script::LidOpSite(invoer.leden.LidNaam.at(k), invoer.chkPartnerOok))
+            namen.append(invoer.leden.LidNaam.at(k));
+    }
+    if (namen.isEmpty())
+        return;
+    meldingen.Toon(QStringLiteral("Let op: deze leden hebben een lidnummer van meer dan 6 cijfers; de afmeldsite "
+                                  "toont hen in elk naamvak:") +
+                       Tekst::CrLf + namen.join(Tekst::CrLf),
+                   Meldingen::Pictogram::Uitroep);
 }
 
 } // namespace
@@ -47,15 +68,18 @@ ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groe
     return invoer;
 }
 
-bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
-                      const KopInstellingen& kop, Meldingen& meldingen)
+ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
+                                const KopInstellingen& kop, Meldingen& meldingen)
 {
     if (groepen.ListH.isEmpty()) {
         meldingen.Toon(QStringLiteral("Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers "
                                       "beschikbaar zijn!"),
                        Meldingen::Pictogram::Uitroep);
-        return false;
+        return ScriptUitkomst::GeenLeden;
     }
-    return Script::BewaarScript(pad, Script::MaakScriptBestand(AfmeldInvoer(gegevens, groepen, kop)),
-                                gegevens.speeldag, meldingen);
+    const ScriptInvoer invoer = AfmeldInvoer(gegevens, groepen, kop);
+    MeldLangeLidnummers(invoer, meldingen);
+    return Script::BewaarScript(pad, Script::MaakScriptBestand(invoer), gegevens.speeldag, meldingen)
+               ? ScriptUitkomst::Geschreven
+               : ScriptUitkomst::NietGeschreven;
 }

@@ -30,8 +30,15 @@ struct AfmeldGegevens {
 // looked up when "Toon Partner op website" is ticked (reading the partner file).
 ScriptInvoer AfmeldInvoer(const AfmeldGegevens& gegevens, const GroepFrame& groepen, const KopInstellingen& kop);
 
+enum class ScriptUitkomst {
+    Geschreven,
+    GeenLeden,     // no members: no script, but the settings are still saved
+    NietGeschreven // the write failed: nothing may be saved, so the user can try again
+};
+
 // Turns the member list into the member tables, looks up each member's partner when
 // "Toon Partner op website" is ticked, and writes the script to `pad`, telling the user.
-// Without members no script is made, and the user is told why. False when no script was written.
-bool MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
+// Without members no script is made, and the user is told why. Members whose number has
+// more than 6 digits are named in a warning first; the script stays as it is.
+ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
                       const KopInstellingen& kop, Meldingen& meldingen);

@@ -2,6 +2,7 @@
 
 #include "app/helpvensters.h"
 #include "calendar/kalendertekst.h"
+#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
@@ -12,6 +13,7 @@
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
+#include "moment/kolomkoppen.h"
 #include "moment/regelmodel.h"
 #include "moment/verlaten.h"
 #include "moment/sitevoorbeeld.h"
@@ -31,7 +33,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -40,7 +45,10 @@ namespace {
 QString NaarCrLf(const QString& tekst) { return QString(tekst).replace(u'\n', Tekst::CrLf); }
 QString NaarLf(const QString& tekst) { return QString(tekst).replace(Tekst::CrLf, QStringLiteral("\n")); }
 
-void VulVinklijst(QListWidget* lijst, const QList<Vinkregel>& rijen, int huidig)
+// The calendar's entries show their text; their key is item data (`sleutel` names it).
+using Sleutel = QString (*)(const QString&);
+
+void VulVinklijst(QListWidget* lijst, const QList<Vinkregel>& rijen, int huidig, Sleutel sleutel = nullptr)
 {
     const QSignalBlocker blokkeer(lijst);
     if (lijst->count() != rijen.size()) {
@@ -52,23 +60,38 @@ void VulVinklijst(QListWidget* lijst, const QList<Vinkregel>& rijen, int huidig)
     }
     for (qsizetype i = 0; i < rijen.size(); ++i) {
         QListWidgetItem* item = lijst->item(int(i));
-        item->setText(rijen[i].tekst);
+        item->setText(sleutel ? KalenderTekst::Zichtbaar(rijen[i].tekst) : rijen[i].tekst);
+        if (sleutel)
+            item->setData(Qt::UserRole, sleutel(rijen[i].tekst));
         item->setCheckState(rijen[i].aangevinkt ? Qt::Checked : Qt::Unchecked);
     }
     lijst->setCurrentRow(huidig);
 }
 
-void VulKeuzelijst(QComboBox* keuze, const QStringList& regels, int index)
+void VulKeuzelijst(QComboBox* keuze, const QStringList& regels, int index, Sleutel sleutel = nullptr)
 {
     const QSignalBlocker blokkeer(keuze);
-    QStringList bestaand;
-    for (int i = 0; i < keuze->count(); ++i)
-        bestaand.append(keuze->itemText(i));
-    if (bestaand != regels) {
+    bool gelijk = keuze->count() == regels.size();
+    for (int i = 0; gelijk && i < keuze->count(); ++i)
+        gelijk = sleutel ? keuze->itemData(i) == sleutel(regels[i]) &&
+                               keuze->itemText(i) == KalenderTekst::Zichtbaar(regels[i])
+                         : keuze->itemText(i) == regels[i];
+    if (!gelijk) {
         keuze->clear();
-        keuze->addItems(regels);
+        for (const QString& regel : regels) {
+            if (sleutel)
+                keuze->addItem(KalenderTekst::Zichtbaar(regel), sleutel(regel));
+            else
+                keuze->addItem(regel);
+        }
     }
     keuze->setCurrentIndex(index);
+}
+
+void ZetStil(QCheckBox* vak, int waarde)
+{
+    const QSignalBlocker blokkeer(vak);
+    vak->setCheckState(VinkStaat::Staat(waarde));
 }
 
 } // namespace
@@ -89,12 +112,20 @@ FrmAfmelden::~FrmAfmelden() = default;
 
 void FrmAfmelden::Verbind()
 {
-    connect(m_cmbVan, &QComboBox::activated, this, [this](int i) { m_kalender.cmbVan_Click(i); ToonKalender(); });
-    connect(m_cmbTot, &QComboBox::activated, this, [this](int i) { m_kalender.cmbTot_Click(i); ToonKalender(); });
+    // Every control is followed through its change of state or text, not through clicks, so
+    // that a change by keyboard, paste or an assistive tool counts as well.
+    connect(m_cmbVan, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_kalender.cmbVan_Click(i);
+        ToonKalender();
+    });
+    connect(m_cmbTot, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_kalender.cmbTot_Click(i);
+        ToonKalender();
+    });
     connect(m_cmdMaakDatums, &QPushButton::clicked, this, [this] { m_kalender.cmdMaakDatums_Click(); ToonKalender(); });
     connect(m_cmdSelect, &QPushButton::clicked, this, [this] { m_kalender.cmdSelect_Click(); ToonKalender(); });
     connect(m_cmdDeselect, &QPushButton::clicked, this, [this] { m_kalender.cmdDeselect_Click(); ToonKalender(); });
-    connect(m_chkWijzData, &QCheckBox::clicked, this, [this](bool aan) {
+    connect(m_chkWijzData, &QCheckBox::toggled, this, [this](bool aan) {
         m_kalender.chkWijzData_Click(aan, m_meldingen);
         ToonKalender();
     });
@@ -109,19 +140,32 @@ void FrmAfmelden::Verbind()
             m_venster.adressen.lstActEmails[rij].aangevinkt = item->checkState() == Qt::Checked;
     });
 
+    // The group controls are filled only once the member file is read (m_groepen).
     connect(m_lst1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (!m_groepen)
+            return;
         m_groepen->ZetGroep(m_lst1->row(item), item->checkState() == Qt::Checked);
         ToonGroepen();
     });
-    connect(m_chkToonPartner, &QCheckBox::clicked, this, &FrmAfmelden::chkToonPartner_Click);
-    connect(m_cmbPartner, &QComboBox::activated, this, [this](int i) {
-        m_groepen->Frame().cmbPartner.geselecteerd = i;
-        m_groepen->cmbPartner_Click();
-        ToonGroepen();
+    connect(m_lst1, &QListWidget::currentRowChanged, this, [this](int rij) {
+        if (m_groepen)
+            m_groepen->Frame().lst1.huidigeRij = rij;
+    });
+    connect(m_chkPartnerOok, &QCheckBox::stateChanged, this, [this](int staat) {
+        VolgGroepen([staat](GroepFrame& f) { f.chkPartnerOok.waarde = VinkStaat::Waarde(Qt::CheckState(staat)); },
+                    &Groepvakken::chkPartnerOok_Click);
+    });
+    connect(m_chkToonPartner, &QCheckBox::stateChanged, this, [this](int staat) {
+        VolgGroepen([staat](GroepFrame& f) { f.chkToonPartner.waarde = VinkStaat::Waarde(Qt::CheckState(staat)); },
+                    &Groepvakken::chkToonPartner_Click);
+    });
+    connect(m_cmbPartner, &QComboBox::currentIndexChanged, this, [this](int i) {
+        VolgGroepen([i](GroepFrame& f) { f.cmbPartner.geselecteerd = i; }, &Groepvakken::cmbPartner_Click);
     });
     for (int i = 0; i < 4; ++i) {
-        connect(m_txtB2[i], &QLineEdit::textEdited, this, [this, i](const QString& tekst) {
-            m_groepen->Frame().txtB2[i].tekst = tekst;
+        connect(m_txtB2[i], &QLineEdit::textChanged, this, [this, i](const QString& tekst) {
+            if (m_groepen)
+                m_groepen->Frame().txtB2[i].tekst = tekst;
         });
         m_txtB2[i]->installEventFilter(this);
     }
@@ -129,14 +173,19 @@ void FrmAfmelden::Verbind()
     m_txtEmailadressen->installEventFilter(this);
 }
 
+void FrmAfmelden::VolgGroepen(const std::function<void(GroepFrame&)>& zet, void (Groepvakken::*handler)())
+{
+    if (!m_groepen)
+        return;
+    zet(m_groepen->Frame());
+    (m_groepen.get()->*handler)();
+    ToonGroepen();
+}
+
 void FrmAfmelden::Form_Load()
 {
     const QString speeldag = m_start.cmbSpeeldag;
     resize(1024 - 20, 597); // 300 twips narrower than the start window, 8950 twips high
-    // Wrapped captions in a larger system font need more height than that; the layout then
-    // squeezes the group boxes flat, so the window grows to what its contents need.
-    if (const int nodig = layout()->totalHeightForWidth(width()); nodig > height())
-        resize(width(), nodig);
     setWindowTitle(QStringLiteral("Alle ingevoerde gegevens gelden voor Speeldag: ") + speeldag);
     m_Afgebroken = 0;
     m_lblSpeeldag->setText(QStringLiteral("Speeldag: ") + speeldag);
@@ -172,7 +221,7 @@ void FrmAfmelden::ToonMomentWaarden()
 {
     m_chk1->setCheckState(VinkStaat::Staat(m_venster.chk1));
     m_chk2->setCheckState(VinkStaat::Staat(m_venster.chk2));
-    m_chkPartnerOok->setCheckState(VinkStaat::Staat(m_venster.chkPartnerOok));
+    ZetStil(m_chkPartnerOok, m_venster.chkPartnerOok);
     m_txtContactPers->setText(m_venster.txtContactPers);
     m_txtEindtijd->setText(m_venster.txtEindtijd);
     ToonAdressen();
@@ -207,13 +256,13 @@ void FrmAfmelden::MarkeerAdressen()
 void FrmAfmelden::ToonKalender()
 {
     const KalenderStaat& staat = m_kalender.Staat();
-    VulKeuzelijst(m_cmbVan, staat.cmbVan.regels, staat.cmbVan.index);
-    VulKeuzelijst(m_cmbTot, staat.cmbTot.regels, staat.cmbTot.index);
+    VulKeuzelijst(m_cmbVan, staat.cmbVan.regels, staat.cmbVan.index, &KalenderTekst::MaandSleutel);
+    VulKeuzelijst(m_cmbTot, staat.cmbTot.regels, staat.cmbTot.index, &KalenderTekst::MaandSleutel);
     m_cmbVan->setEnabled(staat.cmbVan.ingeschakeld);
     m_cmbTot->setEnabled(staat.cmbTot.ingeschakeld);
     m_cmdMaakDatums->setEnabled(staat.cmdMaakDatums);
-    m_chkWijzData->setChecked(staat.chkWijzData);
-    VulVinklijst(m_lstDagen, staat.lstDagen, staat.lstDagenHuidig);
+    ZetStil(m_chkWijzData, staat.chkWijzData ? 1 : 0);
+    VulVinklijst(m_lstDagen, staat.lstDagen, staat.lstDagenHuidig, &KalenderTekst::DatumVanRegel);
     m_cmdSelect->setEnabled(staat.cmdSelect);
     m_cmdDeselect->setEnabled(staat.cmdDeselect);
 }
@@ -238,27 +287,19 @@ void FrmAfmelden::ToonGroepen()
         m_lst1->setCurrentRow(int(frame.lst1.huidigeRij));
     }
     static_cast<RegelModel*>(m_txt1->model())->ZetTekst(frame.txt1);
+    m_lblKolommen->setText(KolomKoppen(frame.txt1.left(frame.txt1.indexOf(Tekst::CrLf))));
     m_Label6->setText(frame.Label6);
     for (int i = 0; i < 4; ++i) {
         if (m_txtB2[i]->text() != frame.txtB2[i].tekst)
             m_txtB2[i]->setText(frame.txtB2[i].tekst);
         m_txtB2[i]->setStyleSheet(frame.txtB2[i].geel ? QStringLiteral("background: #ffff00;") : QString());
     }
-    m_chkPartnerOok->setCheckState(VinkStaat::Staat(frame.chkPartnerOok.waarde));
+    ZetStil(m_chkPartnerOok, frame.chkPartnerOok.waarde);
     m_Frame8->setEnabled(frame.Frame8Enabled);
     VulKeuzelijst(m_cmbPartner, frame.cmbPartner.items, int(frame.cmbPartner.geselecteerd));
     m_cmbPartner->setEnabled(frame.cmbPartner.enabled);
-    {
-        const QSignalBlocker blokkeer(m_chkToonPartner);
-        m_chkToonPartner->setCheckState(VinkStaat::Staat(frame.chkToonPartner.waarde));
-    }
+    ZetStil(m_chkToonPartner, frame.chkToonPartner.waarde);
     m_chkToonPartner->setEnabled(frame.chkToonPartner.enabled);
-    if (frame.Text1Zichtbaar) {
-        // In front of the 'partner' group box, 5 twips above it.
-        QLineEdit* vak = m_txtB2[1];
-        m_Text1->setGeometry(QRect(vak->mapTo(m_Text1->parentWidget(), QPoint(0, 0)), vak->size()));
-        m_Text1->raise();
-    }
     m_Text1->setVisible(frame.Text1Zichtbaar);
     if (frame.focusVak >= 0) {
         m_txtB2[frame.focusVak]->setFocus();
@@ -266,24 +307,20 @@ void FrmAfmelden::ToonGroepen()
     }
 }
 
-void FrmAfmelden::chkToonPartner_Click(bool aangevinkt)
-{
-    m_groepen->Frame().chkToonPartner.waarde = aangevinkt ? 1 : 0;
-    m_groepen->chkToonPartner_Click();
-    ToonGroepen();
-}
-
 bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* toets = static_cast<QKeyEvent*>(event);
         const QString tekst = toets->text();
-        const bool teken = tekst.size() == 1 && (tekst.at(0) >= u' ' || tekst.at(0) == u'\b') && tekst.at(0) != u'\x7f';
+        // Shortcuts such as Ctrl+A and Ctrl+V are no typed characters.
+        const bool teken = tekst.size() == 1 && (tekst.at(0) >= u' ' || tekst.at(0) == u'\b') &&
+                           tekst.at(0) != u'\x7f' &&
+                           !(toets->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (teken && object == m_txtEindtijd)
             return !Eindtijd::ToetsToegestaan(tekst.at(0));
         if (teken && object->objectName() == QLatin1String("txtB2"))
             return txtB2_KeyPress(tekst.at(0).unicode()) == 0;
-    } else if (event->type() == QEvent::FocusOut && !m_bezigMetControle && !m_gesloten) {
+    } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object)) {
         if (object == m_txtEindtijd)
             txtEindtijd_LostFocus();
         else if (object == m_txtEmailadressen)
@@ -294,12 +331,23 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
     return QDialog::eventFilter(object, event);
 }
 
+bool FrmAfmelden::VerlaatNaarControl(const QObject* vak) const
+{
+    // The new focus is already set when the old one hears of it. Another window or program
+    // (a message box included), a context menu or "Afbreken" (the user may always abort)
+    // leaves the box as it is.
+    const QWidget* naar = QApplication::focusWidget();
+    return !m_bezigMetControle && !m_gesloten && naar && naar != vak && naar->window() == this &&
+           naar != m_cmbAfbreken;
+}
+
+// Each check holds m_bezigMetControle until it has put the focus back, so the box that
+// loses the focus then is not checked in turn.
 void FrmAfmelden::txtEmailadressen_LostFocus()
 {
+    const QScopedValueRollback bezig(m_bezigMetControle, true);
     m_venster.adressen.txtEmailadressen = NaarCrLf(m_txtEmailadressen->toPlainText());
-    m_bezigMetControle = true;
     VulAfmeldadressen(m_venster.adressen, m_meldingen);
-    m_bezigMetControle = false;
     ToonAdressen();
 }
 
@@ -308,18 +356,15 @@ void FrmAfmelden::txtEindtijd_LostFocus()
     const std::optional<QString> melding = Eindtijd::Controleer(m_txtEindtijd->text());
     if (!melding)
         return;
-    m_bezigMetControle = true;
+    const QScopedValueRollback bezig(m_bezigMetControle, true);
     m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
-    m_bezigMetControle = false;
     m_txtEindtijd->setFocus();
 }
 
 void FrmAfmelden::txtB2_LostFocus(int i)
 {
-    m_groepen->Frame().txtB2[i].tekst = m_txtB2[i]->text();
-    m_bezigMetControle = true;
+    const QScopedValueRollback bezig(m_bezigMetControle, true);
     m_groepen->txtB2_LostFocus(i);
-    m_bezigMetControle = false;
     ToonGroepen();
 }
 
@@ -335,11 +380,7 @@ void FrmAfmelden::cmdOverzicht_Click()
 
 void FrmAfmelden::cmdVoorbeeld_Click()
 {
-    // Group box texts typed without leaving their box count, as they do when leaving with OK.
-    GroepFrame groepen = m_groepen->Frame();
-    for (int i = 0; i < 4; ++i)
-        groepen.txtB2[i].tekst = m_txtB2[i]->text();
-    FrmVoorbeeld venster(MaakSiteVoorbeeld(VerzamelAfmeldGegevens(), std::move(groepen)), m_kop,
+    FrmVoorbeeld venster(MaakSiteVoorbeeld(VerzamelAfmeldGegevens(), m_groepen->Frame()), m_kop,
                          Paden::Samen(m_werkruimte.MapProgramma, m_start.cmbSpeeldag), this);
     venster.exec();
 }
@@ -362,7 +403,21 @@ void FrmAfmelden::cmbAfbreken_Click()
     close();
 }
 
-void FrmAfmelden::reject() { close(); }
+void FrmAfmelden::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Wrapped captions in a larger system font need more height than 8950 twips, so the
+    // window grows to what its polished contents need. Measured as if the scroll bar took
+    // its room, or it would show after all.
+    const QMargins rand = layout()->contentsMargins();
+    const int rest = layout()->totalSizeHint().height() - m_schuif->sizeHint().height();
+    const int breed = width() - rand.left() - rand.right() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (const int nodig = rest + m_schuif->widget()->heightForWidth(breed); nodig > height())
+        resize(width(), nodig);
+    // Only a window that exists knows its title bar and border; a small screen keeps it
+    // smaller, and its contents scroll.
+    HoudOpScherm(*this);
+}
 
 void FrmAfmelden::closeEvent(QCloseEvent* event)
 {
@@ -381,13 +436,11 @@ bool FrmAfmelden::Form_Unload()
         MeldAfgebroken(m_meldingen);
         return true;
     }
-    // Texts typed without leaving their box have not reached the logic yet.
-    for (int i = 0; i < 4; ++i)
-        m_groepen->Frame().txtB2[i].tekst = m_txtB2[i]->text();
-    m_bezigMetControle = true;
-    m_groepen->ControleerVakken();
-    m_bezigMetControle = false;
-    ToonGroepen();
+    {
+        const QScopedValueRollback bezig(m_bezigMetControle, true);
+        m_groepen->ControleerVakken();
+        ToonGroepen();
+    }
     if (m_groepen->VakFout() == 1)
         return false;
     const GroepFrame& frame = m_groepen->Frame();
@@ -399,7 +452,11 @@ bool FrmAfmelden::Form_Unload()
         m_meldingen);
     if (vertrek == Vertrek::Blijven)
         return false;
-    MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen);
+    // A script that could not be written keeps the window open with nothing saved, so the
+    // user can try again.
+    if (MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen) ==
+        ScriptUitkomst::NietGeschreven)
+        return false;
     if (m_start.Scipts_naar_lstHulp)
         m_start.Scipts_naar_lstHulp();
     // Settings that could not be saved keep the window open, so that nothing is lost.

@@ -23,6 +23,7 @@ class QListView;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 
 // What the sign-off settings window takes from the start window.
 struct StartKeuze {
@@ -52,9 +53,10 @@ public:
     void ZetProgrammaMap(const QString& map) { m_programmaMap = map; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
-    void reject() override; // Escape behaves as the close box
+    void reject() override {} // Escape does nothing: leaving goes through the buttons or the close box
 
 private:
     void BouwVenster();
@@ -65,6 +67,9 @@ private:
     void ToonAdressen();
     void ToonGroepen();
     void ToonMomentWaarden();
+    // A group control changed: `zet` copies its new value into the logic, `handler` runs
+    // and the window shows the outcome.
+    void VolgGroepen(const std::function<void(GroepFrame&)>& zet, void (Groepvakken::*handler)());
 
     // Copy the controls into the values the settings file stores.
     MomentVenster VerzamelMomentWaarden() const;
@@ -72,13 +77,15 @@ private:
     void txtEmailadressen_LostFocus();
     void txtEindtijd_LostFocus();
     void txtB2_LostFocus(int i);
-    void chkToonPartner_Click(bool aangevinkt);
     void cmdOverzicht_Click();
     void cmdVoorbeeld_Click();
     void cmdHelp_Click();
     void cmdHelpPartner_Click();
     void cmbAfbreken_Click();
     bool Form_Unload(); // false: the window stays open
+    // Whether the box `vak` that just lost the focus is being left for another control of
+    // this window, which is when its check runs.
+    bool VerlaatNaarControl(const QObject* vak) const;
     // The values besides the groups that the script and the site preview are made of.
     AfmeldGegevens VerzamelAfmeldGegevens() const;
     // Marks addresses that look wrong or occur twice; the rows themselves stay as they are.
@@ -117,6 +124,7 @@ private:
     // 5. groups and site boxes
     QListWidget* m_lst1 = nullptr;
     QListView* m_txt1 = nullptr; // the member overview, one row per line
+    QLabel* m_lblKolommen = nullptr;
     QLabel* m_Label6 = nullptr;
     std::array<QLineEdit*, 4> m_txtB1{};
     std::array<QLineEdit*, 4> m_txtB2{};
@@ -129,4 +137,5 @@ private:
     QLabel* m_lblSpeeldag = nullptr;
     QGroupBox* m_Frame10 = nullptr;
     QPushButton* m_cmbAfbreken = nullptr;
+    QScrollArea* m_schuif = nullptr;
 };

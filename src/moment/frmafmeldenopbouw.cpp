@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -140,11 +142,15 @@ void FrmAfmelden::BouwVenster()
     m_txt1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_txt1->setAccessibleName(QStringLiteral("Spelers van de aangevinkte groepen"));
     m_Label6 = Maak(new QLabel(QStringLiteral("Aantal ....")), "Label6");
-    auto* kolommen = new QHBoxLayout;
-    for (const char* kop : {"Regel", "Speler", "LedenGrNr"})
-        kolommen->addWidget(new QLabel(QLatin1String(kop)));
+    // The captions in the overview's font, starting where its text starts, so that
+    // padding them with blanks puts each over its column.
+    m_lblKolommen = Maak(new QLabel, "lblKolommen");
+    m_lblKolommen->setFont(m_txt1->font());
+    m_lblKolommen->setContentsMargins(
+        m_txt1->frameWidth() + m_txt1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_txt1) + 1, 0,
+        0, 0);
     auto* leden = new QVBoxLayout;
-    leden->addLayout(kolommen);
+    leden->addWidget(m_lblKolommen);
     leden->addWidget(m_txt1, 1);
     leden->addWidget(m_Label6);
 
@@ -172,6 +178,17 @@ void FrmAfmelden::BouwVenster()
         vakken->addWidget(m_txtB1[i], i, 0);
         vakken->addWidget(m_txtB2[i], i, 1);
     }
+    // In the cell of the 'partner' group box, so it stands exactly in front of it at any
+    // size and font.
+    m_Text1 = Maak(new QLineEdit(QStringLiteral("(partners)")), "Text1",
+                   QStringLiteral("Partner van 'naam1' wordt automatisch getoond."));
+    m_Text1->setReadOnly(true);
+    m_Text1->setFocusPolicy(Qt::NoFocus);
+    m_Text1->setStyleSheet(QStringLiteral("background: #d4d0c8;"));
+    m_Text1->setAccessibleName(m_Text1->toolTip());
+    m_Text1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_Text1->hide();
+    vakken->addWidget(m_Text1, 1, 1);
     m_chkPartnerOok = Maak(new QCheckBox(QStringLiteral("Speler 'Partner..' ook tonen")), "chkPartnerOok",
                            QStringLiteral("Ook de dummyleden 'Partner1' enz  in de lijsten, zodat losse spelers zich "
                                           "ook kunnen melden."));
@@ -181,15 +198,7 @@ void FrmAfmelden::BouwVenster()
     fVakken->addLayout(vakken);
     fVakken->addWidget(m_chkPartnerOok);
     auto* siteVakken = Frame(QStringLiteral("Site-naamvakken vullen:"), fVakken);
-
-    m_Text1 = Maak(new QLineEdit(QStringLiteral("(partners)")), "Text1",
-                   QStringLiteral("Partner van 'naam1' wordt automatisch getoond."));
-    m_Text1->setParent(siteVakken);
-    m_Text1->setReadOnly(true);
-    m_Text1->setFocusPolicy(Qt::NoFocus);
-    m_Text1->setStyleSheet(QStringLiteral("background: #d4d0c8;"));
-    m_Text1->setAccessibleName(m_Text1->toolTip());
-    m_Text1->hide();
+    m_Text1->raise();
 
     m_cmbPartner = Maak(new QComboBox, "cmbPartner",
                         QStringLiteral("Kies hier het vereiste parenbestand voor 'naam1' en 'partner'."));
@@ -200,15 +209,18 @@ void FrmAfmelden::BouwVenster()
     auto* cmdHelpPartner = Maak(new QPushButton(QStringLiteral("?")), "cmdHelpPartner");
     cmdHelpPartner->setAccessibleName(QStringLiteral("Partnerbestand"));
     cmdHelpPartner->setFixedWidth(28);
-    auto* f8 = new QGridLayout;
-    f8->addWidget(m_cmbPartner, 0, 0);
-    f8->addWidget(cmdHelpPartner, 0, 1);
-    f8->addWidget(m_chkToonPartner, 1, 0, 1, 2);
+    auto* f8 = new QVBoxLayout;
+    f8->addWidget(m_cmbPartner);
+    f8->addWidget(m_chkToonPartner);
     m_Frame8 = Frame(QStringLiteral("Kies evt. Partnerbestand"), f8, "Frame8");
+    // Help stays available while the frame is disabled, so it stands beside it.
+    auto* partner = new QHBoxLayout;
+    partner->addWidget(m_Frame8, 1);
+    partner->addWidget(cmdHelpPartner, 0, Qt::AlignBottom);
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(siteVakken);
-    rechts->addWidget(m_Frame8);
+    rechts->addLayout(partner);
     auto* f5 = new QHBoxLayout;
     f5->addWidget(Frame(QStringLiteral("Kies benodigde spelergroep(en)"), fGroepen), 2);
     f5->addLayout(leden, 3);
@@ -239,18 +251,33 @@ void FrmAfmelden::BouwVenster()
     auto* midden = new QHBoxLayout;
     midden->addWidget(Frame(QStringLiteral("4. Diverse"), f4), 2);
     midden->addWidget(Frame(QStringLiteral("5 Spelergroep(en) kiezen"), f5), 9);
+    auto* hulp = new QHBoxLayout;
+    hulp->addWidget(m_lblSpeeldag);
+    hulp->addWidget(cmdHelp);
+    hulp->addWidget(m_Frame10);
+    hulp->addStretch(1);
     auto* onder = new QHBoxLayout;
-    onder->addWidget(m_lblSpeeldag);
-    onder->addWidget(cmdHelp);
-    onder->addWidget(m_Frame10);
     onder->addStretch(1);
     onder->addWidget(cmdEinde);
     onder->addWidget(m_cmbAfbreken);
+    // The settings scroll on a screen too small for them; the buttons that leave the window
+    // stay in sight.
+    auto* inhoud = new QWidget;
+    auto* inhoudLayout = new QVBoxLayout(inhoud);
+    inhoudLayout->setContentsMargins(0, 0, 0, 0);
+    inhoudLayout->setSpacing(4);
+    inhoudLayout->addLayout(boven, 4);
+    inhoudLayout->addLayout(midden, 7);
+    inhoudLayout->addLayout(hulp);
+    m_schuif = Maak(new QScrollArea, "schuifInstellingen");
+    m_schuif->setAccessibleName(QStringLiteral("Instellingen van de speeldag"));
+    m_schuif->setFrameShape(QFrame::NoFrame);
+    m_schuif->setWidgetResizable(true);
+    m_schuif->setWidget(inhoud);
     auto* hoofd = new QVBoxLayout(this);
     hoofd->setContentsMargins(6, 6, 6, 6);
     hoofd->setSpacing(4);
-    hoofd->addLayout(boven, 4);
-    hoofd->addLayout(midden, 7);
+    hoofd->addWidget(m_schuif, 1);
     hoofd->addLayout(onder);
 
     connect(cmdHelp, &QPushButton::clicked, this, &FrmAfmelden::cmdHelp_Click);
@@ -271,6 +298,9 @@ void FrmAfmelden::BouwVenster()
         {m_cmbAfbreken, 'A'}};
     for (const auto& [knop, letter] : sneltoetsen)
         Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
+    // Enter never presses a button here: a dialog makes its buttons auto-default otherwise.
+    for (QPushButton* knop : findChildren<QPushButton*>())
+        knop->setAutoDefault(false);
     Toetsenbord::ZetTabVolgorde({m_cmbVan, m_cmbTot, m_cmdMaakDatums, m_chkWijzData, m_lstDagen, m_cmdSelect,
                                  m_cmdDeselect, m_txtEmailadressen, m_lstActEmails, m_chk1, m_chk2,
                                  m_txtContactPers, m_txtEindtijd, m_lst1, m_txt1, m_txtB2[0], m_txtB2[1],

@@ -87,8 +87,12 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
     if (kop.kopvakbr > 0 && kop.kopvakho > 0) {
         auto* kader = new QWidget;
         kader->setObjectName(QStringLiteral("kopKader"));
+        // Screen readers would otherwise give the frame the window's name.
+        kader->setAccessibleName(QStringLiteral("Kop van de afmeldsite"));
         auto* vlak = new KopVlak(kader);
         vlak->setObjectName(QStringLiteral("P0"));
+        if (vlak->accessibleName().isEmpty())
+            vlak->setAccessibleName(QStringLiteral("Koptekst en logo zoals de afmeldsite ze toont"));
         VulKopVlak(*vlak, kop, MapKop);
         vlak->move(0, -KopVlak::Rand);
         kader->setFixedSize(vlak->Maat() + QSize(2, 2));

@@ -71,7 +71,8 @@ public:
     GroepFrame& Frame() { return m_frame; }
     const GroepFrame& Frame() const { return m_frame; }
 
-    // Reads the member file once (kept for every later selection) and fills lst1.
+    // Reads the member file once (kept for every later selection) and fills lst1. A file
+    // that cannot be read is reported, naming it; lst1 then stays empty.
     void LeesGroepen(const QString& BestandSpelers);
     bool LedenbestandGelezen() const { return m_leden.gelezen; }
 

@@ -229,7 +229,7 @@ private:
             for (int i = 0; i < 4; ++i)
                 groepen.txtB2[i].tekst = QStringLiteral("1");
             AfmeldGegevens gegevens{.clubnaam = QStringLiteral("BC De Troef"), .speeldag = QStringLiteral("dinsdag")};
-            return MaakAfmeldScript(pad, gegevens, groepen, KopInstellingen{}, meldingen);
+            return MaakAfmeldScript(pad, gegevens, groepen, KopInstellingen{}, meldingen) == ScriptUitkomst::Geschreven;
         }
         }
         fout = resultaat.fout;

@@ -1,22 +1,23 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
-#include "moment/eindtijd.h"
 #include "moment/frmafmelden.h"
 #include "nodeharnas.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
-#include <QFocusEvent>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,7 +29,7 @@ const QString kVoltooid = "\r\nHet Script-bestand voor 'donderdag-avond' is gema
                           "uploaden.";
 
 // A copy of the demo Tafelwerk folder with donderdag-avond prepared, and its sign-off
-// settings window; today is 15 March 2025.
+// settings window, worked with the mouse and the keyboard; today is 15 March 2025.
 struct Opstelling {
     QTemporaryDir dir;
     Werkruimte w;
@@ -57,18 +58,26 @@ struct Opstelling {
         venster->ZetProgrammaMap(dir.path());
         venster->Form_Load();
         venster->show();
+        QApplication::setActiveWindow(venster.get());
+        QVERIFY(QTest::qWaitForWindowActive(venster.get()));
     }
     template <typename T> T* Control(const char* naam) const { return venster->findChild<T*>(QLatin1String(naam)); }
-    QLineEdit* Vak(int i) const
+    QLineEdit* Vak(int i) const { return venster->findChildren<QLineEdit*>("txtB2").at(i); } // made in order
+    // Scrolls `control` into sight, as a user on a small screen does, and clicks it.
+    void Klik(QWidget* control, QPoint plek = {}) const
     {
-        for (QLineEdit* vak : venster->findChildren<QLineEdit*>("txtB2"))
-            if (vak->property("index").toInt() == i)
-                return vak;
-        return nullptr;
+        Control<QScrollArea>("schuifInstellingen")->ensureWidgetVisible(control);
+        QTest::mouseClick(control, Qt::LeftButton, {}, plek.isNull() ? control->rect().center() : plek);
     }
+    void Klik(const char* knop) const { Klik(Control<QPushButton>(knop)); }
+    // Clicks a row of a list, then ticks or unticks it with the space bar.
     void Vink(const char* lijst, int rij, bool aan = true)
     {
-        Control<QListWidget>(lijst)->item(rij)->setCheckState(aan ? Qt::Checked : Qt::Unchecked);
+        auto* l = Control<QListWidget>(lijst);
+        l->scrollToItem(l->item(rij));
+        Klik(l->viewport(), l->visualItemRect(l->item(rij)).center());
+        if ((l->item(rij)->checkState() == Qt::Checked) != aan)
+            QTest::keyClick(l, Qt::Key_Space);
     }
     QList<int> Vinkjes(const char* lijst) const
     {
@@ -79,22 +88,19 @@ struct Opstelling {
                 uit.append(i);
         return uit;
     }
-    static void Verlaat(QWidget* control)
+    // Clicks into a box and types over its text, Enter between lines; Tab leaves it.
+    void Typ(QWidget* vak, const QString& tekst, bool verlaten = true)
     {
-        QFocusEvent uit(QEvent::FocusOut);
-        QApplication::sendEvent(control, &uit);
+        Klik(vak);
+        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(vak, Qt::Key_Delete);
+        for (const QChar teken : tekst)
+            teken == u'\n' ? QTest::keyClick(vak, Qt::Key_Return) : QTest::keyClicks(vak, QString(teken));
+        if (verlaten)
+            QTest::keyClick(vak, Qt::Key_Tab);
     }
-    void TypVak(int i, const QString& tekst)
-    {
-        Vak(i)->clear();
-        QTest::keyClicks(Vak(i), tekst);
-        Verlaat(Vak(i));
-    }
-    void TypAdressen(const QString& tekst)
-    {
-        Control<QPlainTextEdit>("txtEmailadressen")->setPlainText(tekst);
-        Verlaat(Control<QPlainTextEdit>("txtEmailadressen"));
-    }
+    void TypVak(int i, const QString& tekst) { Typ(Vak(i), tekst); }
+    void TypAdressen(const QString& tekst) { Typ(Control<QPlainTextEdit>("txtEmailadressen"), tekst); }
     // Dates, an address, end time, groups A1 and MA and the four boxes.
     void VulIn()
     {
@@ -103,8 +109,8 @@ struct Opstelling {
         Vink("lstDagen", 5);
         TypAdressen("secretaris@bctroef.nl\n\nwedstrijd@bctroef.nl");
         Vink("lstActEmails", 0);
-        Control<QLineEdit>("txtContactPers")->setText("Jan de Vries");
-        Control<QLineEdit>("txtEindtijd")->setText("15:30");
+        Typ(Control<QLineEdit>("txtContactPers"), "Jan de Vries");
+        Typ(Control<QLineEdit>("txtEindtijd"), "15:30");
         Vink("lst1", 0);
         Vink("lst1", 3);
         TypVak(0, "1");
@@ -112,7 +118,7 @@ struct Opstelling {
         TypVak(2, "4");
         TypVak(3, "1,4,");
     }
-    void Einde() { QTest::mouseClick(Control<QPushButton>("cmdEinde"), Qt::LeftButton); }
+    void Einde() { Klik("cmdEinde"); }
     QString Script() const { return w.MapProgramma + "/donderdag-avond/hovelink.js"; }
     QString Ini() const { return w.MapProgramma + "/donderdag-avond/donderdag-avond.ini"; }
 };
@@ -131,7 +137,7 @@ QStringList Regels(const QListWidget* lijst)
     return uit;
 }
 
-VoorbeeldInhoud BekijkVoorbeeld(QPushButton* knop)
+VoorbeeldInhoud BekijkVoorbeeld(const Opstelling& o)
 {
     VoorbeeldInhoud inhoud;
     QTimer::singleShot(0, [&inhoud] {
@@ -143,11 +149,9 @@ VoorbeeldInhoud BekijkVoorbeeld(QPushButton* knop)
         inhoud.dagen = Regels(venster->findChild<QListWidget*>("lstSpeeldagen"));
         venster->accept();
     });
-    knop->click();
+    o.Klik("cmdVoorbeeld");
     return inhoud;
 }
-
-const QString kKiesNaam = "-----  KIES NAAM  -----";
 
 } // namespace
 
@@ -160,15 +164,11 @@ private slots:
     void partnersTonen();
     void nietVerder_data();
     void nietVerder();
-    void instellingenNietOpgeslagen();
     void groepenZonderLeden();
     void vakVerlaten_data();
     void vakVerlaten();
     void adressenOpnieuw();
-    void voorbeeldMetToonPartner();
     void adressenGemarkeerd();
-    void sneltoetsAlsMuisklik_data();
-    void sneltoetsAlsMuisklik();
 };
 
 void TstFrmAfmelden::opent()
@@ -181,21 +181,24 @@ void TstFrmAfmelden::opent()
     QCOMPARE(o.Control<QLabel>("lblSpeeldag")->text(), "Speeldag: donderdag-avond");
     QCOMPARE(o.Control<QPushButton>("cmbAfbreken")->text(), "Afbreken\r\n(niet opslaan)");
     QVERIFY(o.Control<QWidget>("Frame10")->isVisible());
-    QCOMPARE(o.Control<QComboBox>("cmbVan")->currentText().left(10), "maart 2025");
-    QCOMPARE(o.Control<QComboBox>("cmbTot")->currentText().left(9), "juni 2026");
+    // The keys stay out of the texts.
+    QCOMPARE(o.Control<QComboBox>("cmbVan")->currentText(), "maart 2025");
+    QCOMPARE(o.Control<QComboBox>("cmbTot")->currentData(), "2026-06-01");
     QVERIFY(o.Control<QComboBox>("cmbVan")->isEnabled());
     auto* dagen = o.Control<QListWidget>("lstDagen");
-    QCOMPARE(dagen->item(0)->text(), "donderdag-avond 6 maart 2025" + QString(40, u' ') + "20250306");
-    QCOMPARE(o.Control<QListWidget>("lst1")->count(), 5);
-    QCOMPARE(o.Control<QListWidget>("lst1")->item(3)->text(), "4  (MA)");
+    QCOMPARE(dagen->item(0)->text(), "donderdag-avond 6 maart 2025");
+    QCOMPARE(dagen->item(0)->data(Qt::UserRole), "20250306");
     QVERIFY(o.Control<QCheckBox>("chk1")->isChecked());
     QVERIFY(!o.Control<QCheckBox>("chk1")->isEnabled());
     QVERIFY(o.Control<QCheckBox>("chk2")->isChecked());
     QVERIFY(o.Control<QCheckBox>("chkPartnerOok")->isChecked());
     QVERIFY(!o.Control<QWidget>("Frame8")->isEnabled());
+    QVERIFY(o.Control<QPushButton>("cmdHelpPartner")->isEnabled());
+    // On a screen smaller than the window the buttons stay in sight; the settings scroll.
+    QVERIFY(o.venster->screen()->availableGeometry().contains(o.venster->frameGeometry()));
+    QVERIFY(o.venster->rect().contains(o.Control<QPushButton>("cmbAfbreken")->geometry()));
     QCOMPARE(o.kop.kopvakho, 0); // no settings file: no line to pass over
-    QVERIFY(o.meldingen.meldingen.isEmpty());
-    QTest::mouseClick(o.Control<QPushButton>("cmdOverzicht"), Qt::LeftButton);
+    o.Klik("cmdOverzicht");
     QCOMPARE(o.meldingen.Teksten(), QStringList{"Overzicht niet aanwezig!"});
 }
 
@@ -206,18 +209,15 @@ void TstFrmAfmelden::helemaalDoorlopen()
     o.VulIn(); // groups A1 and MA; boxes 1, "1,4", 4 and "1,4,"
     QCOMPARE(o.Control<QLabel>("Label6")->text(), "Aantal regels: 23");
     const QAbstractItemModel* overzicht = o.Control<QAbstractItemView>("txt1")->model();
-    QCOMPARE(overzicht->rowCount(), 23);
     QCOMPARE(overzicht->index(0, 0).data().toString(), "0001  01=(A1)  Anna Bakker");
-    QCOMPARE(overzicht->index(22, 0).data().toString(), "0023  04=(Ma)  Bep van Wijk");
-    QCOMPARE(o.Control<QComboBox>("cmbPartner")->currentText(), "A1");
+    const QString koppen = o.Control<QLabel>("lblKolommen")->text();
+    const QString rij = overzicht->index(0, 0).data().toString();
+    QCOMPARE(koppen.indexOf("LedenGrNr"), rij.indexOf("01=("));
+    QVERIFY(qAbs(koppen.indexOf("Speler") - rij.indexOf("Anna")) <= 1);
 
-    const VoorbeeldInhoud inhoud = BekijkVoorbeeld(o.Control<QPushButton>("cmdVoorbeeld"));
+    const VoorbeeldInhoud inhoud = BekijkVoorbeeld(o);
     QCOMPARE(inhoud.vakken.size(), 4);
-    QCOMPARE(inhoud.vakken[0], (QStringList{kKiesNaam, "Anna Bakker", "Bert van Dijk", "Kees 't Hart", "Olga Koster",
-                                            "Piet Meijer", u"Hans Müller"_qs, "Maarten Smit", u"Zoë Verhoeven"_qs,
-                                            "Lotte de Vries", "Rik Willems"}));
-    QVERIFY(inhoud.vakken[1].contains("Partner1"));
-    QVERIFY(!inhoud.vakken[2].contains("Partner1"));
+    QCOMPARE(inhoud.vakken[0].first(), "-----  KIES NAAM  -----");
     QCOMPARE(inhoud.dagen, (QStringList{"donderdag 6 maart 2025", "donderdag 13 maart 2025", "donderdag 10 april 2025"}));
     // Looking changes nothing.
     QVERIFY(o.meldingen.meldingen.isEmpty());
@@ -226,7 +226,6 @@ void TstFrmAfmelden::helemaalDoorlopen()
 
     o.Einde();
     QCOMPARE(o.meldingen.Teksten(), QStringList{kVoltooid});
-    QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Informatie);
     QVERIFY(!o.venster->isVisible());
     QCOMPARE(o.ververst, 1);
     QCOMPARE(TestPaden::LeesBestand(o.Script()), TestPaden::LeesBestand(TestPaden::TestData("moment/doorlopen.js")));
@@ -258,37 +257,37 @@ void TstFrmAfmelden::heropenenHerstelt()
     QVERIFY(o.meldingen.meldingen.isEmpty());
     QCOMPARE(o.Vinkjes("lstDagen"), (QList<int>{0, 1, 5}));
     QVERIFY(!o.Control<QComboBox>("cmbVan")->isEnabled());
-    QVERIFY(!o.Control<QPushButton>("cmdMaakDatums")->isEnabled());
-    QCOMPARE(o.Control<QListWidget>("lstActEmails")->count(), 2);
-    QCOMPARE(o.Vinkjes("lstActEmails"), QList<int>{0});
     QCOMPARE(o.Control<QPlainTextEdit>("txtEmailadressen")->toPlainText(), "secretaris@bctroef.nl\nwedstrijd@bctroef.nl\n");
-    QCOMPARE(o.Control<QLineEdit>("txtContactPers")->text(), "Jan de Vries");
-    QCOMPARE(o.Control<QLineEdit>("txtEindtijd")->text(), "15:30");
-    QCOMPARE(o.Vinkjes("lst1"), (QList<int>{0, 3}));
-    QCOMPARE(o.Vak(1)->text(), "1,4");
-    QCOMPARE(o.Vak(3)->text(), "1,4,");
-    QCOMPARE(o.Control<QComboBox>("cmbPartner")->currentText(), "A1");
-    QVERIFY(!o.Control<QCheckBox>("chkToonPartner")->isChecked());
     QCOMPARE(o.kop.kopvakho, 100); // the empty line after the addresses
-    // Saving again unchanged writes the same bytes.
+    // Every saved value came back: saving again unchanged writes the same bytes.
     const QByteArray eerst = TestPaden::LeesBestand(o.Ini());
     o.Einde();
     QCOMPARE(TestPaden::LeesBestand(o.Ini()), eerst);
+    // Down and Space tick the next groups: the current row stays where the user is.
+    o.Open();
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(o.Control<QListWidget>("lst1"), Qt::Key_Down);
+        QTest::keyClick(o.Control<QListWidget>("lst1"), Qt::Key_Space);
+    }
+    QCOMPARE(o.Vinkjes("lst1"), (QList<int>{0, 1, 2, 3}));
 }
-
 
 void TstFrmAfmelden::partnersTonen()
 {
     Opstelling o;
     o.Open();
     o.VulIn();
+    // An assistive tool fills a box; the refresh after another partner file keeps it.
+    QAccessible::queryAccessibleInterface(o.Vak(2))->setText(QAccessible::Value, "1");
     auto* partner = o.Control<QComboBox>("cmbPartner");
-    partner->setCurrentIndex(1);
-    emit partner->activated(1);
-    QVERIFY(!o.Control<QCheckBox>("chkToonPartner")->isChecked());
-    o.Control<QCheckBox>("chkToonPartner")->click();
+    QTest::keyClick(partner, Qt::Key_Down);
+    QCOMPARE(partner->currentText(), "MA");
+    QCOMPARE(o.Vak(2)->text(), "1");
+    auto* toon = o.Control<QCheckBox>("chkToonPartner");
+    QVERIFY(!toon->isChecked());
+    QAccessible::queryAccessibleInterface(toon)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
     QVERIFY(o.Control<QLineEdit>("Text1")->isVisible());
-    QCOMPARE(o.Control<QLineEdit>("Text1")->geometry().size(), o.Vak(1)->size());
     o.TypVak(0, "4");
     o.Einde();
     QCOMPARE(o.meldingen.Teksten(), QStringList{kVoltooid});
@@ -298,12 +297,22 @@ void TstFrmAfmelden::partnersTonen()
     QVERIFY(script.contains("='001037000001038004';"));
     QVERIFY(script.contains("='001038000001037004';"));
     QVERIFY(script.contains("='001001000000000001';")); // A1's pairs are not in MA's file
-    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("txtb2b=4\r\n"));
+    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("txtb2b=4\r\ntxtb2c=1\r\n"));
     QVERIFY(TestPaden::LeesBestand(o.Ini()).contains("Partnerbest=MA\r\nToonpartner=1\r\n"));
+
+    // Reopened, "(partners)" stands exactly in front of the 'partner' box at any size.
+    o.Open();
+    auto* text1 = o.Control<QLineEdit>("Text1");
+    for (const QSize maat : {QSize(640, 480), QSize(1300, 900)}) {
+        o.venster->resize(maat);
+        QCoreApplication::processEvents();
+        QVERIFY(text1->isVisible());
+        QCOMPARE(text1->geometry(), o.Vak(1)->geometry());
+    }
 }
 
-
-// Ways out of the filled-in window that stop short of writing, or ask first.
+// Ways out of the filled-in window that stop short of writing, ask first or fail to write,
+// and keys that must not leave it; %1 is the script's path, %2 the settings file's.
 void TstFrmAfmelden::nietVerder_data()
 {
     const QString geenAdres = "Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!\r\nDat is niet verplicht, "
@@ -311,15 +320,24 @@ void TstFrmAfmelden::nietVerder_data()
     QTest::addColumn<QString>("actie");
     QTest::addColumn<QStringList>("meldingen");
     QTest::addColumn<bool>("open");
-    QTest::addColumn<bool>("geschreven"); // script and settings file
-    QTest::newRow("Afbreken") << "afbreken"
-                              << QStringList{"Er is afgebroken, de wijzigingen worden niet bewaard!"} << false << false;
+    QTest::addColumn<bool>("script");
+    QTest::addColumn<bool>("ini");
+    QTest::newRow("Afbreken") << "afbreken" << QStringList{"Er is afgebroken, de wijzigingen worden niet bewaard!"}
+                              << false << false << false;
     QTest::newRow("no date ticked")
         << "geen datum" << QStringList{"Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"} << true
-        << false;
-    QTest::newRow("no address ticked, No stays") << "geen adres nee" << QStringList{geenAdres} << true << false;
+        << false << false;
+    QTest::newRow("no address ticked, No stays") << "geen adres nee" << QStringList{geenAdres} << true << false << false;
     QTest::newRow("no address ticked, Yes goes on")
-        << "geen adres ja" << QStringList{geenAdres, kVoltooid} << false << true;
+        << "geen adres ja" << QStringList{geenAdres, kVoltooid} << false << true << true;
+    QTest::newRow("script cannot be written: nothing saved")
+        << "script map" << QStringList{"Het Script-bestand kon niet worden opgeslagen:\r\n%1"} << true << false << false;
+    QTest::newRow("settings cannot be written")
+        << "ini map" << QStringList{kVoltooid, "Het instellingenbestand kon niet worden opgeslagen:\r\n%2\r\n\r\nFilename refers to a directory"} << true
+        << true << false;
+    // Enter never presses a button (here "Maak de speelkalender" would untick the dates).
+    for (const char* control : {"Enter:txtEindtijd", "Enter:txtContactPers", "Enter:txtB2", "Escape:txtEindtijd"})
+        QTest::newRow(control) << control << QStringList{} << true << false << false;
 }
 
 void TstFrmAfmelden::nietVerder()
@@ -327,44 +345,38 @@ void TstFrmAfmelden::nietVerder()
     QFETCH(QString, actie);
     QFETCH(QStringList, meldingen);
     QFETCH(bool, open);
-    QFETCH(bool, geschreven);
+    QFETCH(bool, script);
+    QFETCH(bool, ini);
     Opstelling o;
     o.Open();
     o.VulIn();
     if (actie == "geen datum")
-        QTest::mouseClick(o.Control<QPushButton>("cmdDeselect"), Qt::LeftButton);
+        o.Klik("cmdDeselect");
     if (actie.startsWith("geen adres")) {
         o.Vink("lstActEmails", 0, false);
         o.meldingen.ZetVolgendAntwoord(actie.endsWith("ja") ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Nee);
     }
-    if (actie == "afbreken")
-        QTest::mouseClick(o.Control<QPushButton>("cmbAfbreken"), Qt::LeftButton);
-    else
-        o.Einde();
+    if (actie.endsWith("map")) // a folder where the file belongs
+        QVERIFY(QDir().mkpath(actie == "script map" ? o.Script() : o.Ini()));
+    if (const qsizetype dubbelepunt = actie.indexOf(u':'); dubbelepunt > 0) {
+        const QString naam = actie.mid(dubbelepunt + 1);
+        QWidget* control = naam == "txtB2" ? o.Vak(2) : o.Control<QWidget>(qPrintable(naam));
+        o.Klik(control);
+        QTest::keyClick(control, actie.startsWith("Escape") ? Qt::Key_Escape : Qt::Key_Return);
+    } else {
+        o.Klik(actie == "afbreken" ? "cmbAfbreken" : "cmdEinde");
+    }
+    meldingen.replaceInStrings("%1", QDir::toNativeSeparators(o.Script()));
+    meldingen.replaceInStrings("%2", QDir::toNativeSeparators(o.Ini()));
     QCOMPARE(o.meldingen.Teksten(), meldingen);
-    if (actie == "afbreken")
-        QCOMPARE(o.meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
-    if (actie.startsWith("geen adres"))
-        QCOMPARE(o.meldingen.meldingen[0].knoppen, Meldingen::Knoppen::JaNee);
+    if (actie.endsWith("map"))
+        QCOMPARE(o.meldingen.meldingen.last().pictogram, Meldingen::Pictogram::Kritiek);
     QCOMPARE(o.venster->isVisible(), open);
-    QCOMPARE(QFileInfo::exists(o.Ini()), geschreven);
-    QCOMPARE(QFileInfo::exists(o.Script()), geschreven);
-    QCOMPARE(o.ververst, geschreven ? 1 : 0);
+    QCOMPARE(o.Vinkjes("lstDagen").isEmpty(), actie == "geen datum");
+    QCOMPARE(QFileInfo(o.Script()).isFile(), script);
+    QCOMPARE(QFileInfo(o.Ini()).isFile(), ini);
+    QCOMPARE(o.ververst, script ? 1 : 0);
 }
-
-void TstFrmAfmelden::instellingenNietOpgeslagen()
-{
-    Opstelling o;
-    o.Open();
-    o.VulIn();
-    QVERIFY(QDir().mkpath(o.Ini())); // a folder where the settings file belongs
-    o.Einde();
-    QCOMPARE(o.meldingen.Teksten(), (QStringList{kVoltooid, "Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                                                               QDir::toNativeSeparators(o.Ini()) + "\r\n\r\nFilename refers to a directory"}));
-    QCOMPARE(o.meldingen.meldingen[1].pictogram, Meldingen::Pictogram::Kritiek);
-    QVERIFY(o.venster->isVisible()); // nothing typed is lost
-}
-
 
 void TstFrmAfmelden::groepenZonderLeden()
 {
@@ -373,11 +385,10 @@ void TstFrmAfmelden::groepenZonderLeden()
         leden += "1,500" + QByteArray::number(i) + ",X,Jan,,Dood" + QByteArray::number(i) + ",,,,,,,,,,Overleden,,\r\n";
     Opstelling o(leden);
     o.Open();
-    QTest::mouseClick(o.Control<QPushButton>("cmdSelect"), Qt::LeftButton);
+    o.Klik("cmdSelect");
     o.TypAdressen("a@b.nl");
     o.Vink("lstActEmails", 0);
     o.Vink("lst1", 0);
-    QCOMPARE(o.Control<QLabel>("Label6")->text(), "Aantal regels: 0");
     for (int i = 0; i < 4; ++i)
         o.TypVak(i, "1");
     o.Einde();
@@ -389,45 +400,74 @@ void TstFrmAfmelden::groepenZonderLeden()
     QCOMPARE(o.ververst, 1);
 }
 
-
-// Leaving a box runs its check; end time -1, group boxes 0 to 3 (groups 1 and 4 ticked).
+// A box's check runs when the user goes to another control of the window (end time -1,
+// group boxes 0 to 3; groups 1 and 4 ticked), not when another window takes over, a
+// context menu opens or the user aborts.
 void TstFrmAfmelden::vakVerlaten_data()
 {
+    const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
+    const QString alleVakken = "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep "
+                               "bevatten, de overige mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5";
     QTest::addColumn<int>("vak");
     QTest::addColumn<QString>("getypt");
+    QTest::addColumn<QString>("hoe");
     QTest::addColumn<QString>("inBox");
-    QTest::addColumn<QString>("melding");
+    QTest::addColumn<QStringList>("meldingen");
     QTest::addColumn<bool>("geel");
-    QTest::newRow("end time 9:30 refused") << -1 << "9:30" << "9:30"
-                                           << "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35."
-                                           << false;
-    QTest::newRow("end time letters dropped") << -1 << "1a5:b30" << "15:30" << "" << false;
-    QTest::newRow("end time 00:00") << -1 << "00:00" << "00:00" << "" << false;
-    QTest::newRow("two groups in naam1") << 0 << "1,4" << "" << "In vak 'naam1' mag slechts 1 groep gebruikt worden!" << false;
-    QTest::newRow("group not ticked") << 2 << "1,3" << "" << "Groep 3 is niet geselecteerd in bovenstaande lijst!" << true;
-    QTest::newRow("ticked groups") << 2 << "1,4" << "1,4" << "" << false;
-    QTest::newRow("only digits and commas") << 3 << "a1 ;,b4" << "1,4" << "" << false;
+    QTest::newRow("end time 9:30, Tab") << -1 << "9:30" << "Tab" << "9:30" << QStringList{schrijfwijze} << false;
+    QTest::newRow("end time letters dropped") << -1 << "1a5:b30" << "Tab" << "15:30" << QStringList{} << false;
+    QTest::newRow("end time 9:3, other window") << -1 << "9:3" << "venster" << "9:3" << QStringList{} << false;
+    QTest::newRow("end time 9:3, context menu") << -1 << "9:3" << "menu" << "9:3" << QStringList{} << false;
+    QTest::newRow("end time 9:3, Afbreken")
+        << -1 << "9:3" << "Afbreken" << "9:3"
+        << QStringList{"Er is afgebroken, de wijzigingen worden niet bewaard!"} << false;
+    QTest::newRow("end time 9:3, mouse on OK")
+        << -1 << "9:3" << "OK" << "9:3" << QStringList{schrijfwijze, alleVakken} << false;
+    QTest::newRow("end time 9:3, Alt+O")
+        << -1 << "9:3" << "Alt+O" << "9:3" << QStringList{schrijfwijze, alleVakken} << false;
+    QTest::newRow("two groups in naam1")
+        << 0 << "1,4" << "Tab" << "" << QStringList{"In vak 'naam1' mag slechts 1 groep gebruikt worden!"} << false;
+    QTest::newRow("group not ticked")
+        << 2 << "1,3" << "Tab" << "" << QStringList{"Groep 3 is niet geselecteerd in bovenstaande lijst!"} << true;
+    QTest::newRow("group not ticked, other window") << 2 << "1,3" << "venster" << "1,3" << QStringList{} << false;
+    QTest::newRow("only digits and commas") << 3 << u"a1 ;,\u00B2-b4"_qs << "Tab" << "1,4" << QStringList{} << false;
 }
 
 void TstFrmAfmelden::vakVerlaten()
 {
     QFETCH(int, vak);
     QFETCH(QString, getypt);
+    QFETCH(QString, hoe);
     QFETCH(QString, inBox);
-    QFETCH(QString, melding);
+    QFETCH(QStringList, meldingen);
     QFETCH(bool, geel);
     Opstelling o;
     o.Open();
     o.Vink("lst1", 0);
     o.Vink("lst1", 3);
     QLineEdit* box = vak < 0 ? o.Control<QLineEdit>("txtEindtijd") : o.Vak(vak);
-    box->clear();
-    QTest::keyClicks(box, getypt);
-    Opstelling::Verlaat(box);
+    o.Typ(box, getypt, false);
+    QWidget ander;
+    if (hoe == "Tab") {
+        QTest::keyClick(box, Qt::Key_Tab);
+    } else if (hoe == "venster") {
+        ander.show();
+        QApplication::setActiveWindow(&ander);
+        QVERIFY(QTest::qWaitForWindowActive(&ander));
+    } else if (hoe == "menu") {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, box->rect().center(), box->mapToGlobal(box->rect().center()));
+        QApplication::sendEvent(box, &menu);
+        QVERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+    } else if (hoe == "Alt+O") {
+        QTest::keyClick(box, Qt::Key_O, Qt::AltModifier);
+    } else {
+        o.Klik(hoe == "OK" ? "cmdEinde" : "cmbAfbreken");
+    }
     QCOMPARE(box->text(), inBox);
-    QCOMPARE(o.meldingen.Teksten(), melding.isEmpty() ? QStringList{} : QStringList{melding});
-    if (vak >= 0)
-        QCOMPARE(box->styleSheet().contains("#ffff00"), geel);
+    QCOMPARE(o.meldingen.Teksten(), meldingen);
+    QCOMPARE(box->styleSheet().contains("#ffff00"), geel);
+    QCOMPARE(o.venster->isVisible(), hoe != "Afbreken");
 }
 
 void TstFrmAfmelden::adressenOpnieuw()
@@ -444,28 +484,7 @@ void TstFrmAfmelden::adressenOpnieuw()
     QVERIFY(o.Vinkjes("lstActEmails").isEmpty());
 }
 
-
-void TstFrmAfmelden::voorbeeldMetToonPartner()
-{
-    Opstelling o;
-    o.Open();
-    o.VulIn();
-    o.Control<QCheckBox>("chkToonPartner")->click();
-    QVERIFY(o.Control<QCheckBox>("chkToonPartner")->isChecked());
-    const VoorbeeldInhoud inhoud = BekijkVoorbeeld(o.Control<QPushButton>("cmdVoorbeeld"));
-    QCOMPARE(inhoud.vakken.size(), 4);
-    // Box 1 shows the groups of box 0, as leaving with OK will make it; only the dummies
-    // that box 0 refuses come back.
-    QStringList verwacht = inhoud.vakken[0];
-    verwacht.insert(verwacht.indexOf(u"Hans Müller"_qs) + 1, "Partner1");
-    QCOMPARE(inhoud.vakken[1], verwacht);
-    // The preview worked on a copy: the box and the settings stay as they were.
-    QCOMPARE(o.Vak(1)->text(), "1,4");
-    QVERIFY(o.Control<QCheckBox>("chkToonPartner")->isChecked());
-    QVERIFY(!QFileInfo::exists(o.Ini()));
-}
-
-
+// Addresses that look wrong or occur twice are marked; the rows stay as typed.
 void TstFrmAfmelden::adressenGemarkeerd()
 {
     Opstelling o;
@@ -475,59 +494,12 @@ void TstFrmAfmelden::adressenGemarkeerd()
     QCOMPARE(Regels(lijst), (QStringList{"secretaris@bctroef.nl", "wedstrijd@bctroef", "Secretaris@BCTroef.nl",
                                          "jan@bctroef.nl"}));
     const QString dubbel = "Dit adres staat twee keer in de lijst.";
-    QCOMPARE(lijst->item(0)->toolTip(), dubbel);
-    QCOMPARE(lijst->item(1)->toolTip(), "Dit lijkt geen geldig e-mailadres.");
-    QCOMPARE(lijst->item(2)->toolTip(), dubbel);
-    QCOMPARE(lijst->item(3)->toolTip(), QString());
+    QStringList tips;
+    for (int i = 0; i < lijst->count(); ++i)
+        tips << lijst->item(i)->toolTip();
+    QCOMPARE(tips, (QStringList{dubbel, "Dit lijkt geen geldig e-mailadres.", dubbel, QString()}));
     QCOMPARE(lijst->item(3)->background().style(), Qt::NoBrush);
-    for (int i : {0, 1, 2})
-        QVERIFY(lijst->item(i)->background().style() != Qt::NoBrush);
     QVERIFY(lijst->item(0)->background() != lijst->item(1)->background());
-    // The list keeps its own tooltip for the rows without a mark.
-    QCOMPARE(lijst->toolTip(), "Alleen de AANGEVINKTE emailadressen ontvangen de AFMELDINGEN.");
-
-    // Marks stay marks: the wrong address is still saved and written when ticked.
-    o.Vink("lstActEmails", 1);
-    o.Vink("lstDagen", 0);
-    o.Vink("lst1", 0);
-    for (int i = 0; i < 4; ++i)
-        o.TypVak(i, "1");
-    o.Einde();
-    QVERIFY(TestPaden::LeesBestand(o.Ini()).contains(
-        "Eadressen=secretaris@bctroef.nl##wedstrijd@bctroef##Secretaris@BCTroef.nl##jan@bctroef.nl##\r\n"));
-    QVERIFY(TestPaden::LeesBestand(o.Script()).contains("actem[0]='wedstrijd@bctroef';"));
-}
-
-
-void TstFrmAfmelden::sneltoetsAlsMuisklik_data()
-{
-    QTest::addColumn<bool>("muis");
-    QTest::newRow("mouse click") << true;
-    QTest::newRow("Alt+O") << false;
-}
-
-
-void TstFrmAfmelden::sneltoetsAlsMuisklik()
-{
-    QFETCH(bool, muis);
-    Opstelling o;
-    o.Open();
-    o.VulIn();
-    QApplication::setActiveWindow(o.venster.get());
-    QVERIFY(QTest::qWaitForWindowActive(o.venster.get()));
-    // A wrong end time in the box that has the focus.
-    auto* eindtijd = o.Control<QLineEdit>("txtEindtijd");
-    eindtijd->setFocus();
-    eindtijd->setText("9:30");
-    o.meldingen.meldingen.clear();
-    if (muis)
-        QTest::mouseClick(o.Control<QPushButton>("cmdEinde"), Qt::LeftButton);
-    else
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
-    // The end-time box was left first and checked; then the window was left with OK.
-    QVERIFY(!o.meldingen.meldingen.isEmpty());
-    QCOMPARE(o.meldingen.Teksten().first(), Eindtijd::Controleer("9:30").value());
-    QCOMPARE(o.Control<QPushButton>("cmdEinde")->text(), "Indien OKE dan terug");
 }
 
 QTEST_MAIN(TstFrmAfmelden)

@@ -111,7 +111,7 @@ void TstFrmVoorbeeld::kop()
     QVERIFY(!venster.findChild<QLabel*>("lblGeenKop"));
     auto* kader = venster.findChild<QWidget*>("kopKader");
     auto* vlak = venster.findChild<KopVlak*>("P0");
-    QVERIFY(kader && vlak);
+    QVERIFY(kader && vlak && !kader->accessibleName().isEmpty() && !vlak->accessibleName().isEmpty());
     QCOMPARE(vlak->Maat(), QSize(breed, hoog));
     // Only the box with its frame shows: the mark of the logo area stays outside.
     QCOMPARE(kader->size(), QSize(breed + 2, hoog + 2));

@@ -3,6 +3,7 @@
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,8 +92,6 @@ using Pictogram = Meldingen::Pictogram;
 class TstGroepvakken : public QObject {
     Q_OBJECT
 private slots:
-    void toetsen_data();
-    void toetsen();
     void beginstaat();
     void groepWissel_data();
     void groepWissel();
@@ -108,27 +107,9 @@ private slots:
     void kleurBijControle();
     void partnerHulp();
     void demo();
+    void ledenbestandOnleesbaar_data();
+    void ledenbestandOnleesbaar();
 };
-
-void TstGroepvakken::toetsen_data() {
-    QTest::addColumn<int>("toets");
-    QTest::addColumn<int>("doorgelaten");
-    QTest::newRow("0") << int('0') << int('0');
-    QTest::newRow("9") << int('9') << int('9');
-    QTest::newRow("comma") << int(',') << int(',');
-    QTest::newRow("backspace") << 8 << 8;
-    QTest::newRow("letter") << int('a') << 0;
-    QTest::newRow("minus") << int('-') << 0;
-    QTest::newRow("colon") << int(':') << 0;
-    QTest::newRow("enter") << 13 << 0;
-    QTest::newRow("superscript two") << 0xB2 << 0;
-}
-
-void TstGroepvakken::toetsen() {
-    QFETCH(int, toets);
-    QFETCH(int, doorgelaten);
-    QCOMPARE(txtB2_KeyPress(toets), doorgelaten);
-}
 
 void TstGroepvakken::beginstaat() {
     Omgeving o;
@@ -514,6 +495,25 @@ void TstGroepvakken::demo() {
     vakken.ControleerVakken();
     QCOMPARE(vakken.VakFout(), 0);
     QCOMPARE(f.txtB2[1].tekst, "4");
+}
+
+void TstGroepvakken::ledenbestandOnleesbaar_data() {
+    QTest::addColumn<bool>("map");
+    QTest::newRow("missing") << false;
+    QTest::newRow("a folder") << true;
+}
+
+void TstGroepvakken::ledenbestandOnleesbaar() {
+    QFETCH(bool, map);
+    QTemporaryDir dir;
+    const QString pad = dir.filePath("TWKspelers.txt");
+    QVERIFY(!map || QDir().mkpath(pad));
+    Omgeving o;
+    o.vakken->LeesGroepen(pad);
+    QCOMPARE(o.meldingen.Teksten(), QStringList{"Het ledenbestand van Tafelwerk kon niet worden gelezen:\r\n" +
+                                                 QDir::toNativeSeparators(pad) +
+                                                 "\r\n\r\nControleer de regel SPEMAP= in Mappen.ini."});
+    QCOMPARE(o.meldingen.meldingen[0].pictogram, Pictogram::Uitroep);
 }
 
 QTEST_GUILESS_MAIN(TstGroepvakken)

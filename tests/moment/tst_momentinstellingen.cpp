@@ -124,7 +124,6 @@ private slots:
     void schrijven();
     void schrijfRegel_data();
     void schrijfRegel();
-    void schrijfFout();
 
     // Reading
     void lezen_data();
@@ -213,15 +212,6 @@ void TstMomentInstellingen::schrijfRegel()
     const QByteArray bytes = Schrijf(venster);
     QVERIFY2(bytes.contains(verwacht), bytes.constData());
     QCOMPARE(bytes.count("\r\n"), 18);
-}
-
-void TstMomentInstellingen::schrijfFout()
-{
-    const QString pad = m_map->filePath(S(u"ontbreekt/donderdag-avond.ini"));
-    const TekstBestand::SchrijfResultaat resultaat = BewaarInstellingen(pad, VolledigVenster());
-    QVERIFY(!resultaat.ok);
-    QVERIFY(!resultaat.fout.isEmpty());
-    QVERIFY(!QFile::exists(pad));
 }
 
 void TstMomentInstellingen::lezen_data()

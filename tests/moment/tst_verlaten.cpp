@@ -1,6 +1,8 @@
+#include "moment/afmeldscript.h"
 #include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Vertrek)
@@ -53,6 +55,38 @@ private slots:
             QCOMPARE(m.knoppen, vraag ? Meldingen::Knoppen::JaNee : Meldingen::Knoppen::Ok);
             QCOMPARE(m.pictogram, m.tekst == kGeenPartner ? Meldingen::Pictogram::Geen : Meldingen::Pictogram::Uitroep);
         }
+    }
+
+    // Members whose number has more than 6 digits are named before the script is written.
+    void langeLidnummers_data()
+    {
+        QTest::addColumn<QStringList>("nummers");
+        QTest::addColumn<QStringList>("genoemd");
+        QTest::newRow("leading zeros do not count") << QStringList{"0123456"} << QStringList{};
+        QTest::newRow("seven digits") << QStringList{"100", "1234567"} << QStringList{"Lid 2"};
+        QTest::newRow("at most ten named") << QStringList(12, "10000000")
+                                           << QStringList{"Lid 1", "Lid 2", "Lid 3", "Lid 4", "Lid 5", "Lid 6",
+                                                          "Lid 7", "Lid 8", "Lid 9", "Lid 10"};
+    }
+
+    void langeLidnummers()
+    {
+        QFETCH(QStringList, nummers);
+        QFETCH(QStringList, genoemd);
+        GroepFrame groepen;
+        for (qsizetype i = 0; i < nummers.size(); ++i)
+            groepen.ListH.append("01,X,A," + nummers[i] + ",Lid " + QString::number(i + 1) + ",0");
+        QTemporaryDir map;
+        MeldingRecorder meldingen;
+        QCOMPARE(MaakAfmeldScript(map.filePath("hovelink.js"), {}, groepen, {}, meldingen), ScriptUitkomst::Geschreven);
+        QStringList teksten = meldingen.Teksten();
+        teksten.removeLast(); // the script was still made
+        QCOMPARE(teksten, genoemd.isEmpty() ? QStringList{}
+                                            : QStringList{"Let op: deze leden hebben een lidnummer van meer dan 6 "
+                                                          "cijfers; de afmeldsite toont hen in elk naamvak:\r\n" +
+                                                          genoemd.join("\r\n")});
+        QCOMPARE(meldingen.meldingen.first().pictogram,
+                 genoemd.isEmpty() ? Meldingen::Pictogram::Informatie : Meldingen::Pictogram::Uitroep);
     }
 };
 
