@@ -3,6 +3,8 @@
 #include "common/paden.h"
 #include "common/tekst.h"
 
+#include <QLocale>
+
 namespace OverdrachtMeldingen {
 
 namespace {
@@ -82,6 +84,14 @@ QString ControleMislukt(const QString& bestand)
 QString Geannuleerd()
 {
     return QStringLiteral("Het uploaden is geannuleerd.") + Tekst::CrLf + NietGewijzigd;
+}
+
+QString ResultaatRegel(const GecontroleerdBestand& bestand)
+{
+    const QString grootte = QLocale(QLocale::Dutch, QLocale::Netherlands).toString(bestand.Grootte);
+    return QStringLiteral("%1  (%2 bytes)  %3")
+        .arg(bestand.Naam, grootte,
+             bestand.Verstuurd ? QStringLiteral("gecontroleerd") : QStringLiteral("stond al op de server, gecontroleerd"));
 }
 
 } // namespace OverdrachtMeldingen

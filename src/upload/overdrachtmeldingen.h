@@ -19,4 +19,7 @@ QString GewijzigdeServer(const Verbinding& verbinding);
 QString ControleMislukt(const QString& bestand);
 QString Geannuleerd();
 
+// A line of the result list: the file, its size and that it was checked on the server.
+QString ResultaatRegel(const GecontroleerdBestand& bestand);
+
 } // namespace OverdrachtMeldingen

@@ -13,7 +13,7 @@ public:
     enum class Soort { Sftp, Ftps, Ftp };
     static inline const QString Gebruiker = QStringLiteral("secretaris");
     static inline const QString Wachtwoord = QStringLiteral("Zwaluw-7781-geheim");
-    static inline const QString Map = QStringLiteral("/afm/donderdag"); // made by Start()
+    static inline const QString Map = QStringLiteral("/public_html/afm/donderdag"); // made by Start()
 
     explicit TestServer(Soort soort);
     ~TestServer();
@@ -21,6 +21,8 @@ public:
     // Starts on a free port; `opties` are the script's extra options. False with a QWARN
     // when the server does not come up.
     bool Start(const QStringList& opties = {});
+    // Stops reading after this many bytes of a connection until the client gives up.
+    static QStringList PauzeNa(int bytes) { return {QStringLiteral("--pauze-na"), QString::number(bytes)}; }
     void Stop();
     // The next start makes a new host key or certificate.
     void NieuweSleutel();

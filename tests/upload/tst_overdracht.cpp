@@ -69,7 +69,7 @@ private slots:
                                      << true << Uitkomst::Geannuleerd << "geannuleerd" << false;
         QTest::newRow("sftp no rights") << Soort::Sftp << QStringList{"--alleen-lezen"} << map << false << goed
                                         << QByteArray("oud") << leeg << false << Uitkomst::Fout << "'0777'" << false;
-        QTest::newRow("sftp folder missing") << Soort::Sftp << geen << "/afm/vrijdag" << false << goed << leeg
+        QTest::newRow("sftp folder missing") << Soort::Sftp << geen << "/public_html/afm/vrijdag" << false << goed << leeg
                                              << leeg << false << Uitkomst::Fout << "bestaat niet" << false;
         QTest::newRow("ftps first upload") << Soort::Ftps << geen << map << false << goed << leeg << leeg << false
                                            << Uitkomst::Gelukt << "" << true;

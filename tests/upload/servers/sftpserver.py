@@ -2,7 +2,7 @@
 
 Prints the port it listens on and its host key fingerprint as the first line of its output. With --afbreken-na N it
 drops the connection once a client has written more than N bytes in it, as a server that
-stops in the middle of a transfer.
+stops in the middle of a transfer; with --pauze-na N it stops answering instead.
 """
 import argparse
 import asyncio
@@ -23,6 +23,7 @@ def main():
     p.add_argument("--poort", type=int, default=0)
     p.add_argument("--afbreken-na", type=int, default=-1)
     p.add_argument("--alleen-lezen", action="store_true")
+    p.add_argument("--pauze-na", type=int, default=-1)
     a = p.parse_args()
 
     if not os.path.exists(a.sleutel):
@@ -49,8 +50,10 @@ def main():
                 raise asyncssh.SFTPError(asyncssh.FX_PERMISSION_DENIED, "Permission denied")
             return super().open(path, pflags, attrs)
 
-        def write(self, file_obj, offset, data):
+        async def write(self, file_obj, offset, data):
             self.geschreven += len(data)
+            if 0 <= a.pauze_na < self.geschreven:
+                await asyncio.sleep(3600)
             if 0 <= a.afbreken_na < self.geschreven:
                 file_obj.write(data[: max(0, len(data) - (self.geschreven - a.afbreken_na))])
                 file_obj.flush()
