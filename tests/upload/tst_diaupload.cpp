@@ -1,3 +1,5 @@
+#include "app/frmstart.h"
+#include "app/opstarten.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 #include "testserver.h"
@@ -165,6 +167,39 @@ private slots:
         QVERIFY(Klaar(dia));
         QCOMPARE(recorder.Teksten(), QStringList());
         QCOMPARE(Control<QListWidget>(dia, "lstResultaat")->item(1)->text(), LogoAlRij);
+    }
+
+    // "Uploaden..." on the start window opens the dialog for the moment chosen in the list.
+    void startvenster_data()
+    {
+        QTest::addColumn<bool>("kiezen");
+        QTest::addColumn<QStringList>("geopend");
+        QTest::addColumn<QStringList>("meldingen");
+        QTest::newRow("nothing chosen") << false << QStringList()
+                                        << QStringList{"Kies onder 'Bestaande speeldagen:' de speeldag die u wilt uploaden."};
+        QTest::newRow("donderdag chosen") << true << QStringList{"donderdag"} << QStringList();
+    }
+
+    void startvenster()
+    {
+        QFETCH(bool, kiezen);
+        QFETCH(QStringList, geopend);
+        QFETCH(QStringList, meldingen);
+        Werkruimte werkruimte;
+        werkruimte.MapTwk = m_twk.path();
+        Opstarten::Init(werkruimte);
+        MeldingRecorder recorder;
+        FrmStart start(werkruimte, recorder);
+        QStringList gezien;
+        start.ZetUploadVenster([&](const QString& speeldag) { gezien.append(speeldag); });
+        start.Laden();
+        start.show();
+        auto* lijst = Control<QListWidget>(start, "lstHulp");
+        if (kiezen)
+            QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(0)).center());
+        QTest::mouseClick(Control<QPushButton>(start, "cmdUploaden"), Qt::LeftButton);
+        QCOMPARE(gezien, geopend);
+        QCOMPARE(recorder.Teksten(), meldingen);
     }
 
     // Whatever was typed, stored or answered: no file of the program or of the user holds

@@ -4,7 +4,9 @@ Prints the port it listens on and the SHA-256 fingerprint of its certificate as 
 line of its output. The certificate is a throw-away one, made when its file is missing.
 """
 import argparse
+import ctypes
 import os
+import signal
 import sys
 
 from OpenSSL import crypto
@@ -38,6 +40,11 @@ def maak_certificaat(pad):
         f.write(crypto.dump_certificate(crypto.FILETYPE_PEM, cert))
 
 
+def sterf_met_ouder():
+    # A test that crashes must not leave its server running.
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("--certificaat", required=True)
@@ -48,6 +55,7 @@ def main():
     p.add_argument("--zonder-tls", action="store_true")
     p.add_argument("--alleen-lezen", action="store_true")
     a = p.parse_args()
+    sterf_met_ouder()
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(a.gebruiker, a.wachtwoord, a.map, perm="elr" if a.alleen_lezen else "elradfmw")
@@ -67,6 +75,7 @@ def main():
         vingerafdruk = cert.digest("sha256").decode()
     handler.authorizer = authorizer
     handler.banner = "test"
+    handler.auth_failed_timeout = 0
     server = FTPServer(("127.0.0.1", a.poort), handler)
     print(server.socket.getsockname()[1], vingerafdruk, flush=True)
     server.serve_forever(handle_exit=True)

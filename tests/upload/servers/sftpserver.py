@@ -6,12 +6,19 @@ stops in the middle of a transfer; with --pauze-na N it stops answering instead.
 """
 import argparse
 import asyncio
+import ctypes
 import os
+import signal
 import sys
 import warnings
 
 warnings.simplefilter("ignore")
 import asyncssh  # noqa: E402
+
+
+def sterf_met_ouder():
+    # A test that crashes must not leave its server running.
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 def main():
@@ -25,6 +32,7 @@ def main():
     p.add_argument("--alleen-lezen", action="store_true")
     p.add_argument("--pauze-na", type=int, default=-1)
     a = p.parse_args()
+    sterf_met_ouder()
 
     if not os.path.exists(a.sleutel):
         asyncssh.generate_private_key("ssh-ed25519").write_private_key(a.sleutel)
@@ -63,7 +71,8 @@ def main():
 
     async def start():
         server = await asyncssh.create_server(
-            Server, "127.0.0.1", a.poort, server_host_keys=[a.sleutel], sftp_factory=Sftp)
+            Server, "127.0.0.1", a.poort, server_host_keys=[a.sleutel], sftp_factory=Sftp,
+            reuse_address=True)  # restarted on its own port by the tests
         sleutel = asyncssh.read_private_key(a.sleutel)
         print(server.sockets[0].getsockname()[1], sleutel.get_fingerprint("sha256"), flush=True)
         await asyncio.Future()
