@@ -9,7 +9,7 @@ hovelink_install() {
                      libbenchmark-dev nodejs fonts-dejavu-core fonts-liberation
                      clang-14 libclang-rt-14-dev
                      libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
-                     python3-asyncssh python3-pyftpdlib python3-openssl dbus gnome-keyring "$@")
+                     python3-asyncssh python3-pyftpdlib python3-openssl dbus-daemon gnome-keyring libsecret-1-0 "$@")
     local ontbreekt=()
     for p in "${pakketten[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || ontbreekt+=("$p")
