@@ -115,8 +115,10 @@ CurlSessie::~CurlSessie() { curl_easy_cleanup(m_curl); }
 QString CurlSessie::Url(const QString& naam) const
 {
     const bool sftp = m_verbinding.Protocol == u"SFTP";
-    QString url = (sftp ? QStringLiteral("sftp://") : QStringLiteral("ftp://")) + m_verbinding.Server +
-                  u':' + QString::number(m_verbinding.Poort) + (sftp ? QStringLiteral("/~/") : QStringLiteral("/"));
+    // An IPv6 address goes between brackets, or its colons would read as the port.
+    const QString server = m_verbinding.Server.contains(u':') ? u'[' + m_verbinding.Server + u']' : m_verbinding.Server;
+    QString url = (sftp ? QStringLiteral("sftp://") : QStringLiteral("ftp://")) + server + u':' +
+                  QString::number(m_verbinding.Poort) + (sftp ? QStringLiteral("/~/") : QStringLiteral("/"));
     for (const QString& deel : Delen(m_verbinding.Map))
         url += QString::fromLatin1(QUrl::toPercentEncoding(deel)) + u'/';
     return url + QString::fromLatin1(QUrl::toPercentEncoding(naam));
