@@ -7,7 +7,9 @@ HOVELINK_BUILD="$HOVELINK_ROOT/build"
 hovelink_install() {
     local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
                      libbenchmark-dev nodejs fonts-dejavu-core fonts-liberation
-                     clang-14 libclang-rt-14-dev "$@")
+                     clang-14 libclang-rt-14-dev
+                     libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev
+                     python3-asyncssh python3-pyftpdlib python3-openssl dbus-daemon gnome-keyring libsecret-1-0 "$@")
     local ontbreekt=()
     for p in "${pakketten[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || ontbreekt+=("$p")

@@ -104,7 +104,10 @@ void FrmStart::BouwVenster()
     f3->setSpacing(2);
     for (const char* naam : {"Label7", "Label14", "Label16", "Label8", "Label9", "Label33", "Label13"})
         f3->addWidget(Label(QString(), QLatin1String(naam)));
+    auto* cmdUploaden = new QPushButton(QStringLiteral("Uploaden..."));
+    cmdUploaden->setObjectName(QStringLiteral("cmdUploaden"));
     auto* command1Regel = new QHBoxLayout;
+    command1Regel->addWidget(cmdUploaden);
     command1Regel->addStretch(1);
     command1Regel->addWidget(command1);
     f3->addLayout(command1Regel);
@@ -170,15 +173,17 @@ void FrmStart::BouwVenster()
             [this](int positie) { m_cmdAfmeld->setEnabled(positie >= 1); });
     connect(m_cmdAfmeld, &QPushButton::clicked, this, &FrmStart::cmdAfmeld_Click);
     connect(command1, &QPushButton::clicked, this, &FrmStart::Command1_Click);
+    connect(cmdUploaden, &QPushButton::clicked, this, &FrmStart::cmdUploaden_Click);
     connect(m_cmdVerwijderDag, &QPushButton::clicked, this, &FrmStart::cmdVerwijderDag_Click);
     connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
     Toetsenbord::ZetSneltoets(m_cmdAfmeld, QKeySequence(Qt::ALT | Qt::Key_M));
     Toetsenbord::ZetSneltoets(command1, QKeySequence(Qt::ALT | Qt::Key_Z));
+    Toetsenbord::ZetSneltoets(cmdUploaden, QKeySequence(Qt::ALT | Qt::Key_U));
     Toetsenbord::ZetSneltoets(m_cmdVerwijderDag, QKeySequence(Qt::ALT | Qt::Key_V));
     Toetsenbord::ZetSneltoets(m_cmdEinde, QKeySequence(Qt::ALT | Qt::Key_E));
-    Toetsenbord::ZetTabVolgorde({m_txtClubnaam, m_chkToonInvallers, m_cmbSpeeldag, m_cmdAfmeld, command1,
+    Toetsenbord::ZetTabVolgorde({m_txtClubnaam, m_chkToonInvallers, m_cmbSpeeldag, m_cmdAfmeld, cmdUploaden, command1,
                                  m_lstHulp, m_cmdVerwijderDag, m_cmdEinde});
 }
 
@@ -283,6 +288,19 @@ void FrmStart::Command1_Click()
 {
     DiaSitestructuur venster(this);
     venster.exec();
+}
+
+void FrmStart::cmdUploaden_Click()
+{
+    const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
+    if (gekozen.size() != 1) {
+        m_meldingen.Toon(QStringLiteral("Kies onder 'Bestaande speeldagen:' de speeldag die u wilt uploaden."),
+                         Meldingen::Pictogram::Uitroep);
+        m_lstHulp->setFocus();
+        return;
+    }
+    if (m_openUpload)
+        m_openUpload(gekozen.first()->text());
 }
 
 void FrmStart::closeEvent(QCloseEvent* event)

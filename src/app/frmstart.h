@@ -23,6 +23,8 @@ public:
 
     // Opens the sign-off settings window for the prepared play moment (set by the caller).
     void ZetAfmeldVenster(std::function<void()> openen) { m_openAfmelden = std::move(openen); }
+    // Opens the upload dialog for a play moment listed under "Bestaande speeldagen:".
+    void ZetUploadVenster(std::function<void(const QString&)> openen) { m_openUpload = std::move(openen); }
 
     // The load event after start-up: play moments, general settings, existing play moments.
     void Laden();
@@ -42,10 +44,12 @@ private:
     void cmdAfmeld_Click();
     void cmdVerwijderDag_Click();
     void Command1_Click();
+    void cmdUploaden_Click();
 
     Werkruimte& m_werkruimte;
     Meldingen& m_meldingen;
     std::function<void()> m_openAfmelden;
+    std::function<void(const QString&)> m_openUpload;
 
     QLineEdit* m_txtClubnaam = nullptr;
     QCheckBox* m_chkToonInvallers = nullptr;

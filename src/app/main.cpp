@@ -5,6 +5,8 @@
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
 #include "moment/frmafmelden.h"
+#include "upload/diaupload.h"
+#include "upload/keychainopslag.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +64,11 @@ int main(int argc, char* argv[])
         });
         afmelden.Form_Load();
         afmelden.exec();
+    });
+    KeychainOpslag wachtwoorden;
+    start.ZetUploadVenster([&](const QString& speeldag) {
+        DiaUpload upload(werkruimte.MapProgramma, speeldag, werkruimte.NaamScript, meldingen, wachtwoorden, &start);
+        upload.exec();
     });
     start.Laden();
     start.show();

@@ -1,0 +1,265 @@
+#include "upload/diaupload.h"
+
+#include "common/paden.h"
+#include "common/schrijfmelding.h"
+#include "common/tekst.h"
+#include "upload/bekendeservers.h"
+#include "upload/overdrachtmeldingen.h"
+#include "upload/uploadbestanden.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QThread>
+#include <QVBoxLayout>
+
+using Uitkomst = OverdrachtResultaat::Uitkomst;
+
+namespace {
+
+template <typename T> T* Benoemd(T* control, const char* naam)
+{
+    control->setObjectName(QLatin1String(naam));
+    return control;
+}
+
+} // namespace
+
+DiaUpload::DiaUpload(const QString& MapProgramma, const QString& speeldag, const QString& naamScript,
+                     Meldingen& meldingen, WachtwoordOpslag& opslag, QWidget* parent)
+    : QDialog(parent), m_mapProgramma(MapProgramma), m_speeldag(speeldag), m_naamScript(naamScript),
+      m_meldingen(meldingen), m_opslag(opslag)
+{
+    setObjectName(QStringLiteral("diaUpload"));
+    setWindowTitle(QStringLiteral("Uploaden naar de afmeldsite"));
+    BouwVenster();
+
+    Upload::LeesUploadIni(Paden::Samen(m_mapProgramma, Upload::NaamUploadIni), m_instellingen);
+    m_cmbProtocol->setCurrentText(m_instellingen.Protocol);
+    m_vorigProtocol = m_cmbProtocol->currentText();
+    m_txtServer->setText(m_instellingen.Server);
+    m_txtPoort->setValue(m_instellingen.Poort);
+    m_txtGebruiker->setText(m_instellingen.Gebruiker);
+    m_txtMap->setText(Upload::MapVoor(m_instellingen, m_speeldag));
+    m_chkOnthouden->setChecked(m_instellingen.Onthouden);
+    if (m_instellingen.Onthouden)
+        m_txtWachtwoord->setText(m_opslag
+                                     .Lees(WachtwoordSleutel(m_instellingen.Protocol, m_instellingen.Gebruiker,
+                                                             m_instellingen.Server, m_instellingen.Poort))
+                                     .value_or(QString()));
+    connect(m_cmbProtocol, &QComboBox::currentIndexChanged, this, &DiaUpload::ProtocolGekozen);
+    ZetBezig(false);
+}
+
+DiaUpload::~DiaUpload()
+{
+    if (m_werker) {
+        m_annuleren = true;
+        m_werker->wait();
+    }
+}
+
+void DiaUpload::BouwVenster()
+{
+    m_cmbProtocol = Benoemd(new QComboBox, "cmbProtocol");
+    m_cmbProtocol->addItems({QStringLiteral("SFTP"), QStringLiteral("FTPS"), QStringLiteral("FTP")});
+    m_txtServer = Benoemd(new QLineEdit, "txtServer");
+    m_txtPoort = Benoemd(new QSpinBox, "txtPoort");
+    m_txtPoort->setRange(1, 65535);
+    m_txtGebruiker = Benoemd(new QLineEdit, "txtGebruiker");
+    m_txtWachtwoord = Benoemd(new QLineEdit, "txtWachtwoord");
+    m_txtWachtwoord->setEchoMode(QLineEdit::Password);
+    m_chkOnthouden = Benoemd(new QCheckBox(QStringLiteral("Wachtwoord onthouden")), "chkOnthouden");
+    m_txtMap = Benoemd(new QLineEdit, "txtMap");
+    auto* velden = new QFormLayout;
+    velden->addRow(QStringLiteral("Protocol:"), m_cmbProtocol);
+    velden->addRow(QStringLiteral("Server:"), m_txtServer);
+    velden->addRow(QStringLiteral("Poort:"), m_txtPoort);
+    velden->addRow(QStringLiteral("Gebruikersnaam:"), m_txtGebruiker);
+    velden->addRow(QStringLiteral("Wachtwoord:"), m_txtWachtwoord);
+    velden->addRow(QString(), m_chkOnthouden);
+    velden->addRow(QStringLiteral("Map op de server:"), m_txtMap);
+
+    m_cmdTest = Benoemd(new QPushButton(QStringLiteral("Test verbinding")), "cmdTest");
+    m_cmdUploaden = Benoemd(new QPushButton(QStringLiteral("Uploaden")), "cmdUploaden");
+    m_cmdAnnuleren = Benoemd(new QPushButton(QStringLiteral("Annuleren")), "cmdAnnuleren");
+    m_cmdSluiten = Benoemd(new QPushButton(QStringLiteral("Sluiten")), "cmdSluiten");
+    for (QPushButton* knop : {m_cmdTest, m_cmdUploaden, m_cmdAnnuleren, m_cmdSluiten})
+        knop->setAutoDefault(false);
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addWidget(m_cmdTest);
+    knoppen->addWidget(m_cmdUploaden);
+    knoppen->addWidget(m_cmdAnnuleren);
+    knoppen->addStretch(1);
+    knoppen->addWidget(m_cmdSluiten);
+
+    m_voortgang = Benoemd(new QProgressBar, "voortgang");
+    m_voortgang->setRange(0, 1000);
+    m_voortgang->setValue(0);
+    m_lstResultaat = Benoemd(new QListWidget, "lstResultaat");
+    m_lstResultaat->setAccessibleName(QStringLiteral("Resultaat"));
+
+    auto* hoofd = new QVBoxLayout(this);
+    hoofd->addLayout(velden);
+    hoofd->addLayout(knoppen);
+    hoofd->addWidget(m_voortgang);
+    hoofd->addWidget(m_lstResultaat, 1);
+    resize(520, 420);
+
+    connect(m_cmdTest, &QPushButton::clicked, this, [this] { Start(Actie::Test); });
+    connect(m_cmdUploaden, &QPushButton::clicked, this, [this] { Start(Actie::Uploaden); });
+    connect(m_cmdAnnuleren, &QPushButton::clicked, this, [this] { m_annuleren = true; });
+    connect(m_cmdSluiten, &QPushButton::clicked, this, &DiaUpload::reject);
+}
+
+void DiaUpload::reject()
+{
+    // The transfer runs on; it is stopped with Annuleren, which leaves the server tidy.
+    if (!m_werker)
+        QDialog::reject();
+}
+
+void DiaUpload::ProtocolGekozen(int)
+{
+    const QString protocol = m_cmbProtocol->currentText();
+    if (protocol == u"FTP" &&
+        m_meldingen.Toon(QStringLiteral("FTP verstuurt uw wachtwoord onversleuteld. Toch gebruiken?"),
+                         Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee) != Meldingen::Antwoord::Ja) {
+        const QSignalBlocker stil(m_cmbProtocol);
+        m_cmbProtocol->setCurrentText(m_vorigProtocol);
+        return;
+    }
+    if (m_txtPoort->value() == Upload::StandaardPoort(m_vorigProtocol))
+        m_txtPoort->setValue(Upload::StandaardPoort(protocol));
+    m_vorigProtocol = protocol;
+}
+
+Verbinding DiaUpload::HuidigeVerbinding() const
+{
+    return {m_cmbProtocol->currentText(), Tekst::Trim(m_txtServer->text()), m_txtPoort->value(),
+            Tekst::Trim(m_txtGebruiker->text()), m_txtWachtwoord->text(), Tekst::Trim(m_txtMap->text()),
+            BekendeServers::StandaardPad()};
+}
+
+bool DiaUpload::BewaarInstellingen()
+{
+    const Verbinding v = HuidigeVerbinding();
+    m_instellingen.Protocol = v.Protocol;
+    m_instellingen.Server = v.Server;
+    m_instellingen.Poort = v.Poort;
+    m_instellingen.Gebruiker = v.Gebruiker;
+    m_instellingen.Onthouden = m_chkOnthouden->isChecked();
+    m_instellingen.Mappen.insert(m_speeldag, v.Map);
+    const QString pad = Paden::Samen(m_mapProgramma, Upload::NaamUploadIni);
+    if (!MeldAlsNietOpgeslagen(Upload::SchrijfUploadIni(pad, m_instellingen), pad, m_meldingen))
+        return false;
+
+    const QString sleutel = WachtwoordSleutel(v.Protocol, v.Gebruiker, v.Server, v.Poort);
+    QString fout;
+    if (!m_instellingen.Onthouden)
+        m_opslag.Wis(sleutel);
+    else if (!m_opslag.Bewaar(sleutel, v.Wachtwoord, fout))
+        m_meldingen.Toon(QStringLiteral("Het wachtwoord kon niet in de wachtwoordkluis van het systeem worden "
+                                        "bewaard; het wordt de volgende keer weer gevraagd.") +
+                             Tekst::CrLf + fout,
+                         Meldingen::Pictogram::Uitroep);
+    return true;
+}
+
+void DiaUpload::Start(Actie actie)
+{
+    const Verbinding v = HuidigeVerbinding();
+    const QPair<QString, QWidget*> verplicht[] = {
+        {v.Server.isEmpty() ? QStringLiteral("Vul de naam van de server in.") : QString(), m_txtServer},
+        {v.Gebruiker.isEmpty() ? QStringLiteral("Vul de gebruikersnaam in.") : QString(), m_txtGebruiker},
+        {v.Wachtwoord.isEmpty() ? QStringLiteral("Vul het wachtwoord in.") : QString(), m_txtWachtwoord},
+    };
+    for (const auto& [melding, veld] : verplicht)
+        if (!melding.isEmpty()) {
+            m_meldingen.Toon(melding, Meldingen::Pictogram::Uitroep);
+            veld->setFocus();
+            return;
+        }
+    if (!BewaarInstellingen())
+        return;
+    UploadBestanden bestanden;
+    if (actie == Actie::Uploaden) {
+        bestanden = BestandenVoorUpload(Paden::Samen(m_mapProgramma, m_speeldag), m_naamScript);
+        if (!bestanden.fout.isEmpty()) {
+            m_meldingen.Toon(bestanden.fout, Meldingen::Pictogram::Uitroep);
+            return;
+        }
+    }
+
+    m_lstResultaat->clear();
+    m_voortgang->setValue(0);
+    m_annuleren = false;
+    auto resultaat = std::make_shared<OverdrachtResultaat>();
+    m_werker = QThread::create([this, v, actie, lijst = bestanden.bestanden, resultaat] {
+        const auto voortgang = [this](qint64 gedaan, qint64 totaal) {
+            QMetaObject::invokeMethod(this, [this, gedaan, totaal] {
+                m_voortgang->setValue(totaal > 0 ? int(gedaan * 1000 / totaal) : 0);
+            }, Qt::QueuedConnection);
+        };
+        *resultaat = actie == Actie::Test ? Overdracht::TestVerbinding(v)
+                                          : Overdracht::Verstuur(v, lijst, voortgang, m_annuleren);
+    });
+    connect(m_werker, &QThread::finished, this, [this, actie, resultaat] {
+        m_werker->deleteLater();
+        m_werker = nullptr;
+        ZetBezig(false);
+        Klaar(actie, *resultaat);
+    });
+    ZetBezig(true);
+    m_werker->start();
+}
+
+void DiaUpload::Klaar(Actie actie, const OverdrachtResultaat& resultaat)
+{
+    const Verbinding v = HuidigeVerbinding();
+    switch (resultaat.uitkomst) {
+    case Uitkomst::Gelukt:
+        if (actie == Actie::Test) {
+            m_meldingen.Toon(QStringLiteral("De verbinding is in orde: de map '%1' is gevonden.").arg(v.Map),
+                             Meldingen::Pictogram::Informatie);
+        } else {
+            for (const GecontroleerdBestand& bestand : resultaat.bestanden)
+                m_lstResultaat->addItem(OverdrachtMeldingen::ResultaatRegel(bestand));
+            m_voortgang->setValue(m_voortgang->maximum());
+        }
+        break;
+    case Uitkomst::OnbekendeServer:
+        if (m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee) ==
+            Meldingen::Antwoord::Ja) {
+            const QString sleutel = BekendeServers::Sleutel(v.Protocol, v.Server, v.Poort);
+            if (MeldAlsNietOpgeslagen(BekendeServers::Bewaar(v.BekendeServersPad, sleutel, resultaat.teBewaren),
+                                      v.BekendeServersPad, m_meldingen))
+                Start(actie);
+        }
+        break;
+    case Uitkomst::GewijzigdeServer:
+        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Kritiek);
+        break;
+    case Uitkomst::Fout:
+        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Uitroep);
+        break;
+    case Uitkomst::Geannuleerd:
+        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Informatie);
+        break;
+    }
+}
+
+void DiaUpload::ZetBezig(bool bezig)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{m_cmbProtocol, m_txtServer, m_txtPoort, m_txtGebruiker,
+                                                            m_txtWachtwoord, m_chkOnthouden, m_txtMap, m_cmdTest,
+                                                            m_cmdUploaden, m_cmdSluiten})
+        control->setEnabled(!bezig);
+    m_cmdAnnuleren->setEnabled(bezig);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "common/meldingen.h"
+#include "upload/overdracht.h"
+#include "upload/uploadinstellingen.h"
+#include "upload/wachtwoordopslag.h"
+
+#include <QDialog>
+
+#include <atomic>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QThread;
+
+// "Uploaden naar de afmeldsite": sends the play moment's hovelink.js (and its logo) to the
+// club's site on a worker thread, so the window stays responsive and can cancel.
+class DiaUpload : public QDialog {
+    Q_OBJECT
+public:
+    DiaUpload(const QString& MapProgramma, const QString& speeldag, const QString& naamScript,
+              Meldingen& meldingen, WachtwoordOpslag& opslag, QWidget* parent = nullptr);
+    ~DiaUpload() override;
+
+    void reject() override;
+
+private:
+    enum class Actie { Test, Uploaden };
+    void BouwVenster();
+    void ProtocolGekozen(int positie);
+    void Start(Actie actie);
+    void Klaar(Actie actie, const OverdrachtResultaat& resultaat);
+    void ZetBezig(bool bezig);
+    bool BewaarInstellingen();
+    Verbinding HuidigeVerbinding() const;
+
+    QString m_mapProgramma;
+    QString m_speeldag;
+    QString m_naamScript;
+    Meldingen& m_meldingen;
+    WachtwoordOpslag& m_opslag;
+    UploadInstellingen m_instellingen;
+    QString m_vorigProtocol;
+    QThread* m_werker = nullptr;
+    std::atomic<bool> m_annuleren = false;
+
+    QComboBox* m_cmbProtocol = nullptr;
+    QLineEdit* m_txtServer = nullptr;
+    QSpinBox* m_txtPoort = nullptr;
+    QLineEdit* m_txtGebruiker = nullptr;
+    QLineEdit* m_txtWachtwoord = nullptr;
+    QCheckBox* m_chkOnthouden = nullptr;
+    QLineEdit* m_txtMap = nullptr;
+    QPushButton* m_cmdTest = nullptr;
+    QPushButton* m_cmdUploaden = nullptr;
+    QPushButton* m_cmdAnnuleren = nullptr;
+    QPushButton* m_cmdSluiten = nullptr;
+    QProgressBar* m_voortgang = nullptr;
+    QListWidget* m_lstResultaat = nullptr;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+// Where and as whom to upload. The password lives only here, in memory.
+struct Verbinding {
+    QString Protocol; // SFTP, FTPS or FTP
+    QString Server;
+    int Poort = 22;
+    QString Gebruiker;
+    QString Wachtwoord;
+    QString Map;               // folder on the server, from the login folder
+    QString BekendeServersPad; // the user's trusted host keys and certificates
+};
+
+struct TeVersturen {
+    QString Naam;
+    QByteArray Inhoud;
+    bool AlleenAlsAnders = false; // skipped when the server already holds these bytes
+};
+
+struct GecontroleerdBestand {
+    QString Naam;
+    qint64 Grootte = 0;
+    bool Verstuurd = true; // false: the server already held the same bytes
+};
+
+struct OverdrachtResultaat {
+    enum class Uitkomst { Gelukt, OnbekendeServer, GewijzigdeServer, Fout, Geannuleerd };
+    Uitkomst uitkomst = Uitkomst::Gelukt;
+    QString melding;      // for the user, when not Gelukt
+    QString vingerafdruk; // shown when asking to trust the server
+    QString teBewaren;    // stored in the trust file when the user says yes
+    QList<GecontroleerdBestand> bestanden;
+};
+
+using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
+
+// libcurl, blocking: run these on a worker thread.
+namespace Overdracht {
+
+// Logs in and lists the folder: trust, password and folder checked without writing.
+OverdrachtResultaat TestVerbinding(const Verbinding& verbinding);
+
+// Each file goes to a temporary name, is renamed over the old one, then read back and
+// compared; on any failure the temporary file is removed and the old one stays.
+OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVersturen>& bestanden,
+                             const Voortgang& voortgang, const std::atomic<bool>& annuleren);
+
+} // namespace Overdracht

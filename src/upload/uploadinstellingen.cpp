@@ -1,0 +1,58 @@
+#include "upload/uploadinstellingen.h"
+
+#include "common/instellingen.h"
+#include "common/tekst.h"
+
+namespace Upload {
+
+int StandaardPoort(const QString& protocol) { return protocol == u"SFTP" ? 22 : 21; }
+
+QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag)
+{
+    return instellingen.Mappen.value(speeldag, QStringLiteral("/public_html/afm/") + speeldag);
+}
+
+TekstBestand::SchrijfResultaat SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen)
+{
+    QStringList regels{
+        QStringLiteral("Protocol=") + instellingen.Protocol,
+        QStringLiteral("Server=") + Tekst::Trim(instellingen.Server),
+        QStringLiteral("Poort=") + QString::number(instellingen.Poort),
+        QStringLiteral("Gebruiker=") + Tekst::Trim(instellingen.Gebruiker),
+        QStringLiteral("Onthouden=") + QString::number(instellingen.Onthouden ? 1 : 0),
+    };
+    for (auto it = instellingen.Mappen.cbegin(); it != instellingen.Mappen.cend(); ++it)
+        regels.append(QStringLiteral("Map-") + it.key() + u'=' + Tekst::Trim(it.value()));
+    return TekstBestand::SchrijfRegels(pad, regels);
+}
+
+void LeesUploadIni(const QString& pad, UploadInstellingen& instellingen)
+{
+    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
+    if (!regels)
+        return;
+    for (const QString& regel : *regels) {
+        const QString waarde = Instellingen::Waarde(regel);
+        if (Instellingen::Past(regel, u"PROTOCOL=")) {
+            const QString protocol = waarde.toUpper();
+            if (protocol != u"SFTP" && protocol != u"FTPS" && protocol != u"FTP")
+                return;
+            instellingen.Protocol = protocol;
+        } else if (Instellingen::Past(regel, u"SERVER=")) {
+            instellingen.Server = waarde;
+        } else if (Instellingen::Past(regel, u"POORT=")) {
+            const std::optional<qint32> poort = Instellingen::Getal32(waarde);
+            if (!poort || *poort < 1 || *poort > 65535)
+                return;
+            instellingen.Poort = *poort;
+        } else if (Instellingen::Past(regel, u"GEBRUIKER=")) {
+            instellingen.Gebruiker = waarde;
+        } else if (Instellingen::Past(regel, u"ONTHOUDEN=")) {
+            instellingen.Onthouden = Instellingen::Getal32(waarde).value_or(0) == 1;
+        } else if (Instellingen::Past(regel, u"MAP-") && regel.contains(u'=')) {
+            instellingen.Mappen.insert(regel.mid(4, regel.indexOf(u'=') - 4).toLower(), waarde);
+        }
+    }
+}
+
+} // namespace Upload

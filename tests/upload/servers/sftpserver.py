@@ -1,0 +1,84 @@
+"""A small SFTP server for the upload tests: password login, one folder as its root.
+
+Prints the port it listens on and its host key fingerprint as the first line of its output. With --afbreken-na N it
+drops the connection once a client has written more than N bytes in it, as a server that
+stops in the middle of a transfer; with --pauze-na N it stops answering instead.
+"""
+import argparse
+import asyncio
+import ctypes
+import os
+import signal
+import sys
+import warnings
+
+warnings.simplefilter("ignore")
+import asyncssh  # noqa: E402
+
+
+def sterf_met_ouder():
+    # A test that crashes must not leave its server running.
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--sleutel", required=True)  # host key file, made when missing
+    p.add_argument("--map", required=True)
+    p.add_argument("--gebruiker", required=True)
+    p.add_argument("--wachtwoord", required=True)
+    p.add_argument("--poort", type=int, default=0)
+    p.add_argument("--afbreken-na", type=int, default=-1)
+    p.add_argument("--alleen-lezen", action="store_true")
+    p.add_argument("--pauze-na", type=int, default=-1)
+    a = p.parse_args()
+    sterf_met_ouder()
+
+    if not os.path.exists(a.sleutel):
+        asyncssh.generate_private_key("ssh-ed25519").write_private_key(a.sleutel)
+
+    class Server(asyncssh.SSHServer):
+        def begin_auth(self, username):
+            return True
+
+        def password_auth_supported(self):
+            return True
+
+        def validate_password(self, username, password):
+            return username == a.gebruiker and password == a.wachtwoord
+
+    class Sftp(asyncssh.SFTPServer):
+        def __init__(self, chan):
+            super().__init__(chan, chroot=a.map.encode())
+            self.geschreven = 0
+            self.kanaal = chan
+
+        def open(self, path, pflags, attrs):
+            if a.alleen_lezen and pflags & asyncssh.FXF_WRITE:
+                raise asyncssh.SFTPError(asyncssh.FX_PERMISSION_DENIED, "Permission denied")
+            return super().open(path, pflags, attrs)
+
+        async def write(self, file_obj, offset, data):
+            self.geschreven += len(data)
+            if 0 <= a.pauze_na < self.geschreven:
+                await asyncio.sleep(3600)
+            if 0 <= a.afbreken_na < self.geschreven:
+                file_obj.write(data[: max(0, len(data) - (self.geschreven - a.afbreken_na))])
+                file_obj.flush()
+                self.kanaal.get_connection().abort()
+                raise asyncssh.SFTPFailure("afgebroken")
+            return super().write(file_obj, offset, data)
+
+    async def start():
+        server = await asyncssh.create_server(
+            Server, "127.0.0.1", a.poort, server_host_keys=[a.sleutel], sftp_factory=Sftp,
+            reuse_address=True)  # restarted on its own port by the tests
+        sleutel = asyncssh.read_private_key(a.sleutel)
+        print(server.sockets[0].getsockname()[1], sleutel.get_fingerprint("sha256"), flush=True)
+        await asyncio.Future()
+
+    asyncio.run(start())
+
+
+if __name__ == "__main__":
+    sys.exit(main())
