@@ -1,4 +1,5 @@
 #include "app/enkelexemplaar.h"
+#include "app/f1handleiding.h"
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "common/berichtvenster.h"
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
         qtVertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtVertaling);
     BerichtVenster meldingen;
+    F1Handleiding f1(QCoreApplication::applicationDirPath(), meldingen);
+    app.installEventFilter(&f1);
 
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));
     if (!exemplaar.IsEerste()) {

@@ -1,3 +1,4 @@
+#include "app/f1handleiding.h"
 #include "app/frmstart.h"
 #include "app/helpvensters.h"
 #include "app/opstarten.h"
@@ -170,7 +171,7 @@ private slots:
         QTest::addColumn<QStringList>("volgorde");
         QTest::newRow("frmStart") << "frmStart"
                                   << QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "cmdAfmeld",
-                                                 "Command1", "lstHulp", "cmdVerwijderDag", "cmdEinde"};
+                                                 "Command1", "lstHulp", "cmdOpenMap", "cmdVerwijderDag", "cmdOver", "cmdEinde"};
         QTest::newRow("frmAfmelden")
             << "frmAfmelden"
             << QStringList{"cmbVan",         "cmbTot",        "cmdMaakDatums",    "chkWijzData",  "lstDagen",
@@ -214,13 +215,13 @@ private slots:
         auto* club = v.venster->findChild<QWidget*>("txtClubnaam");
         club->setFocus();
         QStringList bezocht{Naam(QApplication::focusWidget())};
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             bezocht.append(Naam(QApplication::focusWidget()));
         }
         // The play moment is not chosen, so "Maak de AFMELD-data" is disabled and passed over.
         QCOMPARE(bezocht, (QStringList{"txtClubnaam", "chkToonInvallers", "cmbSpeeldag", "Command1", "lstHulp",
-                                       "cmdVerwijderDag", "cmdEinde", "txtClubnaam"}));
+                                       "cmdVerwijderDag", "cmdOver", "cmdEinde", "txtClubnaam"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(Naam(QApplication::focusWidget()), "cmdEinde");
     }
@@ -307,6 +308,27 @@ private slots:
         QTest::keySequence(v.venster.get(), toets);
         QCOMPARE(v.meldingen.Teksten(), melding.isEmpty() ? QStringList() : QStringList{melding});
         QCOMPARE(v.venster->isVisible(), blijftOpen);
+    }
+
+    void f1OpentHandleiding_data()
+    {
+        QTest::addColumn<QString>("venster");
+        for (const char* naam : {"frmStart", "frmAfmelden", "frmSitekop", "frmVoorbeeld", "diaSitestructuur",
+                                 "frmHelp2", "frmHelpPartner"})
+            QTest::newRow(naam) << naam;
+    }
+
+    void f1OpentHandleiding()
+    {
+        // As the program installs it; the folder holds no guide, so opening it says so, once.
+        QFETCH(QString, venster);
+        Venster v(venster);
+        F1Handleiding f1(v.dir.path(), v.meldingen);
+        qApp->installEventFilter(&f1);
+        QApplication::setActiveWindow(v.venster.get());
+        QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
+        QTest::keyClick(v.venster->windowHandle(), Qt::Key_F1);
+        QCOMPARE(v.meldingen.Teksten(), QStringList{"Overzicht niet aanwezig!"});
     }
 
     void verborgenKnop()
