@@ -29,6 +29,7 @@ QString Samenvatting(const QList<Blok>& blokken)
         case Soort::Opsomming: soort = "O"; break;
         case Soort::Melding: soort = "M"; break;
         case Soort::Uitleg: soort = "U"; break;
+        case Soort::Afbeelding: soort = "B"; break;
         }
         delen << QString::fromLatin1(soort) + u':' + blok.tekst;
     }
@@ -66,6 +67,7 @@ private slots:
         QTest::newRow("CR LF and trailing spaces") << "# Kop  \r\ntekst \r\n" << "H:Kop|A:tekst";
         QTest::newRow("dashes without a space are text") << "-------\n" << "A:-------";
         QTest::newRow("inner spaces and quotes stay") << "\"Maak  de\" 'data'" << "A:\"Maak  de\" 'data'";
+        QTest::newRow("picture between paragraph lines") << "tekst\n! venster.png\nmeer" << "A:tekst|B:venster.png|A:meer";
         QTest::newRow("empty source") << "" << "";
     }
 
@@ -197,7 +199,7 @@ private slots:
         QTextDocument document;
         HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx\n## Deel\n# Twee\ny"), icoon);
         QCOMPARE(document.toPlainText(),
-                 QString(QChar::ObjectReplacementCharacter) + u"\nTitel\nintro\nInhoud\nEen\nTwee\nEen\nx\nDeel\nTwee\ny"_qs);
+                 QString(QChar::ObjectReplacementCharacter) + u"\nTitel\nintro\nInhoud\nEen\t\nTwee\t\nEen\nx\nDeel\nTwee\ny"_qs);
     }
 
     void hoofdstukkenOpEigenBladzijde_data()
@@ -277,15 +279,19 @@ private slots:
         QTemporaryDir map;
         const QString pad = map.filePath(u"Overzicht werking hovelink.pdf"_qs);
         QTextDocument document;
-        HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx"), QImage());
+        HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx\n# Twee\ny"), QImage());
         const HandleidingPdf::Uitkomst uitkomst = HandleidingPdf::Schrijf(document, pad, u"Titel"_qs);
         QVERIFY2(uitkomst.gelukt, qPrintable(uitkomst.fout));
+        // The contents give each chapter's page, and a bookmark per chapter leads there.
+        QVERIFY(document.toPlainText().contains(u"Inhoud\nEen\t2\nTwee\t3\n"_qs));
         QFile pdf(pad);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray inhoud = pdf.readAll();
         QVERIFY(inhoud.startsWith("%PDF-"));
         QVERIFY(inhoud.trimmed().endsWith("%%EOF"));
-        QVERIFY(inhoud.contains("/Count 2"));
+        QVERIFY(inhoud.contains("/Count 3"));
+        QVERIFY(inhoud.contains("/Title <FEFF00450065006E>"));
+        QVERIFY(inhoud.contains("/Title <FEFF0054007700650065>"));
     }
 
     void schrijvenMislukt()
