@@ -2,6 +2,8 @@
 
 #include "app/algemeen.h"
 #include "app/helpvensters.h"
+#include "app/openextern.h"
+#include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
 #include "common/opscherm.h"
@@ -22,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -123,13 +126,19 @@ void FrmStart::BouwVenster()
     m_cmdVerwijderDag = new QPushButton(QStringLiteral("Verwijder geselecteerde speeldag ..."));
     m_cmdVerwijderDag->setObjectName(QStringLiteral("cmdVerwijderDag"));
     m_cmdVerwijderDag->setToolTip(QStringLiteral("Hiermee worden alle gegevens van deze speeldag gewist. "));
+    // Where the generated files are: the secretary uploads them from there.
+    m_cmdOpenMap = new QPushButton(QStringLiteral("Open map"));
+    m_cmdOpenMap->setObjectName(QStringLiteral("cmdOpenMap"));
+    auto* knoppenRegel = new QHBoxLayout;
+    knoppenRegel->addWidget(m_cmdOpenMap);
+    knoppenRegel->addWidget(m_cmdVerwijderDag, 1);
     auto* fv = new QVBoxLayout;
     auto* bestaandLabel = Label(QStringLiteral("Bestaande speeldagen:"));
     bestaandLabel->setBuddy(m_lstHulp);
     m_lstHulp->setAccessibleName(bestaandLabel->text()); // lists do not take the buddy's text
     fv->addWidget(bestaandLabel);
     fv->addWidget(m_lstHulp, 1);
-    fv->addWidget(m_cmdVerwijderDag);
+    fv->addLayout(knoppenRegel);
 
     // Explanation
     auto* ft = new QVBoxLayout;
@@ -144,6 +153,8 @@ void FrmStart::BouwVenster()
         ft->addWidget(Label(QString::fromUtf8(tekst)));
     ft->addStretch(1);
 
+    auto* cmdOver = new QPushButton(QStringLiteral("Over Hovelink..."));
+    cmdOver->setObjectName(QStringLiteral("cmdOver"));
     m_cmdEinde = new QPushButton(QStringLiteral("Einde"));
     m_cmdEinde->setObjectName(QStringLiteral("cmdEinde"));
 
@@ -163,6 +174,7 @@ void FrmStart::BouwVenster()
     onder->addStretch(1);
     onder->addWidget(Label(QStringLiteral("Versie 100e")));
     onder->addSpacing(20);
+    onder->addWidget(cmdOver);
     onder->addWidget(m_cmdEinde);
     auto* hoofd = new QVBoxLayout(this);
     hoofd->setContentsMargins(7, 7, 7, 7); // cmdEinde sits 100 twips inside the edges
@@ -176,6 +188,14 @@ void FrmStart::BouwVenster()
     connect(cmdUploaden, &QPushButton::clicked, this, &FrmStart::cmdUploaden_Click);
     connect(m_cmdVerwijderDag, &QPushButton::clicked, this, &FrmStart::cmdVerwijderDag_Click);
     connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_lstHulp, &QListWidget::itemSelectionChanged, this, &FrmStart::VolgKeuzeSpeeldag);
+    connect(m_cmdOpenMap, &QPushButton::clicked, this,
+            [this] { OpenExtern::Open(m_gekozenMap, m_meldingen); });
+    connect(cmdOver, &QPushButton::clicked, this, [this] {
+        m_meldingen.Toon(OverHovelink::Tekst(m_werkruimte.MapProgramma, QSettings().fileName()),
+                         Meldingen::Pictogram::Informatie, Meldingen::Knoppen::Ok, QStringLiteral("Over Hovelink"));
+    });
+    VolgKeuzeSpeeldag();
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
     Toetsenbord::ZetSneltoets(m_cmdAfmeld, QKeySequence(Qt::ALT | Qt::Key_M));
@@ -183,8 +203,10 @@ void FrmStart::BouwVenster()
     Toetsenbord::ZetSneltoets(cmdUploaden, QKeySequence(Qt::ALT | Qt::Key_U));
     Toetsenbord::ZetSneltoets(m_cmdVerwijderDag, QKeySequence(Qt::ALT | Qt::Key_V));
     Toetsenbord::ZetSneltoets(m_cmdEinde, QKeySequence(Qt::ALT | Qt::Key_E));
+    Toetsenbord::ZetSneltoets(m_cmdOpenMap, QKeySequence(Qt::ALT | Qt::Key_O));
+    Toetsenbord::ZetSneltoets(cmdOver, QKeySequence(Qt::ALT | Qt::Key_H));
     Toetsenbord::ZetTabVolgorde({m_txtClubnaam, m_chkToonInvallers, m_cmbSpeeldag, m_cmdAfmeld, cmdUploaden, command1,
-                                 m_lstHulp, m_cmdVerwijderDag, m_cmdEinde});
+                                 m_lstHulp, m_cmdOpenMap, m_cmdVerwijderDag, cmdOver, m_cmdEinde});
 }
 
 void FrmStart::Laden()
@@ -223,6 +245,15 @@ void FrmStart::Scipts_naar_lstHulp()
 {
     m_lstHulp->clear();
     m_lstHulp->addItems(SpeeldagMappen::ScriptsAanwezig(m_werkruimte.MapProgramma, m_werkruimte.NaamScript));
+}
+
+void FrmStart::VolgKeuzeSpeeldag()
+{
+    // One play moment selected: its folder, shown in full where the user points.
+    const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
+    m_gekozenMap = gekozen.size() == 1 ? Paden::Samen(m_werkruimte.MapProgramma, gekozen.first()->text()) : QString();
+    m_cmdOpenMap->setEnabled(!m_gekozenMap.isEmpty());
+    Toetsenbord::ZetTip(m_cmdOpenMap, Paden::Toon(m_gekozenMap));
 }
 
 QString FrmStart::GekozenSpeeldag() const { return m_cmbSpeeldag->currentText(); }

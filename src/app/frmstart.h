@@ -45,6 +45,7 @@ private:
     void cmdVerwijderDag_Click();
     void Command1_Click();
     void cmdUploaden_Click();
+    void VolgKeuzeSpeeldag();
 
     Werkruimte& m_werkruimte;
     Meldingen& m_meldingen;
@@ -57,5 +58,7 @@ private:
     QPushButton* m_cmdAfmeld = nullptr;
     QListWidget* m_lstHulp = nullptr;
     QPushButton* m_cmdVerwijderDag = nullptr;
+    QPushButton* m_cmdOpenMap = nullptr;
+    QString m_gekozenMap; // folder of the one play moment selected in lstHulp, else empty
     QPushButton* m_cmdEinde = nullptr;
 };

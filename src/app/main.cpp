@@ -1,4 +1,5 @@
 #include "app/enkelexemplaar.h"
+#include "app/f1handleiding.h"
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "common/berichtvenster.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
         qtVertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtVertaling);
     BerichtVenster meldingen;
+    F1Handleiding f1(QCoreApplication::applicationDirPath(), meldingen);
+    app.installEventFilter(&f1);
 
     // A temporary folder we cannot write in does not stop us: the lock in Travenza still guards.
     const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));

@@ -5,6 +5,10 @@
 
 namespace Toetsenbord {
 
+namespace {
+constexpr char kSneltoets[] = "hovelinkSneltoets";
+} // namespace
+
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
 {
     // A shortcut of its own: the button's setShortcut is replaced by the mnemonic of every
@@ -18,12 +22,21 @@ void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
             knop->setFocus(Qt::ShortcutFocusReason);
         knop->click();
     });
-    const QString toetsTekst = toets.toString(QKeySequence::NativeText);
-    const QString naam = QStringLiteral("Sneltoets: ") + toetsTekst;
-    const QString tip = knop->toolTip();
+    knop->setProperty(kSneltoets, toets.toString(QKeySequence::NativeText));
+    ZetTip(knop, knop->toolTip());
+}
+
+void ZetTip(QAbstractButton* knop, const QString& tip)
+{
+    const QString toets = knop->property(kSneltoets).toString();
+    if (toets.isEmpty()) {
+        knop->setToolTip(tip);
+        return;
+    }
+    const QString naam = QStringLiteral("Sneltoets: ") + toets;
     knop->setAccessibleDescription(tip.isEmpty() ? naam : tip + u' ' + naam);
     // The caption has no underlined letter, so the tooltip is where a user sees the key.
-    knop->setToolTip(tip.isEmpty() ? toetsTekst : tip + u'\n' + toetsTekst);
+    knop->setToolTip(tip.isEmpty() ? toets : tip + u'\n' + toets);
 }
 
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)

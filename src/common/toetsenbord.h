@@ -17,6 +17,9 @@ namespace Toetsenbord {
 // announce it with the button's description; set the tooltip first.
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets);
 
+// Sets a button's tooltip and keeps the Alt key that ZetSneltoets gave it on its last line.
+void ZetTip(QAbstractButton* knop, const QString& tip);
+
 // Tab visits the widgets in this order.
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde);
 

@@ -1,6 +1,7 @@
 #include "moment/frmafmelden.h"
 
 #include "app/helpvensters.h"
+#include "app/openextern.h"
 #include "calendar/kalendertekst.h"
 #include "common/opscherm.h"
 #include "common/paden.h"
@@ -22,8 +23,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,7 +36,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QUrl>
 
 namespace {
 
@@ -370,12 +368,7 @@ void FrmAfmelden::txtB2_LostFocus(int i)
 
 void FrmAfmelden::cmdOverzicht_Click()
 {
-    const QString pad = Paden::Samen(m_programmaMap, QStringLiteral("Overzicht werking hovelink.pdf"));
-    if (!QFileInfo(pad).isFile()) {
-        m_meldingen.Toon(QStringLiteral("Overzicht niet aanwezig!"), Meldingen::Pictogram::Uitroep);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pad));
+    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen);
 }
 
 void FrmAfmelden::cmdVoorbeeld_Click()

@@ -88,9 +88,17 @@ private slots:
         Opstelling o;
         QCOMPARE(o.venster->windowTitle(),
                  "Maak hier een Databestand (=Script) tbv de internet AFMELD-site. (vanuit Tafelwerk)");
-        QCOMPARE(o.venster->size(), QSize(1024, 576).boundedTo(o.venster->screen()->availableSize()));
+        QCOMPARE(o.Control<QLabel>("Label13")->text(), "De site-structuur is '.../afm/donderdag");
+        QCOMPARE(o.Control<QLabel>("Label8")->text(),
+                 "Deze bestand(en) bevinden zich op deze pc in de map: 'Tafelwerk\\Travenza\\donderdag' (of een ander "
+                 "speelmoment).");
         QCOMPARE(o.Control<QPushButton>("cmdVerwijderDag")->toolTip(),
                  "Hiermee worden alle gegevens van deze speeldag gewist. \nAlt+V");
+        QStringList teksten;
+        for (const QLabel* label : o.venster->findChildren<QLabel*>())
+            teksten.append(label->text());
+        QVERIFY(teksten.contains("Zie menu 3, knop  'Deze zitting indelen' > knop 'Internet afmeldingen'. "));
+        QVERIFY(teksten.contains("Versie 100e"));
     }
 
     void clubnaamVanSpaties()
@@ -159,9 +167,16 @@ private slots:
                 QFile::link(buiten + "/hovelink.js", moment + "/leden.txt"));
         o.venster->Scipts_naar_lstHulp();
         auto* lijst = o.Control<QListWidget>("lstHulp");
-        QCOMPARE(lijst->count(), 2);
+        o.venster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o.venster.get()));
         for (const int rij : kies)
-            lijst->item(rij)->setSelected(true);
+            QTest::mouseClick(lijst->viewport(), Qt::LeftButton, rij == kies.first() ? Qt::NoModifier : Qt::ControlModifier,
+                              lijst->visualItemRect(lijst->item(rij)).center());
+        // "Open map" follows the selection: only one play moment has one folder to open.
+        auto* openMap = o.Control<QPushButton>("cmdOpenMap");
+        QCOMPARE(openMap->isEnabled(), kies.size() == 1);
+        QCOMPARE(openMap->toolTip(),
+                 (kies.size() == 1 ? QDir::toNativeSeparators(moment) + "\n" : QString()) + "Alt+O");
         o.meldingen.ZetVolgendAntwoord(static_cast<Meldingen::Antwoord>(antwoord));
         QTest::mouseClick(o.Control<QPushButton>("cmdVerwijderDag"), Qt::LeftButton);
         QCOMPARE(o.meldingen.Teksten(), meldingen);
@@ -172,6 +187,34 @@ private slots:
         QCOMPARE(o.Lijst(), lijstNa);
         QCOMPARE(QFileInfo::exists(moment), lijstNa.size() == 2);
         QCOMPARE(TestPaden::LeesBestand(buiten + "/hovelink.js"), QByteArray("leden"));
+    }
+
+    void knoppenMelden_data()
+    {
+        QTest::addColumn<QString>("knop");
+        QTest::addColumn<QString>("begin");
+        QTest::addColumn<QString>("titel");
+        // The offscreen platform opens nothing, as a desktop without an opener: the user learns where it is.
+        QTest::newRow("open map without an opener") << "cmdOpenMap" << "De map kon niet worden geopend; u vindt haar hier:\r\n" << "";
+        QTest::newRow("about") << "cmdOver" << "Hovelink versie " HOVELINK_VERSIE "\r\n" << "Over Hovelink";
+    }
+
+    void knoppenMelden()
+    {
+        QFETCH(QString, knop);
+        QFETCH(QString, begin);
+        QFETCH(QString, titel);
+        Opstelling o({}, {"dinsdag/hovelink.js"});
+        o.venster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o.venster.get()));
+        auto* lijst = o.Control<QListWidget>("lstHulp");
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(0)).center());
+        QTest::mouseClick(o.Control<QPushButton>(qPrintable(knop)), Qt::LeftButton);
+        QCOMPARE(o.meldingen.meldingen.size(), 1);
+        const QString tekst = o.meldingen.meldingen[0].tekst;
+        QVERIFY2(tekst.startsWith(begin), qPrintable(tekst));
+        QVERIFY2(tekst.contains(QDir::toNativeSeparators(o.werkruimte.MapProgramma)), qPrintable(tekst));
+        QCOMPARE(o.meldingen.meldingen[0].titel, titel);
     }
 
     void sluitenSchrijftInstellingen()

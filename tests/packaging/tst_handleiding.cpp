@@ -29,6 +29,7 @@ QString Samenvatting(const QList<Blok>& blokken)
         case Soort::Opsomming: soort = "O"; break;
         case Soort::Melding: soort = "M"; break;
         case Soort::Uitleg: soort = "U"; break;
+        case Soort::Afbeelding: soort = "B"; break;
         }
         delen << QString::fromLatin1(soort) + u':' + blok.tekst;
     }
@@ -66,6 +67,7 @@ private slots:
         QTest::newRow("CR LF and trailing spaces") << "# Kop  \r\ntekst \r\n" << "H:Kop|A:tekst";
         QTest::newRow("dashes without a space are text") << "-------\n" << "A:-------";
         QTest::newRow("inner spaces and quotes stay") << "\"Maak  de\" 'data'" << "A:\"Maak  de\" 'data'";
+        QTest::newRow("picture between paragraph lines") << "tekst\n! venster.png\nmeer" << "A:tekst|B:venster.png|A:meer";
         QTest::newRow("empty source") << "" << "";
     }
 
@@ -190,16 +192,6 @@ private slots:
         QVERIFY(Handleiding().contains(tekst));
     }
 
-    void titelbladMetInhoud()
-    {
-        QImage icoon(32, 32, QImage::Format_ARGB32);
-        icoon.fill(Qt::red);
-        QTextDocument document;
-        HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx\n## Deel\n# Twee\ny"), icoon);
-        QCOMPARE(document.toPlainText(),
-                 QString(QChar::ObjectReplacementCharacter) + u"\nTitel\nintro\nInhoud\nEen\nTwee\nEen\nx\nDeel\nTwee\ny"_qs);
-    }
-
     void hoofdstukkenOpEigenBladzijde_data()
     {
         QTest::addColumn<QString>("bron");
@@ -276,16 +268,24 @@ private slots:
     {
         QTemporaryDir map;
         const QString pad = map.filePath(u"Overzicht werking hovelink.pdf"_qs);
+        QImage icoon(32, 32, QImage::Format_ARGB32);
+        icoon.fill(Qt::red);
         QTextDocument document;
-        HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx"), QImage());
+        HandleidingPdf::Opmaken(document, Blokken("# Titel\nintro\n# Een\nx\n## Deel\nz\n# Twee\ny"), icoon);
         const HandleidingPdf::Uitkomst uitkomst = HandleidingPdf::Schrijf(document, pad, u"Titel"_qs);
         QVERIFY2(uitkomst.gelukt, qPrintable(uitkomst.fout));
+        // A title page with the icon and the contents, which give each chapter's page; a bookmark
+        // per chapter leads there.
+        QCOMPARE(document.toPlainText(), QString(QChar::ObjectReplacementCharacter) +
+                                             u"\nTitel\nintro\nInhoud\nEen\t2\nTwee\t3\nEen\nx\nDeel\nz\nTwee\ny"_qs);
         QFile pdf(pad);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray inhoud = pdf.readAll();
         QVERIFY(inhoud.startsWith("%PDF-"));
         QVERIFY(inhoud.trimmed().endsWith("%%EOF"));
-        QVERIFY(inhoud.contains("/Count 2"));
+        QVERIFY(inhoud.contains("/Count 3"));
+        QVERIFY(inhoud.contains("/Title <FEFF00450065006E>"));
+        QVERIFY(inhoud.contains("/Title <FEFF0054007700650065>"));
     }
 
     void schrijvenMislukt()

@@ -2,7 +2,10 @@
 
 #include "paginering.h"
 
+#include "bladwijzers.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -22,6 +25,7 @@ const QColor kMeldingTekst(20, 60, 38);
 constexpr qreal kTekstPunten = 10.5;
 const QString kIcoonNaam = QStringLiteral("hovelink-icoon");
 constexpr qreal kMarge = 2 / 2.54 * 96; // 2 cm at the layout's 96 dpi
+constexpr qreal kTekstBreedte = 21 / 2.54 * 96 - 2 * kMarge; // A4
 
 QTextCharFormat Letter(qreal punten, bool vet, const QColor& kleur = Qt::black)
 {
@@ -43,14 +47,16 @@ QTextBlockFormat Alinea(qreal boven, qreal onder)
 
 class Zetter {
 public:
-    Zetter(QTextDocument& document, const QImage& icoon) : m_document(document), m_cursor(&document), m_icoon(icoon) {}
+    Zetter(QTextDocument& document, const QImage& icoon, const QHash<QString, QImage>& afbeeldingen)
+        : m_document(document), m_cursor(&document), m_icoon(icoon), m_afbeeldingen(afbeeldingen) {}
     void Zet(const QList<Blok>& blokken);
 
 private:
     void NieuwBlok(const QTextBlockFormat& alinea, const QTextCharFormat& letter);
     void Titelblad(const QString& titel);
     void Inhoud(const QList<Blok>& blokken);
-    void Hoofdstuk(const QString& titel);
+    void Hoofdstuk(const QString& titel, int nummer);
+    void Afbeelding(const QString& naam);
     void Opsomming(const QString& tekst);
     void Melding(const QString& tekst);
     void SluitMelding();
@@ -58,6 +64,7 @@ private:
     QTextDocument& m_document;
     QTextCursor m_cursor;
     QImage m_icoon;
+    const QHash<QString, QImage>& m_afbeeldingen;
     bool m_blokLeeg = true;       // the cursor stands in an empty block that the next block takes
     QTextList* m_lijst = nullptr; // the bullet list that the next bullet joins
     QTextTable* m_melding = nullptr; // the message whose explanation may follow
@@ -98,25 +105,43 @@ void Zetter::Inhoud(const QList<Blok>& blokken)
     m_cursor.insertText(QStringLiteral("Inhoud"));
     QTextBlockFormat regel = Alinea(0, 2);
     regel.setLeftMargin(12);
-    bool titel = true;
+    regel.setTabPositions({QTextOption::Tab(kTekstBreedte - 12, QTextOption::RightTab)});
+    int nummer = 0;
     for (const Blok& blok : blokken) {
-        if (blok.soort != Soort::Hoofdstuk)
+        if (blok.soort != Soort::Hoofdstuk || ++nummer == 1)
             continue;
-        if (titel) {
-            titel = false;
-            continue;
-        }
+        regel.setProperty(Paginering::kInhoudRegel, nummer - 1);
         NieuwBlok(regel, Letter(kTekstPunten, false));
-        m_cursor.insertText(blok.tekst);
+        m_cursor.insertText(blok.tekst + u'\t');
     }
 }
 
-void Zetter::Hoofdstuk(const QString& titel)
+void Zetter::Hoofdstuk(const QString& titel, int nummer)
 {
     QTextBlockFormat kop = Alinea(0, 10);
     kop.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    kop.setProperty(Paginering::kHoofdstuk, nummer);
     NieuwBlok(kop, Letter(18, true, kGroen));
     m_cursor.insertText(titel);
+}
+
+void Zetter::Afbeelding(const QString& naam)
+{
+    const QImage afbeelding = m_afbeeldingen.value(naam);
+    if (afbeelding.isNull())
+        return;
+    QTextBlockFormat midden = Alinea(6, 4);
+    midden.setAlignment(Qt::AlignHCenter);
+    NieuwBlok(midden, Letter(kTekstPunten, false));
+    m_document.addResource(QTextDocument::ImageResource, QUrl(naam), afbeelding);
+    // A window as large as the text is wide, never enlarged; the size the screen would show it.
+    const QSizeF grootte = afbeelding.deviceIndependentSize();
+    const qreal schaal = qMin(1.0, kTekstBreedte / grootte.width());
+    QTextImageFormat beeld;
+    beeld.setName(naam);
+    beeld.setWidth(grootte.width() * schaal);
+    beeld.setHeight(grootte.height() * schaal);
+    m_cursor.insertImage(beeld);
 }
 
 void Zetter::Opsomming(const QString& tekst)
@@ -185,7 +210,10 @@ void Zetter::Zet(const QList<Blok>& blokken)
             }
             if (hoofdstukken == 2)
                 Inhoud(blokken);
-            Hoofdstuk(blok.tekst);
+            Hoofdstuk(blok.tekst, hoofdstukken - 1);
+            break;
+        case Soort::Afbeelding:
+            Afbeelding(blok.tekst);
             break;
         case Soort::Paragraaf: {
             QTextBlockFormat kop = Alinea(14, 4);
@@ -219,13 +247,14 @@ void Zetter::Zet(const QList<Blok>& blokken)
 
 namespace HandleidingPdf {
 
-void Opmaken(QTextDocument& document, const QList<Opmaak::Blok>& blokken, const QImage& icoon)
+void Opmaken(QTextDocument& document, const QList<Opmaak::Blok>& blokken, const QImage& icoon,
+             const QHash<QString, QImage>& afbeeldingen)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kTekstPunten);
     document.setDefaultFont(font);
-    Zetter(document, icoon).Zet(blokken);
+    Zetter(document, icoon, afbeeldingen).Zet(blokken);
 }
 
 void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge)
@@ -239,11 +268,11 @@ void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge)
 
 Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& titel)
 {
-    QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly))
-        return {false, bestand.errorString()};
+    QBuffer uitvoer;
+    uitvoer.open(QIODevice::WriteOnly);
+    QList<Paginering::Hoofdstuk> hoofdstukken;
     {
-        QPdfWriter pdf(&bestand);
+        QPdfWriter pdf(&uitvoer);
         pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("Hovelink"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -253,6 +282,7 @@ Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& tit
         document.documentLayout()->setPaintDevice(&pdf);
         const QSizeF blad(pdf.width(), pdf.height());
         Pagineer(document, blad, kMarge);
+        hoofdstukken = Paginering::Nummer(document);
         // The layout scales margins from 96 dpi to the writer; the page number is drawn directly.
         const qreal marge = kMarge * pdf.logicalDpiY() / 96.0;
 
@@ -279,7 +309,11 @@ Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& tit
                               nummer);
         }
     }
-    if (!bestand.commit())
+    QByteArray inhoud = uitvoer.data();
+    if (!hoofdstukken.isEmpty() && !Bladwijzers::VoegToe(inhoud, hoofdstukken))
+        return {false, QStringLiteral("de bladwijzers passen niet in de PDF van QPdfWriter")};
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size() || !bestand.commit())
         return {false, bestand.errorString()};
     return {true, {}};
 }

@@ -1,7 +1,8 @@
-// maakhandleiding <source.md> <icon.png> <guide.pdf>: typesets the user guide as a PDF.
+// maakhandleiding <source.md> <icon.png> <pictures folder> <guide.pdf>: typesets the user guide as a PDF.
 #include "handleidingpdf.h"
 #include "opmaak.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -12,8 +13,8 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const QStringList argumenten = QCoreApplication::arguments();
     QTextStream fouten(stderr);
-    if (argumenten.size() != 4) {
-        fouten << "gebruik: maakhandleiding <bron.md> <icoon.png> <uitvoer.pdf>\n";
+    if (argumenten.size() != 5) {
+        fouten << "gebruik: maakhandleiding <bron.md> <icoon.png> <afbeeldingenmap> <uitvoer.pdf>\n";
         return 2;
     }
     const QString bronPad = argumenten.at(1);
@@ -33,12 +34,25 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    QHash<QString, QImage> afbeeldingen;
+    const QDir afbeeldingenMap(argumenten.at(3));
+    for (const Opmaak::Blok& blok : opmaak.blokken) {
+        if (blok.soort != Opmaak::Soort::Afbeelding)
+            continue;
+        const QImage afbeelding(afbeeldingenMap.filePath(blok.tekst));
+        if (afbeelding.isNull()) {
+            fouten << afbeeldingenMap.filePath(blok.tekst) << ": geen afbeelding\n";
+            return 1;
+        }
+        afbeeldingen.insert(blok.tekst, afbeelding);
+    }
+
     QTextDocument document;
-    HandleidingPdf::Opmaken(document, opmaak.blokken, icoon);
+    HandleidingPdf::Opmaken(document, opmaak.blokken, icoon, afbeeldingen);
     const HandleidingPdf::Uitkomst pdf =
-        HandleidingPdf::Schrijf(document, argumenten.at(3), QStringLiteral("Overzicht werking hovelink"));
+        HandleidingPdf::Schrijf(document, argumenten.at(4), QStringLiteral("Overzicht werking hovelink"));
     if (!pdf.gelukt) {
-        fouten << argumenten.at(3) << ": " << pdf.fout << '\n';
+        fouten << argumenten.at(4) << ": " << pdf.fout << '\n';
         return 1;
     }
     return 0;

@@ -69,6 +69,11 @@ bool Lezer::Regel(const QString& regel)
         m_open = false; // a heading is always one line
         return true;
     }
+    if (regel.startsWith(QStringLiteral("! "))) {
+        Begin(Soort::Afbeelding, regel.mid(2));
+        m_open = false; // a picture is always one line
+        return true;
+    }
     if (regel.startsWith(QStringLiteral("- "))) {
         Begin(Soort::Opsomming, regel.mid(2));
         return true;

@@ -8,10 +8,11 @@
 //   "= " a message of the program (consecutive lines form one message, "=" alone an empty line),
 //   ": " the explanation of the message above it,
 //   a line indented by two spaces continues the bullet or explanation above it,
+//   "! " a picture: the name of a PNG file among the guide's pictures (a window of the program),
 //   other lines form paragraphs; an empty line ends a paragraph, bullet or explanation.
 namespace Opmaak {
 
-enum class Soort { Hoofdstuk, Paragraaf, Alinea, Opsomming, Melding, Uitleg };
+enum class Soort { Hoofdstuk, Paragraaf, Alinea, Opsomming, Melding, Uitleg, Afbeelding };
 
 struct Blok {
     Soort soort;

@@ -7,6 +7,8 @@
 #include <QTextFrame>
 #include <QTextLayout>
 
+#include <map>
+
 namespace {
 
 class Bladzijden {
@@ -81,6 +83,31 @@ void HoudSamen(QTextDocument& document)
         if (bladzijden.Van(boven) != bladzijden.Van(bladzijden.EersteOnderkant(volgende) - 1))
             BreekErvoor(blok);
     }
+}
+
+QList<Hoofdstuk> Nummer(QTextDocument& document)
+{
+    const Bladzijden bladzijden(document);
+    std::map<int, Hoofdstuk> hoofdstukken;
+    for (QTextBlock blok = document.begin(); blok.isValid(); blok = blok.next()) {
+        const QVariant nummer = blok.blockFormat().property(kHoofdstuk);
+        if (nummer.isValid())
+            hoofdstukken[nummer.toInt()] = {blok.text(), bladzijden.Van(document.documentLayout()->blockBoundingRect(blok).top())};
+    }
+    // Numbers never take more than the line's last word's place: the layout keeps its pages.
+    for (QTextBlock blok = document.begin(); blok.isValid(); blok = blok.next()) {
+        const QVariant nummer = blok.blockFormat().property(kInhoudRegel);
+        const auto hoofdstuk = hoofdstukken.find(nummer.toInt());
+        if (!nummer.isValid() || hoofdstuk == hoofdstukken.end())
+            continue;
+        QTextCursor cursor(blok);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QString::number(hoofdstuk->second.pagina + 1));
+    }
+    QList<Hoofdstuk> uit;
+    for (const auto& [nummer, hoofdstuk] : hoofdstukken)
+        uit.append(hoofdstuk);
+    return uit;
 }
 
 } // namespace Paginering
