@@ -103,7 +103,8 @@ void ScriptMakenEnSchrijven(benchmark::State& state) {
     gegevens.MapTwk = QFileInfo(Bestand(Leden(state))).path();
     QTemporaryDir map;
     for (auto _ : state) {
-        if (!MaakAfmeldScript(map.filePath(QStringLiteral("hovelink.js")), gegevens, frame, {}, groepen.meldingen))
+        if (MaakAfmeldScript(map.filePath(QStringLiteral("hovelink.js")), gegevens, frame, {}, groepen.meldingen) !=
+            ScriptUitkomst::Geschreven)
             state.SkipWithError("script not written");
     }
     PerLid(state, Leden(state));
