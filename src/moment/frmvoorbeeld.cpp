@@ -1,5 +1,7 @@
 #include "moment/frmvoorbeeld.h"
 
+#include "common/opscherm.h"
+
 #include "common/toetsenbord.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop)
@@ -97,7 +101,15 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
         vlak->move(0, -KopVlak::Rand);
         kader->setFixedSize(vlak->Maat() + QSize(2, 2));
         kopBreed = kader->width();
-        kopDeel = kader;
+        // A header wider than a small screen scrolls sideways instead of pushing the window off it.
+        auto* schuif = new QScrollArea;
+        schuif->setObjectName(QStringLiteral("kopSchuif"));
+        schuif->setAccessibleName(QStringLiteral("Schuifvak met de kop van de afmeldsite"));
+        schuif->setFrameShape(QFrame::NoFrame);
+        schuif->setWidget(kader);
+        schuif->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        schuif->setFixedHeight(kader->height() + schuif->horizontalScrollBar()->sizeHint().height());
+        kopDeel = schuif;
     } else {
         auto* geenKop = new QLabel(QStringLiteral("De kop van de site is nog niet ingesteld. Dat kan met de knop "
                                                   "'Koptekst en logo instellen'."));
@@ -131,4 +143,11 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
     Toetsenbord::ZetTabVolgorde({vakken[0], vakken[1], vakken[2], vakken[3], dagen, sluiten});
     resize(qMax(kopBreed + 24, 860), 560);
     sluiten->setFocus();
+}
+
+void FrmVoorbeeld::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Only a shown window knows its frame; on a small screen it becomes smaller.
+    HoudOpScherm(*this);
 }

@@ -19,4 +19,7 @@ class FrmVoorbeeld : public QDialog {
 public:
     FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop, const QString& MapKop,
                  QWidget* ouder = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
