@@ -10,9 +10,9 @@ bool BewaarScript(const QString& pad, const QByteArray& bytes, const QString& sp
                   Meldingen& meldingen)
 {
     using Tekst::CrLf;
-    if (!TekstBestand::SchrijfBytes(pad, bytes).ok) {
+    if (const TekstBestand::SchrijfResultaat resultaat = TekstBestand::SchrijfBytes(pad, bytes); !resultaat.ok) {
         meldingen.Toon(QStringLiteral("Het Script-bestand kon niet worden opgeslagen:") + CrLf +
-                           Paden::Toon(pad),
+                           Paden::Toon(pad) + CrLf + CrLf + resultaat.fout,
                        Meldingen::Pictogram::Kritiek);
         return false;
     }

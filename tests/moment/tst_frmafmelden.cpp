@@ -331,7 +331,7 @@ void TstFrmAfmelden::nietVerder_data()
     QTest::newRow("no address ticked, Yes goes on")
         << "geen adres ja" << QStringList{geenAdres, kVoltooid} << false << true << true;
     QTest::newRow("script cannot be written: nothing saved")
-        << "script map" << QStringList{"Het Script-bestand kon niet worden opgeslagen:\r\n%1"} << true << false << false;
+        << "script map" << QStringList{"Het Script-bestand kon niet worden opgeslagen:\r\n%1\r\n\r\nFilename refers to a directory"} << true << false << false;
     QTest::newRow("settings cannot be written")
         << "ini map" << QStringList{kVoltooid, "Het instellingenbestand kon niet worden opgeslagen:\r\n%2\r\n\r\nFilename refers to a directory"} << true
         << true << false;
