@@ -34,16 +34,12 @@ bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam)
 {
     const QString map = Paden::Samen(mapProgramma, naam);
     if (IsKoppeling(QFileInfo(map)))
-        return QFile::remove(map) || QDir().rmdir(map); // the link itself, not what it points to
+        return VerwijderKoppeling(map);
     // A link inside goes itself, whatever it points to (also a broken link, which a listing
     // shows only with QDir::System).
     const QDir dir(map);
-    for (const QFileInfo& koppeling : dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        if (koppeling.isJunction())
-            QDir().rmdir(koppeling.absoluteFilePath());
-        else if (koppeling.isSymLink())
-            QFile::remove(koppeling.absoluteFilePath());
-    }
+    for (const QFileInfo& koppeling : dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        VerwijderKoppeling(koppeling.absoluteFilePath());
     // A read-only file is deleted on Linux by the folder's rights; on Windows it stays, as in a
     // normal listing-and-delete. Keep both alike: skip files without write permission.
     for (const QFileInfo& bestand : dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
@@ -52,6 +48,12 @@ bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam)
     }
     QDir(mapProgramma).rmdir(naam);
     return !Paden::Bestaat(map);
+}
+
+bool VerwijderKoppeling(const QString& pad)
+{
+    // A link to a folder is a folder to Windows: a file delete fails on it, a folder delete works.
+    return IsKoppeling(QFileInfo(pad)) && (QFile::remove(pad) || QDir().rmdir(pad));
 }
 
 } // namespace SpeeldagMappen

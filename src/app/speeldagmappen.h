@@ -15,4 +15,8 @@ QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScri
 // subfolder, hidden or read-only file remains).
 bool VerwijderSpeeldag(const QString& mapProgramma, const QString& naam);
 
+// Removes `pad` when it is a link (a symbolic link or a Windows junction): the link itself,
+// never what it points to. False when it is no link or stays.
+bool VerwijderKoppeling(const QString& pad);
+
 } // namespace SpeeldagMappen

@@ -1,5 +1,6 @@
 #include "app/speelmomenten.h"
 
+#include "app/speeldagmappen.h"
 #include "common/paden.h"
 
 #include <QDir>
@@ -49,6 +50,8 @@ void BepaalSpeeldagCode(Werkruimte& werkruimte, Meldingen& meldingen)
 void BereidSpeelmomentVoor(Werkruimte& werkruimte, const QString& naam, Meldingen& meldingen)
 {
     const QString map = Paden::Samen(werkruimte.MapProgramma, naam);
+    // A link in Travenza is never written through: it makes way for a folder of our own.
+    SpeeldagMappen::VerwijderKoppeling(map);
     if (!Paden::Bestaat(map))
         QDir().mkdir(map);
     werkruimte.Speeldag = naam;

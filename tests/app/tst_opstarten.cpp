@@ -181,6 +181,11 @@ private slots:
         QVERIFY(QFileInfo::exists(map + "/x.txt"));
         QCOMPARE(w.SpeeldagCode, "P");
         QVERIFY(meldingen.meldingen.isEmpty());
+        // A moment folder that links elsewhere gives way to a real one; what it pointed to stays.
+        QVERIFY(QFile::rename(map, dir.filePath("buiten")) && QFile::link(dir.filePath("buiten"), map));
+        Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
+        QVERIFY(QFileInfo(map).isDir() && !QFileInfo(map).isSymLink());
+        QVERIFY(QFileInfo::exists(dir.filePath("buiten/x.txt")));
     }
 
     void bereidOnbekendVoor()
