@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
@@ -33,8 +34,15 @@ int main(int argc, char* argv[])
     F1Handleiding f1(QCoreApplication::applicationDirPath(), meldingen);
     app.installEventFilter(&f1);
 
-    // A temporary folder we cannot write in does not stop us: the lock in Travenza still guards.
-    const EnkelExemplaar exemplaar(QDir::temp().filePath(QStringLiteral("hovelink.lock")));
+    // The user's own temporary folder: %TEMP% on Windows, elsewhere the per-user runtime
+    // folder, as a shared /tmp would make another user's copy look like ours. A folder we
+    // cannot write in does not stop us: the lock in Travenza still guards.
+#ifdef Q_OS_WIN
+    const QString slotMap = QDir::tempPath();
+#else
+    const QString slotMap = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+    const EnkelExemplaar exemplaar(QDir(slotMap).filePath(QStringLiteral("hovelink.lock")));
     if (exemplaar.IsBezet()) {
         Opstarten::MeldAlGestart(meldingen);
         return 1;
