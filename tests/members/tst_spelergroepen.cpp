@@ -77,6 +77,21 @@ void TstSpelergroepen::leesBestand_data() {
                                   << QStringList{u"Müller"_qs};
     QTest::newRow("header only") << QByteArray("kop\r\n") << QStringList{};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
+    // The file is read in pieces of 1 MiB. One line runs across the boundary, and its second
+    // piece starts with the bytes of a UTF-8 byte order mark, which in a Windows-1252 file are
+    // just "ï»¿".
+    QByteArray groot("kop\r\n");
+    QStringList namen;
+    for (int i = 0; groot.size() < (1 << 20) - 100; ++i) {
+        const QByteArray naam = QByteArray::number(100000 + i);
+        groot += "0," + naam + ",A,,,N" + naam + "\r\n";
+        namen << "N" + QString::fromLatin1(naam);
+    }
+    groot += "0,9,A,,,";
+    const QByteArray vulling((1 << 20) - groot.size(), 'x');
+    groot += vulling + "\xEF\xBB\xBF" "Bos\r\n0,10,A,,,Kok\r\n";
+    namen << QString::fromLatin1(vulling) + u"ï»¿Bos"_qs << "Kok";
+    QTest::newRow("lines across the pieces the file is read in") << groot << namen;
 }
 
 void TstSpelergroepen::leesBestand() {
