@@ -175,17 +175,12 @@ bool DiaUpload::BewaarInstellingen()
 void DiaUpload::Start(Actie actie)
 {
     const Verbinding v = HuidigeVerbinding();
-    const QPair<QString, QWidget*> verplicht[] = {
-        {v.Server.isEmpty() ? QStringLiteral("Vul de naam van de server in.") : QString(), m_txtServer},
-        {v.Gebruiker.isEmpty() ? QStringLiteral("Vul de gebruikersnaam in.") : QString(), m_txtGebruiker},
-        {v.Wachtwoord.isEmpty() ? QStringLiteral("Vul het wachtwoord in.") : QString(), m_txtWachtwoord},
-    };
-    for (const auto& [melding, veld] : verplicht)
-        if (!melding.isEmpty()) {
-            m_meldingen.Toon(melding, Meldingen::Pictogram::Uitroep);
-            veld->setFocus();
-            return;
-        }
+    if (const auto ontbreekt = Overdracht::OntbrekendVeld(v)) {
+        m_meldingen.Toon(ontbreekt->second, Meldingen::Pictogram::Uitroep);
+        QWidget* const vakken[] = {m_txtServer, m_txtGebruiker, m_txtWachtwoord};
+        vakken[static_cast<int>(ontbreekt->first)]->setFocus();
+        return;
+    }
     if (!BewaarInstellingen())
         return;
     UploadBestanden bestanden;

@@ -36,6 +36,17 @@ OverdrachtResultaat Mislukt(CURLcode code, const CurlSessie& sessie, const Verbi
 
 namespace Overdracht {
 
+std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbinding)
+{
+    if (verbinding.Server.isEmpty())
+        return std::pair{Veld::Server, QStringLiteral("Vul de naam van de server in.")};
+    if (verbinding.Gebruiker.isEmpty())
+        return std::pair{Veld::Gebruiker, QStringLiteral("Vul de gebruikersnaam in.")};
+    if (verbinding.Wachtwoord.isEmpty())
+        return std::pair{Veld::Wachtwoord, QStringLiteral("Vul het wachtwoord in.")};
+    return std::nullopt;
+}
+
 OverdrachtResultaat TestVerbinding(const Verbinding& verbinding)
 {
     CurlSessie sessie(verbinding);

@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
+#include <utility>
 
 // Where and as whom to upload. The password lives only here, in memory.
 struct Verbinding {
@@ -43,6 +45,12 @@ using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
 
 // libcurl, blocking: run these on a worker thread.
 namespace Overdracht {
+
+enum class Veld { Server, Gebruiker, Wachtwoord };
+
+// The first field a connection cannot do without that is still empty, with what to tell the
+// user; nothing when all are filled.
+std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbinding);
 
 // Logs in and lists the folder: trust, password and folder checked without writing.
 OverdrachtResultaat TestVerbinding(const Verbinding& verbinding);

@@ -11,6 +11,7 @@ using Uitkomst = OverdrachtResultaat::Uitkomst;
 using Soort = TestServer::Soort;
 Q_DECLARE_METATYPE(Soort)
 Q_DECLARE_METATYPE(Uitkomst)
+Q_DECLARE_METATYPE(Verbinding)
 
 namespace {
 
@@ -31,6 +32,24 @@ const QString LogoNaam = QStringLiteral("000001.jpg");
 class TstOverdracht : public QObject {
     Q_OBJECT
 private slots:
+    void ontbrekendVeld_data()
+    {
+        QTest::addColumn<Verbinding>("verbinding");
+        QTest::addColumn<QString>("melding"); // empty: nothing missing
+        QTest::newRow("all filled") << Verbinding{"SFTP", "s", 22, "g", "w", "/", ""} << "";
+        QTest::newRow("server first") << Verbinding{"SFTP", "", 22, "", "", "/", ""} << "Vul de naam van de server in.";
+        QTest::newRow("user name") << Verbinding{"SFTP", "s", 22, "", "", "/", ""} << "Vul de gebruikersnaam in.";
+        QTest::newRow("password") << Verbinding{"SFTP", "s", 22, "g", "", "/", ""} << "Vul het wachtwoord in.";
+    }
+
+    void ontbrekendVeld()
+    {
+        QFETCH(Verbinding, verbinding);
+        QFETCH(QString, melding);
+        const auto ontbreekt = Overdracht::OntbrekendVeld(verbinding);
+        QCOMPARE(ontbreekt ? ontbreekt->second : QString(), melding);
+    }
+
     void verstuur_data()
     {
         QTest::addColumn<Soort>("soort");
