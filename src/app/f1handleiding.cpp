@@ -1,6 +1,6 @@
 #include "app/f1handleiding.h"
 
-#include "app/openextern.h"
+#include "common/openextern.h"
 
 #include <QKeyEvent>
 

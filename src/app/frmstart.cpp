@@ -2,10 +2,10 @@
 
 #include "app/algemeen.h"
 #include "app/helpvensters.h"
-#include "app/openextern.h"
 #include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
+#include "common/openextern.h"
 #include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"

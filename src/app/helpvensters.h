@@ -1,46 +1,10 @@
 #pragma once
 
-#include <QDialog>
-#include <QPoint>
-
-class QKeyEvent;
-class QPlainTextEdit;
-
-// Where frmHelp2 stands, in twips: 200 right of the sign-off window's left edge, its bottom
-// 200 above that window's bottom.
-QPoint PositieHelp2(const QPoint& ouderLinksBoven, int ouderHoogte, int eigenHoogte);
-
-// A help window: modal, and Escape does not close it.
-class HelpVenster : public QDialog {
-    Q_OBJECT
-public:
-    explicit HelpVenster(QWidget* parent);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
+#include "common/helpvenster.h"
 
 // Example of how the generated files sit on the club's web server.
 class DiaSitestructuur : public HelpVenster {
     Q_OBJECT
 public:
     explicit DiaSitestructuur(QWidget* parent = nullptr);
-};
-
-// The steps of the sign-off settings window.
-class FrmHelp2 : public HelpVenster {
-    Q_OBJECT
-public:
-    // `afmeldVenster` lends its icon and is the window it places itself against.
-    explicit FrmHelp2(QWidget* afmeldVenster);
-};
-
-// Help on partner files; the caller supplies the text.
-class FrmHelpPartner : public HelpVenster {
-    Q_OBJECT
-public:
-    FrmHelpPartner(const QString& tekst, QWidget* afmeldVenster);
-
-private:
-    QPlainTextEdit* m_txtPartner = nullptr;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/enkelexemplaar.h"
-#include "app/werkruimte.h"
 #include "common/meldingen.h"
+#include "common/werkruimte.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/werkruimte.h"
 #include "common/meldingen.h"
+#include "common/werkruimte.h"
 
 #include <QStringList>
 

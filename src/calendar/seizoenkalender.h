@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moment/rijlijst.h"
+#include "common/rijlijst.h"
 
 #include <QDate>
 #include <QList>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/meldingen.h"
+#include "common/rijlijst.h"
 #include "header/kopinstellingen.h"
 #include "moment/groepvakken.h"
-#include "moment/rijlijst.h"
 #include "script/scriptinvoer.h"
 
 #include <QString>

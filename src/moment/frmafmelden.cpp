@@ -1,8 +1,7 @@
 #include "moment/frmafmelden.h"
 
-#include "app/helpvensters.h"
-#include "app/openextern.h"
 #include "calendar/kalendertekst.h"
+#include "common/openextern.h"
 #include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
@@ -11,13 +10,14 @@
 #include "header/kopbestand.h"
 #include "members/partnerbestand.h"
 #include "moment/adrescontrole.h"
+#include "moment/afmeldhelp.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
 #include "moment/kolomkoppen.h"
 #include "moment/regelmodel.h"
-#include "moment/verlaten.h"
 #include "moment/sitevoorbeeld.h"
+#include "moment/verlaten.h"
 
 #include <QApplication>
 #include <QCheckBox>

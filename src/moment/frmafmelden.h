@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/werkruimte.h"
 #include "calendar/seizoenkalender.h"
 #include "common/meldingen.h"
+#include "common/werkruimte.h"
 #include "header/kopinstellingen.h"
 #include "moment/afmeldscript.h"
 #include "moment/groepvakken.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/rijlijst.h"
 #include "common/tekstbestand.h"
 #include "moment/afmeldadressen.h"
-#include "moment/rijlijst.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,7 @@
 #include "app/frmstart.h"
 #include "app/helpvensters.h"
 #include "app/opstarten.h"
+#include "moment/afmeldhelp.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 

@@ -4,6 +4,7 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "header/frmsitekop.h"
+#include "moment/afmeldhelp.h"
 #include "moment/frmafmelden.h"
 #include "moment/frmvoorbeeld.h"
 #include "support/meldingrecorder.h"

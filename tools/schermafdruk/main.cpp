@@ -6,6 +6,7 @@
 #include "app/speelmomenten.h"
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
+#include "moment/afmeldhelp.h"
 #include "moment/frmafmelden.h"
 
 #include <QApplication>

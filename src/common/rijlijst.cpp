@@ -1,4 +1,4 @@
-#include "moment/rijlijst.h"
+#include "common/rijlijst.h"
 
 #include "common/instellingen.h"
 #include "common/tekst.h"

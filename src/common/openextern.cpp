@@ -1,4 +1,4 @@
-#include "app/openextern.h"
+#include "common/openextern.h"
 
 #include "common/meldingen.h"
 #include "common/paden.h"

@@ -1,4 +1,4 @@
-#include "moment/rijlijst.h"
+#include "common/rijlijst.h"
 
 #include <QTest>
 
