@@ -1,7 +1,6 @@
 #include "nodeharnas.h"
 
 #include "common/ansi.h"
-#include "script/maakscript.h"
 #include "support/testpaden.h"
 
 #include <QJsonArray>
@@ -9,54 +8,44 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-NodeHarnas::NodeHarnas() : m_node(QStandardPaths::findExecutable(QStringLiteral("node"))) {}
-
 QString NodeHarnas::Fout() const
 {
-    if (m_node.isEmpty())
-        return QStringLiteral("node not found; ./test installs nodejs");
-    if (!m_map.isValid())
-        return QStringLiteral("no temporary folder");
-    return {};
+    return QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty() ? QStringLiteral("node not found; ./test installs nodejs")
+                                                                            : QString();
 }
 
-QString NodeHarnas::Rondgang(const QString& tekst) { return Ansi::Van(Ansi::Naar(tekst)); }
-
-QByteArray NodeHarnas::Node(const QStringList& argumenten, int& code)
+int NodeHarnas::Node(const QStringList& argumenten, QByteArray* uit) const
 {
     QProcess node;
-    node.start(m_node, argumenten);
-    if (!node.waitForFinished(60000)) {
-        code = -1;
-        return {};
-    }
-    code = node.exitStatus() == QProcess::NormalExit ? node.exitCode() : -1;
-    const QByteArray fout = node.readAllStandardError();
-    if (code != 0)
-        qWarning("%s", fout.constData());
-    return node.readAllStandardOutput();
+    node.start(QStandardPaths::findExecutable(QStringLiteral("node")), argumenten);
+    if (!node.waitForFinished(120000) || node.exitStatus() != QProcess::NormalExit)
+        return -1;
+    if (uit)
+        *uit = node.readAllStandardOutput();
+    return node.exitCode();
 }
 
-QJsonObject NodeHarnas::Draai(const ScriptInvoer& invoer)
+QList<QJsonObject> NodeHarnas::Draai(const QList<std::pair<QString, std::array<QString, 4>>>& scripts)
 {
-    const QString pad = m_map.filePath(QStringLiteral("hovelink.js"));
-    if (!TestPaden::SchrijfBestand(pad, Script::MaakScriptBestand(invoer)))
+    QJsonArray manifest;
+    for (const auto& [pad, namen] : scripts) {
+        QJsonArray vakken;
+        for (const QString& naam : namen)
+            vakken.append(Ansi::Van(Ansi::Naar(naam)));
+        manifest.append(QJsonObject{{QStringLiteral("pad"), pad}, {QStringLiteral("namen"), vakken}});
+    }
+    const QString pad = m_map.filePath(QStringLiteral("manifest.json"));
+    QByteArray uit;
+    if (!TestPaden::SchrijfBestand(pad, QJsonDocument(manifest).toJson()) || Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad}, &uit) != 0)
         return {};
-    return DraaiBestand(pad, invoer.txtB1);
+    QList<QJsonObject> js;
+    for (const QByteArray& regel : uit.trimmed().split('\n'))
+        js.append(QJsonDocument::fromJson(regel).object());
+    return js;
 }
 
 QJsonObject NodeHarnas::DraaiBestand(const QString& pad, const std::array<QString, 4>& namen)
 {
-    int code = 0;
-    Node({QStringLiteral("--check"), pad}, code);
-    if (code != 0)
-        return {};
-    QJsonArray vakken;
-    for (const QString& naam : namen)
-        vakken.append(Rondgang(naam));
-    const QByteArray uit =
-        Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad,
-              QString::fromUtf8(QJsonDocument(vakken).toJson(QJsonDocument::Compact))},
-             code);
-    return code == 0 ? QJsonDocument::fromJson(uit).object() : QJsonObject();
+    const QJsonObject js = Node({QStringLiteral("--check"), pad}) == 0 ? Draai({{pad, namen}}).value(0) : QJsonObject();
+    return js.contains(QStringLiteral("fout")) ? QJsonObject() : js;
 }

@@ -1,31 +1,24 @@
 #pragma once
 
-#include "script/scriptinvoer.h"
-
 #include <QJsonObject>
-#include <QString>
+#include <QList>
 #include <QTemporaryDir>
 
-// Writes the script of some inputs, checks it with node --check and runs harness.js on it:
-// what the sign-off site would hold and show, as JSON.
+#include <array>
+#include <utility>
+
+// Runs generated scripts through harness.js in Node: what the sign-off site holds and shows.
 class NodeHarnas {
 public:
-    NodeHarnas();
-
-    // Empty when node is found and the scratch folder works, else why not.
+    // Empty when node is found, else why not.
     QString Fout() const;
-
-    // The harness's JSON for `invoer`; an empty object when node --check or the harness failed.
-    QJsonObject Draai(const ScriptInvoer& invoer);
-    // The same for a script file that lies ready, with the four box names as they stand.
+    // Per script (its path and four box names as typed) the harness's JSON; {"fout": ...} when it fails.
+    QList<QJsonObject> Draai(const QList<std::pair<QString, std::array<QString, 4>>>& scripts);
+    // One script after node --check; an empty object when either fails.
     QJsonObject DraaiBestand(const QString& pad, const std::array<QString, 4>& namen);
 
-    // A text as it comes back from the file's code page.
-    static QString Rondgang(const QString& tekst);
-
 private:
-    QByteArray Node(const QStringList& argumenten, int& code);
+    int Node(const QStringList& argumenten, QByteArray* uit = nullptr) const;
 
-    QString m_node;
     QTemporaryDir m_map;
 };
