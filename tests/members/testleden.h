@@ -23,7 +23,7 @@ inline QString Regel(const Lid& lid) {
 // One member of group g2 + g16 with the given last name.
 inline QString InGroep(const QString& groep2, const QString& groep16, const QString& achternaam = QStringLiteral("Lid"),
                        const QString& nummer = QStringLiteral("1")) {
-    return Regel({nummer, groep2, groep16, {}, {}, achternaam});
+    return Regel({nummer, groep2, groep16, {}, {}, achternaam, {}, {}});
 }
 
 // Writes a header line and the lines as TWKspelers.txt (Windows-1252, CR LF) into `map`; returns its path.
