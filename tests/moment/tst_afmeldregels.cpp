@@ -1,0 +1,159 @@
+// The rules of the sign-off window's boxes and of leaving it, each as a table.
+#include "moment/adrescontrole.h"
+#include "moment/afmeldscript.h"
+#include "moment/eindtijd.h"
+#include "moment/regelmodel.h"
+#include "moment/verlaten.h"
+#include "support/meldingrecorder.h"
+
+#include <QAbstractItemModelTester>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Vertrek)
+
+namespace {
+const QString kGeenAdres = u"Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!\r\nDat is niet verplicht, "
+                           "wel een extra zekerheid.\r\n\r\nWilt u toch doorgaan?."_qs;
+const QString kGeenPartner = QStringLiteral("U hebt nog geen Partnerbestand gekozen\r\n\r\n");
+} // namespace
+
+class TstAfmeldregels : public QObject {
+    Q_OBJECT
+private slots:
+    void eindtijd_data()
+    {
+        const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("melding");
+        QTest::newRow("four characters") << "9:30" << schrijfwijze;
+        QTest::newRow("no colon in third place") << "0930:" << schrijfwijze;
+        QTest::newRow("blanks around 23:59") << "  23:59 " << "";
+        QTest::newRow("24:00") << "24:00" << "Het maximum is 23 uur!";
+        QTest::newRow("longer text uses last two") << "12:3099" << "Het maximum is 59 minuten!";
+        QTest::newRow("hours checked first") << "99:99" << "Het maximum is 23 uur!";
+    }
+    void eindtijd()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(QString, melding);
+        QCOMPARE(Eindtijd::Controleer(tekst).value_or(QString()), melding);
+        for (const QChar teken : QStringLiteral("7:\ba. "))
+            QCOMPARE(Eindtijd::ToetsToegestaan(teken), teken == u'7' || teken == u':' || teken == u'\b');
+    }
+
+    // Marks per row: o for "does not look like an address", d for "twice in the list".
+    void adressen_data()
+    {
+        QTest::addColumn<QStringList>("rijen");
+        QTest::addColumn<QStringList>("marken");
+        QTest::newRow("good forms") << QStringList{"jan.de.vries+afm@mail.bctroef.nl", "  Wedstrijd@BCTroef.NL  ",
+                                                   u"zoë@bctroef.nl"_qs} << QStringList{"", "", ""};
+        const QStringList fout{"secretaris.bctroef.nl", "jan@piet@b.nl", "@bctroef.nl", "secretaris@bctroef",
+                               "secretaris@", "secretaris@.nl", "x@bctroef.", "x@bctroef..nl", "jan piet@b.nl",
+                               "jan@ b.nl", "jan\t@b.nl", u"jan\u00A0piet@b.nl"_qs};
+        QTest::newRow("wrong forms") << fout << QStringList(fout.size(), "o");
+        QTest::newRow("twice, case and outer blanks ignored")
+            << QStringList{"secretaris@bctroef.nl", "wedstrijd@bctroef.nl", " Secretaris@BCTROEF.nl "}
+            << QStringList{"d", "", "d"};
+        QTest::newRow("wrong and twice") << QStringList{"jan piet@b.nl", "Jan Piet@b.nl"} << QStringList{"od", "od"};
+        QTest::newRow("empty rows get no mark") << QStringList{"", "a@b.nl", "  ", ""} << QStringList{"", "", "", ""};
+    }
+    void adressen()
+    {
+        QFETCH(QStringList, rijen);
+        QFETCH(QStringList, marken);
+        const QList<Adrescontrole::Bevinding> bevindingen = Adrescontrole::Controleer(rijen);
+        QCOMPARE(bevindingen.size(), marken.size());
+        for (qsizetype i = 0; i < marken.size(); ++i) {
+            QStringList tips;
+            if (marken[i].contains(u'o'))
+                tips << "Dit lijkt geen geldig e-mailadres.";
+            if (marken[i].contains(u'd'))
+                tips << "Dit adres staat twee keer in de lijst.";
+            QCOMPARE(Adrescontrole::Toelichting(bevindingen[i]), tips.join(u'\n'));
+        }
+    }
+
+    void overzicht()
+    {
+        RegelModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.ZetTekst("a\r\nb\r\nc\r\nd\r\n");
+        model.ZetTekst("0001  a\r\n\r\nb"); // fewer lines, an empty one, the last without CR LF
+        QCOMPARE(model.rowCount(), 3);
+        for (const auto& [rij, tekst] : {std::pair{0, "0001  a"}, {1, ""}, {2, "b"}}) {
+            QCOMPARE(model.index(rij, 0).data().toString(), tekst);
+            QCOMPARE(model.index(rij, 0).data(Qt::AccessibleTextRole).toString(), tekst);
+        }
+    }
+
+    void vertrek_data()
+    {
+        QTest::addColumn<bool>("datum");
+        QTest::addColumn<bool>("adres");
+        QTest::addColumn<bool>("partnerOntbreekt");
+        QTest::addColumn<bool>("doorgaan"); // the answer to the address question
+        QTest::addColumn<Vertrek>("vertrek");
+        QTest::addColumn<QStringList>("teksten");
+        const QString geenDatum = u"Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"_qs;
+        QTest::newRow("all good") << true << true << false << true << Vertrek::Opslaan << QStringList{};
+        QTest::newRow("no date stops before anything else")
+            << false << false << true << true << Vertrek::Blijven << QStringList{geenDatum};
+        QTest::newRow("no address, go on") << true << false << false << true << Vertrek::Opslaan << QStringList{kGeenAdres};
+        QTest::newRow("no address, stop") << true << false << true << false << Vertrek::Blijven << QStringList{kGeenAdres};
+        QTest::newRow("no address then partner file: save, stay open")
+            << true << false << true << true << Vertrek::OpslaanEnBlijven << QStringList{kGeenAdres, kGeenPartner};
+    }
+    void vertrek()
+    {
+        QFETCH(bool, datum);
+        QFETCH(bool, adres);
+        QFETCH(bool, partnerOntbreekt);
+        QFETCH(bool, doorgaan);
+        QFETCH(Vertrek, vertrek);
+        QFETCH(QStringList, teksten);
+        MeldingRecorder meldingen;
+        meldingen.ZetVolgendAntwoord(doorgaan ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Nee);
+        QCOMPARE(ControleerVertrek({datum, adres, partnerOntbreekt}, meldingen), vertrek);
+        QCOMPARE(meldingen.Teksten(), teksten);
+        for (const MeldingRecorder::Melding& m : meldingen.meldingen)
+            QCOMPARE(m.knoppen, m.tekst == kGeenAdres ? Meldingen::Knoppen::JaNee : Meldingen::Knoppen::Ok);
+    }
+
+    // What is told before the script is written: no members, or numbers of more than 6 digits.
+    void script_data()
+    {
+        const QString lang = "Let op: deze leden hebben een lidnummer van meer dan 6 cijfers; de afmeldsite toont hen "
+                             "in elk naamvak:\r\n";
+        QTest::addColumn<QStringList>("nummers");
+        QTest::addColumn<QString>("waarschuwing");
+        QTest::newRow("no members, no script")
+            << QStringList{} << u"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"_qs;
+        QTest::newRow("leading zeros do not count") << QStringList{"0123456"} << QString();
+        QTest::newRow("seven digits") << QStringList{"100", "1234567"} << lang + "Lid 2";
+        QTest::newRow("at most ten named")
+            << QStringList(12, "10000000") << lang + "Lid 1\r\nLid 2\r\nLid 3\r\nLid 4\r\nLid 5\r\nLid 6\r\nLid 7\r\n"
+                                                     "Lid 8\r\nLid 9\r\nLid 10";
+    }
+    void script()
+    {
+        QFETCH(QStringList, nummers);
+        QFETCH(QString, waarschuwing);
+        GroepFrame groepen;
+        for (qsizetype i = 0; i < nummers.size(); ++i)
+            groepen.ListH.append("01,X,A," + nummers[i] + ",Lid " + QString::number(i + 1) + ",0");
+        QTemporaryDir map;
+        MeldingRecorder meldingen;
+        QCOMPARE(MaakAfmeldScript(map.filePath("hovelink.js"), {}, groepen, {}, meldingen),
+                 nummers.isEmpty() ? ScriptUitkomst::GeenLeden : ScriptUitkomst::Geschreven);
+        QCOMPARE(QFileInfo::exists(map.filePath("hovelink.js")), !nummers.isEmpty());
+        QStringList teksten = meldingen.Teksten();
+        if (!nummers.isEmpty())
+            teksten.removeLast(); // the completion message
+        QCOMPARE(teksten, waarschuwing.isEmpty() ? QStringList{} : QStringList{waarschuwing});
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAfmeldregels)
+#include "tst_afmeldregels.moc"
