@@ -3,20 +3,11 @@
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/regelmodel.h"
-#include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
 
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 #include <QTest>
-
-Q_DECLARE_METATYPE(Vertrek)
-
-namespace {
-const QString kGeenAdres = u"Er zijn nog g\u00E9\u00E9n Afmeld-emailadres(sen) geselecteerd!\r\nDat is niet verplicht, "
-                           "wel een extra zekerheid.\r\n\r\nWilt u toch doorgaan?."_qs;
-const QString kGeenPartner = QStringLiteral("U hebt nog geen Partnerbestand gekozen\r\n\r\n");
-} // namespace
 
 class TstAfmeldregels : public QObject {
     Q_OBJECT
@@ -88,39 +79,6 @@ private slots:
         }
     }
 
-    void vertrek_data()
-    {
-        QTest::addColumn<bool>("datum");
-        QTest::addColumn<bool>("adres");
-        QTest::addColumn<bool>("partnerOntbreekt");
-        QTest::addColumn<bool>("doorgaan"); // the answer to the address question
-        QTest::addColumn<Vertrek>("vertrek");
-        QTest::addColumn<QStringList>("teksten");
-        const QString geenDatum = u"Er zijn g\u00E9\u00E9n speeldagen geselecteerd in de speelkalender!"_qs;
-        QTest::newRow("all good") << true << true << false << true << Vertrek::Opslaan << QStringList{};
-        QTest::newRow("no date stops before anything else")
-            << false << false << true << true << Vertrek::Blijven << QStringList{geenDatum};
-        QTest::newRow("no address, go on") << true << false << false << true << Vertrek::Opslaan << QStringList{kGeenAdres};
-        QTest::newRow("no address, stop") << true << false << true << false << Vertrek::Blijven << QStringList{kGeenAdres};
-        QTest::newRow("no address then partner file: save, stay open")
-            << true << false << true << true << Vertrek::OpslaanEnBlijven << QStringList{kGeenAdres, kGeenPartner};
-    }
-    void vertrek()
-    {
-        QFETCH(bool, datum);
-        QFETCH(bool, adres);
-        QFETCH(bool, partnerOntbreekt);
-        QFETCH(bool, doorgaan);
-        QFETCH(Vertrek, vertrek);
-        QFETCH(QStringList, teksten);
-        MeldingRecorder meldingen;
-        meldingen.ZetVolgendAntwoord(doorgaan ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Nee);
-        QCOMPARE(ControleerVertrek({datum, adres, partnerOntbreekt}, meldingen), vertrek);
-        QCOMPARE(meldingen.Teksten(), teksten);
-        for (const MeldingRecorder::Melding& m : meldingen.meldingen)
-            QCOMPARE(m.knoppen, m.tekst == kGeenAdres ? Meldingen::Knoppen::JaNee : Meldingen::Knoppen::Ok);
-    }
-
     // What is told before the script is written: no members, or numbers of more than 6 digits.
     void script_data()
     {
@@ -130,11 +88,7 @@ private slots:
         QTest::addColumn<QString>("waarschuwing");
         QTest::newRow("no members, no script")
             << QStringList{} << u"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"_qs;
-        QTest::newRow("leading zeros do not count") << QStringList{"0123456"} << QString();
         QTest::newRow("seven digits") << QStringList{"100", "1234567"} << lang + "Lid 2";
-        QTest::newRow("at most ten named")
-            << QStringList(12, "10000000") << lang + "Lid 1\r\nLid 2\r\nLid 3\r\nLid 4\r\nLid 5\r\nLid 6\r\nLid 7\r\n"
-                                                     "Lid 8\r\nLid 9\r\nLid 10";
     }
     void script()
     {

@@ -60,11 +60,9 @@ private slots:
         QTest::addColumn<int>("toon");
         QTest::addColumn<QString>("label6");
         using L = QList<int>;
-        QTest::newRow("group without partner file") << L{1} << -1 << "" << QStringList{} << -1 << 0 << "Aantal regels: 2";
         QTest::newRow("in row order") << L{4, 1, 0} << -1 << "" << QStringList{"A1", "MA"} << 0 << 0 << "Aantal regels: 7";
         QTest::newRow("saved restored ticked") << L{0, 4} << -1 << "ma1" << QStringList{"A1", "MA"} << 1 << 1 << "Aantal regels: 5";
         QTest::newRow("saved restored grey") << L{0, 4} << -1 << "MA2" << QStringList{"A1", "MA"} << 1 << 2 << "Aantal regels: 5";
-        QTest::newRow("saved state out of range") << L{0, 4} << -1 << "MA3" << QStringList{"A1", "MA"} << 1 << 0 << "Aantal regels: 5";
         QTest::newRow("saved file not offered") << L{0, 4} << -1 << "ZZ1" << QStringList{"A1", "MA"} << 0 << 0 << "Aantal regels: 5";
         QTest::newRow("group without members") << L{3} << -1 << "" << QStringList{} << -1 << 0 << "Aantal regels: 0";
         QTest::newRow("last group unticked") << L{0} << 0 << "A11" << QStringList{} << -1 << 0 << "Aantal ...";
@@ -89,21 +87,6 @@ private slots:
         QCOMPARE(o.f().Text1Zichtbaar, toon == 1);
         QCOMPARE(o.f().Label6, label6);
         QVERIFY(o.meldingen.meldingen.isEmpty());
-    }
-
-    // Saved groups are ticked when the window opens, matched with their case; the current row goes to the top.
-    void herstel()
-    {
-        Omgeving o({}, {"(a1),(MA),(Q)", "MA", 1});
-        o.f().lst1.huidigeRij = 2;
-        o.vakken->HerstelLedengroepen();
-        QList<bool> vinkjes;
-        for (const GroepRij& rij : o.f().lst1.rijen)
-            vinkjes << rij.aangevinkt;
-        QCOMPARE(vinkjes, (QList<bool>{false, false, false, false, true}));
-        QCOMPARE(o.f().lst1.huidigeRij, 0);
-        QCOMPARE(o.f().chkToonPartner.waarde, 1);
-        QCOMPARE(o.f().Label6, "Aantal regels: 3");
     }
 
     // Leaving a box (groups 1 and 3 ticked); a failure empties it, makes it yellow and keeps the focus.
@@ -147,7 +130,6 @@ private slots:
         using S = QStringList;
         const QString partnergroep = "De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!";
         QTest::newRow("all good") << L{0, 1} << S{"1", "2", "1,2", " 2, 1 "} << -1 << S{"1", "2", "1,2", " 2, 1 "} << "";
-        QTest::newRow("blanks only is empty") << L{0, 1} << S{"1", "2", "  ", "1"} << -1 << S{"1", "2", "", "1"} << kAlleVakken;
         QTest::newRow("1,3 in box 0") << L{0, 2} << S{"1,3", "1", "1", "1"} << -1 << S{"", "1", "1", "1"}
                                       << "In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!";
         QTest::newRow("group 3 not ticked") << L{0} << S{"1", "1", "1,3", "1"} << -1 << S{"1", "1", "", "1"} << Niet("3");
