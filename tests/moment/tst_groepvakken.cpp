@@ -10,38 +10,31 @@ using namespace TestLeden;
 
 namespace {
 
-// Groups A1, B, C, E and MA (rows 0 to 4). E has only a deceased member; A1 and MA have
+// Groups A1, B, C, E and MA (rows 0 to 4); E has only a deceased member. A1 and MA have
 // partner files, MA's named in lower case.
-QStringList StandaardLeden()
-{
-    Lid overleden;
-    overleden.groep2 = "E";
-    overleden.achternaam = "Oud";
-    overleden.overleden = "Overleden";
-    return {InGroep("A", "1", "Bakker", "1001"), InGroep("a", "1", "Dijk", "1002"), InGroep("B", "", "Kok", "1003"),
-            InGroep("B", "", "Bos", "1004"),     InGroep("C", "", "Vos", "1005"),   Regel(overleden),
-            InGroep("M", "a", "Groen", "1006"),  InGroep("m", "A", "Blom", "1007"), InGroep("M", "a", "Partner2", "1008")};
-}
-
 struct Omgeving {
     QTemporaryDir map;
     MeldingRecorder meldingen;
     std::unique_ptr<Groepvakken> vakken;
-    explicit Omgeving(const QList<int>& vinken, const BewaardeGroepkeuze& bewaard = {},
-                      const QStringList& regels = StandaardLeden())
+    explicit Omgeving(const QList<int>& vinken, const BewaardeGroepkeuze& bewaard = {})
     {
+        Lid overleden;
+        overleden.groep2 = "E";
+        overleden.overleden = "Overleden";
         for (const char* naam : {"A1.txt", "ma.txt"})
             TestPaden::SchrijfBestand(map.filePath("TWKspelers/Parenmap/") + naam, "1001-1002#\r\n");
         vakken = std::make_unique<Groepvakken>(map.path(), bewaard, meldingen);
-        vakken->LeesGroepen(Schrijf(map.path(), regels));
+        vakken->LeesGroepen(Schrijf(map.path(), {InGroep("A", "1", "Bakker", "1001"), InGroep("a", "1", "Dijk", "1002"),
+                                                 InGroep("B", "", "Kok", "1003"), InGroep("B", "", "Bos", "1004"),
+                                                 InGroep("C", "", "Vos", "1005"), Regel(overleden),
+                                                 InGroep("M", "a", "Groen", "1006"), InGroep("m", "A", "Blom", "1007"),
+                                                 InGroep("M", "a", "Partner2", "1008")}));
         for (const int r : vinken)
             vakken->ZetGroep(r, true);
     }
     GroepFrame& f() { return vakken->Frame(); }
 };
 
-const QString kAlleVakken = "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep "
-                            "bevatten, de overige mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5";
 QString Niet(const QString& n) { return "Groep " + n + " is niet geselecteerd in bovenstaande lijst!"; }
 
 } // namespace
@@ -134,8 +127,10 @@ private slots:
                                       << "In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!";
         QTest::newRow("group 3 not ticked") << L{0} << S{"1", "1", "1,3", "1"} << -1 << S{"1", "1", "", "1"} << Niet("3");
         QTest::newRow("box 1 takes box 0") << L{0, 1} << S{" 1 ", "2", "1", "1"} << 0 << S{" 1 ", " 1 ", "1", "1"} << "";
-        QTest::newRow("box 1 checked without Toon Partner") << L{0} << S{"1", "", "1", "1"} << -1 << S{"1", "", "1", "1"}
-                                                            << kAlleVakken;
+        QTest::newRow("box 1 checked without Toon Partner")
+            << L{0} << S{"1", "", "1", "1"} << -1 << S{"1", "", "1", "1"}
+            << "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep bevatten, de overige "
+               "mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5";
         QTest::newRow("partner file of another group") << L{0, 4} << S{"1", "", "1", "5"} << 1 << S{"", "", "1", "5"}
                                                        << partnergroep;
         QTest::newRow("partner file of the box 0 group") << L{0, 4} << S{"1", "", "1", "5"} << 0 << S{"1", "1", "1", "5"} << "";
@@ -160,15 +155,6 @@ private slots:
         QCOMPARE(uit, daarna);
         QCOMPARE(o.f().txtB2[0].geel, !melding.isEmpty() && o.f().focusVak == 0);
         QCOMPARE(o.meldingen.Teksten(), melding.isEmpty() ? QStringList{} : QStringList{melding});
-    }
-
-    void ledenbestandOnleesbaar()
-    {
-        Omgeving o({});
-        o.vakken->LeesGroepen(o.map.filePath("TWKspelers")); // a folder
-        QCOMPARE(o.meldingen.Teksten(), QStringList{"Het ledenbestand van Tafelwerk kon niet worden gelezen:\r\n" +
-                                                     QDir::toNativeSeparators(o.map.filePath("TWKspelers")) +
-                                                     "\r\n\r\nControleer de regel SPEMAP= in Mappen.ini."});
     }
 };
 

@@ -87,10 +87,6 @@ private slots:
             << QByteArray("van=2025-01-01\nTOT=3\r\nChk2=0\r\ncontpers=Piet\r\ntoonpartner=1\r\n")
             << MomentVenster{.chk2 = 0, .txtContactPers = "Piet"}
             << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 3, .BewaardToonPartner = 1} << 0 << 0;
-        QTest::newRow("values untrimmed, with =")
-            << QByteArray("ContPers=a=b \r\ntxtb2c= 1,3\r\nLedenBest= (A)\r\n")
-            << MomentVenster{.txtContactPers = "a=b ", .txtB2 = {"", "", " 1,3", ""}}
-            << BewaardeMoment{.BewaardeLedenBest = " (A)"} << 0 << 0;
         QTest::newRow("addresses normalised, then their ticks")
             << QByteArray("Eadressen=a####b##c\r\n\r\nactemails=0102\r\n")
             << MomentVenster{.adressen = {"a\r\nb\r\nc\r\n", Vink({"a", "b", "c"}, {1, 2}), 0}} << leeg << 100 << 0;
