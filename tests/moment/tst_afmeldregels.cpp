@@ -1,4 +1,3 @@
-// The rules of the sign-off window's boxes and of leaving it, each as a table.
 #include "moment/adrescontrole.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
@@ -33,7 +32,7 @@ private slots:
             QCOMPARE(Eindtijd::ToetsToegestaan(teken), teken == u'7' || teken == u':' || teken == u'\b');
     }
 
-    // Marks per row: o for "does not look like an address", d for "twice in the list".
+    // o: does not look like an address; d: twice in the list.
     void adressen_data()
     {
         QTest::addColumn<QStringList>("rijen");

@@ -10,8 +10,7 @@ using namespace TestLeden;
 
 namespace {
 
-// Groups A1, B, C, E and MA (rows 0 to 4); E has only a deceased member. A1 and MA have
-// partner files, MA's named in lower case.
+// Groups A1, B, C, E (only a deceased member) and MA; partner files A1 and ma.
 struct Omgeving {
     QTemporaryDir map;
     MeldingRecorder meldingen;
@@ -110,8 +109,7 @@ private slots:
         QCOMPARE(o.meldingen.Teksten(), melding.isEmpty() ? QStringList{} : QStringList{melding});
     }
 
-    // All boxes checked on OK (groups A1 and B ticked, or A1 and MA with the partner file
-    // `partner`); the first failure only.
+    // All boxes checked on OK; only the first failure is told.
     void controle_data()
     {
         QTest::addColumn<QList<int>>("aangevinkt");
