@@ -4,11 +4,10 @@
 #include <QTest>
 #include <QTimer>
 
-// The real message box answered with the user's keys: a question's safe answer on Enter and Escape.
 class TstBerichtVenster : public QObject {
     Q_OBJECT
 private slots:
-    void antwoord()
+    void veiligAntwoord() // on Enter and Escape
     {
         using A = Meldingen::Antwoord;
         for (const auto& [knoppen, toets, antwoord] : {std::tuple{Meldingen::Knoppen::OkAnnuleren, Qt::Key_Return, A::Annuleren},

@@ -1,4 +1,3 @@
-// A failed write leaves the previous file byte for byte and nothing else in its folder.
 #include "app/algemeen.h"
 #include "header/kopbestand.h"
 #include "moment/afmeldscript.h"
@@ -85,8 +84,7 @@ private slots:
 
         QVERIFY(!r.ok);
         QCOMPARE(Inhoud(map.path()), voor);
-        QCOMPARE(r.fout.isEmpty(), soort == 3); // the reason, for whoever tells the user
-        // The script tells it (with its own reason) itself, and so no completion message.
+        QCOMPARE(r.fout.isEmpty(), soort == 3); // the script tells the reason itself
         QCOMPARE(meldingen.Teksten().size(), soort == 3 ? 1 : 0);
         if (soort == 3)
             QVERIFY(meldingen.Teksten()[0].startsWith("Het Script-bestand kon niet worden opgeslagen:\r\n" + QDir::toNativeSeparators(pad)));

@@ -1,3 +1,4 @@
+#include "common/instellingen.h"
 #include "common/lijstvolgorde.h"
 #include "common/rijlijst.h"
 #include "common/tekstbestand.h"
@@ -70,6 +71,8 @@ private slots:
         QCOMPARE(Rijlijst::Lees("000312"), (QList<int>{0, 3, 12}));
         QCOMPARE(Rijlijst::Lees("1234567"), (QList<int>{12, 34, 56, 7})); // 3.5 pairs round to 4
         QCOMPARE(Rijlijst::Lees(" 105"), (QList<int>{1, 5})); // each pair's leading number
+        QCOMPARE(Instellingen::Getal32("  255  ").value_or(0), 255); // a whole value, blanks around
+        QVERIFY(!Instellingen::Getal32("12px"));
     }
 
     void volgorde_data()
