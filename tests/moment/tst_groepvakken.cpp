@@ -69,7 +69,7 @@ private slots:
         QFETCH(int, geselecteerd);
         QFETCH(int, toon);
         QFETCH(QString, label6);
-        Omgeving o(aan, {QString(), bewaard.chopped(1), bewaard.right(1).toInt()});
+        Omgeving o(aan, {QString(), bewaard.left(bewaard.size() - 1), bewaard.right(1).toInt()});
         if (uit >= 0)
             o.vakken->ZetGroep(uit, false);
         QCOMPARE(o.f().cmbPartner.items, items);
