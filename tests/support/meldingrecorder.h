@@ -5,8 +5,7 @@
 #include <QList>
 #include <QQueue>
 
-// Records every message and answers questions with pre-set answers (default: the first
-// button, OK or Yes), so tests never race a modal box.
+// Records every message; answers questions as set, else with OK or Ja: no modal box to race.
 class MeldingRecorder : public Meldingen {
 public:
     struct Melding {

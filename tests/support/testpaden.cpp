@@ -2,10 +2,7 @@
 
 #include "common/tekstbestand.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
@@ -17,32 +14,21 @@ QString TestData(const QString& naam) { return QStringLiteral(HOVELINK_TESTDATA_
 
 bool KopieerMap(const QString& van, const QString& naar)
 {
-    if (!QDir().mkpath(naar))
-        return false;
-    QDirIterator it(van, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString pad = it.next();
-        const QString doel = naar + u'/' + QDir(van).relativeFilePath(pad);
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(doel))
-                return false;
-        } else if (!QFile::copy(pad, doel)) {
-            return false;
-        } else {
-            QFile(doel).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
+    bool gelukt = QDir().mkpath(naar);
+    for (QDirIterator it(van, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+         gelukt && it.hasNext();) {
+        const QString pad = it.next(), doel = naar + u'/' + QDir(van).relativeFilePath(pad);
+        gelukt = it.fileInfo().isDir() ? QDir().mkpath(doel)
+                                       : QFile::copy(pad, doel) && QFile(doel).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
-    return true;
+    return gelukt;
 }
 
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(pad).absolutePath());
     QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 QByteArray LeesBestand(const QString& pad)

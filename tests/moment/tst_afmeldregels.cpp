@@ -1,0 +1,95 @@
+#include "moment/adrescontrole.h"
+#include "moment/afmeldscript.h"
+#include "moment/eindtijd.h"
+#include "moment/regelmodel.h"
+#include "support/meldingrecorder.h"
+
+#include <QAbstractItemModelTester>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstAfmeldregels : public QObject {
+    Q_OBJECT
+private slots:
+    void eindtijd_data()
+    {
+        const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("melding");
+        QTest::newRow("four characters") << "9:30" << schrijfwijze;
+        QTest::newRow("no colon in third place") << "0930:" << schrijfwijze;
+        QTest::newRow("blanks around 23:59") << "  23:59 " << "";
+        QTest::newRow("24:00") << "24:00" << "Het maximum is 23 uur!";
+        QTest::newRow("longer text uses last two") << "12:3099" << "Het maximum is 59 minuten!";
+        QTest::newRow("hours checked first") << "99:99" << "Het maximum is 23 uur!";
+    }
+    void eindtijd()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(QString, melding);
+        QCOMPARE(Eindtijd::Controleer(tekst).value_or(QString()), melding);
+        for (const QChar teken : QStringLiteral("7:\ba. "))
+            QCOMPARE(Eindtijd::ToetsToegestaan(teken), teken == u'7' || teken == u':' || teken == u'\b');
+    }
+
+    // o: does not look like an address; d: twice in the list.
+    void adressen_data()
+    {
+        QTest::addColumn<QStringList>("rijen");
+        QTest::addColumn<QStringList>("marken");
+        QTest::newRow("good forms") << QStringList{"jan.de.vries+afm@mail.bctroef.nl", "  Wedstrijd@BCTroef.NL  ",
+                                                   u"zoë@bctroef.nl"_qs} << QStringList{"", "", ""};
+        const QStringList fout{"secretaris.bctroef.nl", "jan@piet@b.nl", "@bctroef.nl", "secretaris@bctroef",
+                               "secretaris@", "secretaris@.nl", "x@bctroef.", "x@bctroef..nl", "jan piet@b.nl",
+                               "jan@ b.nl", "jan\t@b.nl", u"jan\u00A0piet@b.nl"_qs};
+        QTest::newRow("wrong forms") << fout << QStringList(fout.size(), "o");
+        QTest::newRow("twice, case and outer blanks ignored")
+            << QStringList{"secretaris@bctroef.nl", "wedstrijd@bctroef.nl", " Secretaris@BCTROEF.nl "}
+            << QStringList{"d", "", "d"};
+        QTest::newRow("wrong and twice") << QStringList{"jan piet@b.nl", "Jan Piet@b.nl"} << QStringList{"od", "od"};
+        QTest::newRow("empty rows get no mark") << QStringList{"", "a@b.nl", "  ", ""} << QStringList{"", "", "", ""};
+    }
+    void adressen()
+    {
+        QFETCH(QStringList, rijen);
+        QFETCH(QStringList, marken);
+        const QList<Adrescontrole::Bevinding> bevindingen = Adrescontrole::Controleer(rijen);
+        QCOMPARE(bevindingen.size(), marken.size());
+        for (qsizetype i = 0; i < marken.size(); ++i)
+            QCOMPARE(QString(bevindingen[i].ongeldig ? "o" : "") + (bevindingen[i].dubbel ? "d" : ""), marken[i]);
+        QCOMPARE(Adrescontrole::Toelichting({true, true}),
+                 "Dit lijkt geen geldig e-mailadres.\nDit adres staat twee keer in de lijst.");
+    }
+
+    void overzicht()
+    {
+        RegelModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.ZetTekst("a\r\nb\r\nc\r\nd\r\n");
+        model.ZetTekst("0001  a\r\n\r\nb"); // fewer lines, an empty one, the last without CR LF
+        QCOMPARE(model.rowCount(), 3);
+        for (const auto& [rij, tekst] : {std::pair{0, "0001  a"}, {1, ""}, {2, "b"}}) {
+            QCOMPARE(model.index(rij, 0).data().toString(), tekst);
+            QCOMPARE(model.index(rij, 0).data(Qt::AccessibleTextRole).toString(), tekst);
+        }
+    }
+
+    // Before the script is written: no members, no script; numbers of more than 6 digits are named.
+    void script()
+    {
+        QTemporaryDir map;
+        MeldingRecorder meldingen;
+        GroepFrame groepen;
+        QCOMPARE(MaakAfmeldScript(map.filePath("hovelink.js"), {}, groepen, {}, meldingen), ScriptUitkomst::GeenLeden);
+        QVERIFY(!QFileInfo::exists(map.filePath("hovelink.js")));
+        groepen.ListH = {"01,X,A,0123456,Lid 1,0", "01,X,A,1234567,Lid 2,0"};
+        QCOMPARE(MaakAfmeldScript(map.filePath("hovelink.js"), {}, groepen, {}, meldingen), ScriptUitkomst::Geschreven);
+        QCOMPARE(meldingen.Teksten().mid(0, 2),
+                 (QStringList{u"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"_qs,
+                              "Let op: deze leden hebben een lidnummer van meer dan 6 cijfers; de afmeldsite toont hen in "
+                              "elk naamvak:\r\nLid 2"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAfmeldregels)
+#include "tst_afmeldregels.moc"
