@@ -1,8 +1,8 @@
 #include "handleidingpdf.h"
 #include "opmaak.h"
+#include "support/testpaden.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -67,9 +67,7 @@ private slots:
         const HandleidingPdf::Uitkomst uitkomst = HandleidingPdf::Schrijf(document, map.filePath("h.pdf"), "Titel");
         QVERIFY2(uitkomst.gelukt, qPrintable(uitkomst.fout));
         QCOMPARE(document.toPlainText(), QChar(QChar::ObjectReplacementCharacter) + u"\nTitel\nintro\nInhoud\nEen\t2\nTwee\t3\nEen\nx\nDeel\nz\nTwee\ny"_qs);
-        QFile pdf(map.filePath("h.pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QByteArray inhoud = pdf.readAll();
+        const QByteArray inhoud = TestPaden::LeesBestand(map.filePath("h.pdf"));
         QVERIFY(inhoud.startsWith("%PDF-") && inhoud.trimmed().endsWith("%%EOF") && inhoud.contains("/Count 3") &&
                 inhoud.contains("/Title <FEFF00450065006E>") && inhoud.contains("/Title <FEFF0054007700650065>"));
     }
