@@ -11,9 +11,11 @@
 #include "support/testpaden.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -119,6 +121,19 @@ private slots:
         QTest::keySequence(v.venster->windowHandle(), toets);
         QCOMPARE(v.meldingen.Teksten(), melding.isEmpty() ? QStringList() : QStringList{melding});
         QCOMPARE(v.venster->isVisible(), blijftOpen);
+    }
+
+    // A screen reader meets no nameless picture, button or input box.
+    void namen_data() { passtOpScherm_data(); }
+    void namen()
+    {
+        QFETCH(QString, venster);
+        Venster v(venster);
+        for (QWidget* w : v.venster->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            if ((label && !label->pixmap().isNull()) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+        }
     }
 
     // Under Xvfb at common screen sizes (see CMakeLists.txt): the whole window on the screen, no caption cut off.
