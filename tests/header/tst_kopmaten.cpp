@@ -1,7 +1,9 @@
+#include "header/dialettertype.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
 #include "header/kopvlak.h"
 
+#include <QApplication>
 #include <QTest>
 
 // The header's geometry in the examples' sizes, and the preview drawn from it.
@@ -104,6 +106,19 @@ private slots:
         QCOMPARE(kleur(5, binnen + 5), blauw);
         QVERIFY(telt(QRect(300, binnen, 400, 60), [&](QColor c) { return c.red() > 200 && c.blue() < 100; }) > 50);
         QVERIFY(telt(QRect(620, binnen + 80, 130, 20), [&](QColor c) { return c.blue() < 100; }) > 20);
+    }
+
+    // The font choice offers families only, opens on the header's font and takes one by keys.
+    void lettertype()
+    {
+        diaLettertype dialoog(AnsiLettertypen().value(1));
+        dialoog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialoog));
+        QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialoog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(2));
     }
 };
 
