@@ -1,5 +1,7 @@
+#include "app/algemeen.h"
 #include "app/enkelexemplaar.h"
 #include "app/opstarten.h"
+#include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
@@ -12,47 +14,73 @@
 class TstOpstarten : public QObject {
     Q_OBJECT
 private slots:
-    void padMappenIni_data()
+    void mappenIni()
     {
-        QTest::addColumn<QString>("programmaMap");
-        QTest::addColumn<QString>("verwacht");
-        QTest::newRow("inside Hovelink folder") << "C:/Tafelwerk/Hovelink" << "C:/Tafelwerk/Mappen.ini";
-        QTest::newRow("case ignored, hovelink2") << "c:/tafelwerk/hovelink2" << "c:/tafelwerk/Mappen.ini";
-        QTest::newRow("plain folder") << "C:/Tafelwerk" << "C:/Tafelwerk/Mappen.ini";
-        QTest::newRow("hovelink higher up") << "/home/a/hovelink/build/bin" << "/home/a/hovelink/build/Mappen.ini";
-    }
-
-    void padMappenIni()
-    {
-        QFETCH(QString, programmaMap);
-        QFETCH(QString, verwacht);
-        QCOMPARE(Opstarten::PadMappenIni(programmaMap), verwacht);
-    }
-
-    void leesMappenIni_data()
-    {
-        // How single values are parsed is tested with common/instellingen.
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<QString>("mapTwk");
-        QTest::addColumn<QString>("mapSpelers");
-        QTest::newRow("both keys") << QByteArray("TWKMAP=D:\\Data\r\nSPEMAP=D:\\Leden\r\n") << "D:\\Data" << "D:\\Leden";
-        QTest::newRow("last line wins") << QByteArray("TWKMAP=A\r\nTWKMAP=B\r\n") << "B" << "";
-        QTest::newRow("garbage and empty lines") << QByteArray("\r\n[Mappen]\r\n\x01\x02\r\nSPEMAP=X") << "" << "X";
-    }
-
-    void leesMappenIni()
-    {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(QString, mapTwk);
-        QFETCH(QString, mapSpelers);
+        const QList<std::pair<QString, QString>> paden = {
+            {"C:/Tafelwerk/Hovelink", "C:/Tafelwerk/Mappen.ini"}, {"c:/tafelwerk/hovelink2", "c:/tafelwerk/Mappen.ini"},
+            {"C:/Tafelwerk", "C:/Tafelwerk/Mappen.ini"}, {"/home/a/hovelink/build/bin", "/home/a/hovelink/build/Mappen.ini"}};
+        for (const auto& [programmaMap, verwacht] : paden)
+            QCOMPARE(Opstarten::PadMappenIni(programmaMap), verwacht);
+        // TWKMAP|SPEMAP read: both keys, the last line wins, garbage and empty lines skipped.
+        const QList<std::pair<QByteArray, QString>> inhoud = {
+            {"TWKMAP=D:\\Data\r\nSPEMAP=D:\\Leden\r\n", "D:\\Data|D:\\Leden"},
+            {"TWKMAP=A\r\nTWKMAP=B\r\n", "B|"}, {"\r\n[Mappen]\r\n\x01\x02\r\nSPEMAP=X", "|X"}};
         QTemporaryDir dir;
-        const QString pad = dir.filePath("Mappen.ini");
-        QVERIFY(TestPaden::SchrijfBestand(pad, inhoud));
-        Werkruimte w;
-        QVERIFY(Opstarten::LeesMappenIni(pad, w));
-        QCOMPARE(w.MapTwk, mapTwk);
-        QCOMPARE(w.MapSpelers, mapSpelers);
-        QCOMPARE(w.BestandSpelers, mapSpelers + "/TWKspelers.txt");
+        for (const auto& [bytes, verwacht] : inhoud) {
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), bytes));
+            Werkruimte w;
+            QVERIFY(Opstarten::LeesMappenIni(dir.filePath("Mappen.ini"), w));
+            QCOMPARE(w.MapTwk + "|" + w.MapSpelers, verwacht);
+            QCOMPARE(w.BestandSpelers, w.MapSpelers + "/TWKspelers.txt");
+        }
+    }
+
+    void kwintelSchrijven()
+    {
+        QTemporaryDir dir;
+        const QString pad = dir.filePath("Kwintel.ini");
+        QVERIFY(Algemeen::SchrijfAlgemeen(pad, {4, "  BC De Tr\u00EBf  ", 1}).ok);
+        QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
+    }
+
+    void kwintelLezen()
+    {
+        // Speeldag|Clubnaam|Tooninval read; 99, -2, Tooninval 3 and values beyond 16 bits end reading.
+        const QList<std::pair<QByteArray, QString>> rijen = {
+            {{}, "0||0"}, {"Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n", u"4|BC De Tr\u00EBf|1"_qs},
+            {"Speeldag=7\r\nSpeeldag=\r\n", "0||0"}, {"Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n", "0|A|0"},
+            {"Speeldag=-1\r\n", "-1||0"}, {"Speeldag=-2\r\nClubnaam=B\r\n", "0||0"}, {"Tooninval=2\r\n", "0||2"},
+            {"Tooninval=3\r\nClubnaam=B\r\n", "0||0"}, {"Speeldag=70000\r\nClubnaam=B\r\n", "0||0"},
+            {"x=1\nTooninval=1\nClubnaam= C \nSpeeldag=24\n", "24| C |1"}};
+        for (const auto& [inhoud, verwacht] : rijen) {
+            QTemporaryDir dir;
+            if (!inhoud.isNull())
+                QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Kwintel.ini"), inhoud));
+            AlgemeneInstellingen a;
+            Algemeen::LeesAlgemeen(dir.filePath("Kwintel.ini"), a);
+            QCOMPARE(QStringLiteral("%1|%2|%3").arg(a.Speeldag).arg(a.Clubnaam).arg(a.Tooninval), verwacht);
+        }
+    }
+
+    // Only folders holding the script are moments; a link is never one and never followed.
+    void speeldagMappen()
+    {
+        QTemporaryDir dir, buiten;
+        const QString p = dir.path();
+        QVERIFY(TestPaden::SchrijfBestand(buiten.filePath("hovelink.js"), "leden"));
+        for (const char* bestand : {"donderdag-avond/hovelink.js", "anders/hovelink.js", "donderdag/donderdag.ini",
+                                    "maandag", "vrijdag/hovelink.js", "vrijdag/oud/bewaar.txt"})
+            QVERIFY(TestPaden::SchrijfBestand(p + "/" + bestand, "x"));
+        QVERIFY(QDir().mkpath(p + "/dinsdag/hovelink.js")); // a folder with the script's name
+        QVERIFY(QFile::link(buiten.path(), p + "/link") && QFile::link(buiten.path(), p + "/anders/map") &&
+                QFile::link(buiten.filePath("hovelink.js"), p + "/anders/leden.txt"));
+        QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), (QStringList{"anders", "donderdag-avond", "vrijdag"}));
+        QVERIFY(SpeeldagMappen::VerwijderSpeeldag(p, "anders"));
+        QVERIFY(SpeeldagMappen::VerwijderSpeeldag(p, "link"));
+        QVERIFY(!SpeeldagMappen::VerwijderSpeeldag(p, "vrijdag"));
+        QCOMPARE(SpeeldagMappen::ScriptsAanwezig(p, "hovelink.js"), QStringList{"donderdag-avond"});
+        QVERIFY(QFileInfo::exists(p + "/vrijdag/oud/bewaar.txt"));
+        QCOMPARE(TestPaden::LeesBestand(buiten.filePath("hovelink.js")), QByteArray("leden"));
     }
 
     void startMislukt_data()
@@ -73,10 +101,9 @@ private slots:
         QFETCH(QString, storing);
         QFETCH(QString, melding);
         QTemporaryDir dir;
-        if (storing.startsWith("TWKMAP="))
-            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), storing.arg(dir.path()).toUtf8()));
-        else if (!storing.isEmpty())
-            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), "TWKMAP=" + dir.path().toUtf8()));
+        if (!storing.isEmpty())
+            QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"),
+                                              (storing.startsWith("TWKMAP=") ? storing : "TWKMAP=%1").arg(dir.path()).toUtf8()));
         if (storing == "Travenza")
             QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Travenza"), "geen map"));
         std::optional<EnkelExemplaar> ander; // a copy started by another user on the same data
@@ -87,79 +114,54 @@ private slots:
         MeldingRecorder meldingen;
         QVERIFY(!Opstarten::Start(dir.path(), gebruiker, [](const QString&) { return QString(); }, w, meldingen));
         QCOMPARE(meldingen.Teksten(), QStringList{QDir::toNativeSeparators(melding.arg(dir.path()))});
-        QVERIFY(!QFileInfo::exists(dir.filePath("weg")));
     }
 
     // A first start without Mappen.ini beside the program asks for the Tafelwerk folder; the
-    // next start uses it without asking. Travenza is made once.
+    // next start uses it without asking.
     void eersteStart()
     {
         QTemporaryDir dir;
         const QString twk = dir.filePath("twk");
-        QVERIFY(TestPaden::SchrijfBestand(twk + "/Mappen.ini",
-                                          "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8() + "\r\n"));
+        QVERIFY(TestPaden::SchrijfBestand(twk + "/Mappen.ini", "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8()));
         QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         MeldingRecorder meldingen;
         QStringList titels;
         for (const QString& antwoord : {twk, QString()}) {
             Werkruimte w;
-            const auto kies = [&](const QString& titel) {
+            const auto slot = Opstarten::Start(dir.filePath("prog"), gebruiker, [&](const QString& titel) {
                 titels << titel;
                 return antwoord;
-            };
-            const auto slot = Opstarten::Start(dir.filePath("prog"), gebruiker, kies, w, meldingen);
+            }, w, meldingen);
             QVERIFY(slot && slot->IsEerste());
-            QCOMPARE(w.MapProgramma, twk + "/Travenza");
-            QCOMPARE(w.BestandSpelers, twk + "/TWKspelers.txt");
-            QCOMPARE(w.NaamAlgemeen, "Kwintel.ini");
-            QCOMPARE(w.NaamScript, "hovelink.js");
+            QCOMPARE(w.MapProgramma + "|" + w.BestandSpelers + "|" + w.NaamAlgemeen + "|" + w.NaamScript,
+                     twk + "/Travenza|" + twk + "/TWKspelers.txt|Kwintel.ini|hovelink.js");
             QVERIFY(QFileInfo(w.MapProgramma).isDir());
-            QVERIFY(TestPaden::SchrijfBestand(w.MapProgramma + "/bewijs.txt", "x"));
         }
         QVERIFY(meldingen.meldingen.isEmpty());
         QCOMPARE(titels, QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
-        QCOMPARE(TestPaden::LeesBestand(twk + "/Travenza/bewijs.txt"), QByteArray("x"));
     }
 
-    void bestandMetNaamTravenzaTeltAlsBestaand()
-    {
-        QTemporaryDir dir;
-        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Travenza"), "geen map"));
-        Werkruimte w;
-        w.MapTwk = dir.path();
-        Opstarten::Init(w);
-        QVERIFY(QFileInfo(w.MapProgramma).isFile());
-    }
-
-    void codes_data()
-    {
-        QTest::addColumn<QString>("naam");
-        QTest::addColumn<QString>("code");
-        const QStringList namen = Speelmomenten::VulSpeeldagen().mid(1);
-        // Each weekday's four moments share a block of four letters: whole day, morgen, middag, avond.
-        const QStringList dagen{"maandag", "dinsdag", "woensdag", "donderdag", "vrijdag", "zaterdag"};
-        const QStringList delen{"", "-morgen", "-middag", "-avond"};
-        char letter = 'A';
-        for (const QString& dag : dagen) {
-            for (const QString& deel : delen) {
-                QVERIFY(namen.contains(dag + deel));
-                QTest::newRow(qPrintable(dag + deel)) << dag + deel << QString(QChar::fromLatin1(letter++));
-            }
-        }
-    }
-
+    // The letters of the 24 moments in list order; a name outside the table is refused.
     void codes()
     {
-        QFETCH(QString, naam);
-        QFETCH(QString, code);
+        const QStringList namen = Speelmomenten::VulSpeeldagen();
         Werkruimte w;
-        w.Speeldag = naam;
         Speelmomenten::VulCodeTabel(w);
         MeldingRecorder meldingen;
-        Speelmomenten::BepaalSpeeldagCode(w, meldingen);
-        QCOMPARE(w.SpeeldagCode, code);
-        QCOMPARE(w.Fout, qint16(0));
+        QString codes;
+        for (const QString& naam : namen.mid(1)) {
+            w.Speeldag = naam;
+            w.Fout = 1;
+            Speelmomenten::BepaalSpeeldagCode(w, meldingen);
+            codes += w.Fout == 0 ? w.SpeeldagCode : "?";
+        }
+        QCOMPARE(codes, "AEIMQUBCDFGHJKLNOPRSTVWX");
         QVERIFY(meldingen.meldingen.isEmpty());
+        w.Speeldag = namen.first();
+        Speelmomenten::BepaalSpeeldagCode(w, meldingen);
+        QCOMPARE(w.Fout, qint16(1));
+        QCOMPARE(w.SpeeldagCode, "X");
+        QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
     }
 
     void bereidVoor()
@@ -169,38 +171,16 @@ private slots:
         w.MapTwk = dir.path();
         Opstarten::Init(w);
         MeldingRecorder meldingen;
-        Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
         const QString map = w.MapProgramma + "/donderdag-avond";
-        QVERIFY(QFileInfo(map).isDir());
-        QCOMPARE(w.SpeeldagCode, "P");
-        QCOMPARE(w.NaamMomentIni, "donderdag-avond.ini");
-        QCOMPARE(w.PadMomentIni, map + "/donderdag-avond.ini");
-        QCOMPARE(w.PadScript, map + "/hovelink.js");
-        QVERIFY(TestPaden::SchrijfBestand(map + "/x.txt", "x"));
-        Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
-        QVERIFY(QFileInfo::exists(map + "/x.txt"));
-        QCOMPARE(w.SpeeldagCode, "P");
-        QVERIFY(meldingen.meldingen.isEmpty());
+        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("buiten/x.txt"), "x"));
         // A moment folder that links elsewhere gives way to a real one; what it pointed to stays.
-        QVERIFY(QFile::rename(map, dir.filePath("buiten")) && QFile::link(dir.filePath("buiten"), map));
+        QVERIFY(QDir().mkpath(w.MapProgramma) && QFile::link(dir.filePath("buiten"), map));
         Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
         QVERIFY(QFileInfo(map).isDir() && !QFileInfo(map).isSymLink());
         QVERIFY(QFileInfo::exists(dir.filePath("buiten/x.txt")));
-    }
-
-    void bereidOnbekendVoor()
-    {
-        QTemporaryDir dir;
-        Werkruimte w;
-        w.MapTwk = dir.path();
-        Opstarten::Init(w);
-        w.SpeeldagCode = "A";
-        MeldingRecorder meldingen;
-        Speelmomenten::BereidSpeelmomentVoor(w, "-------", meldingen);
-        QCOMPARE(w.Fout, qint16(1));
-        QCOMPARE(w.SpeeldagCode, "A");
-        QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
-        QCOMPARE(meldingen.meldingen[0].pictogram, Meldingen::Pictogram::Uitroep);
+        QCOMPARE(w.SpeeldagCode + "|" + w.PadMomentIni + "|" + w.PadScript,
+                 "P|" + map + "/donderdag-avond.ini|" + map + "/hovelink.js");
+        QVERIFY(meldingen.meldingen.isEmpty());
     }
 };
 

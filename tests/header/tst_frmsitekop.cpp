@@ -1,73 +1,45 @@
 #include "koptest.h"
 
-#include "header/dialettertype.h"
 #include "header/frmsitekop.h"
 #include "header/kopbestand.h"
-#include "header/kopopmaak.h"
 #include "header/kopvlak.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QTest>
-
-#include <memory>
+#include <QUrl>
 
 namespace {
 
-// Answers the designer's dialogs as the test sets them; nothing means cancelled.
+// Answers the logo choice as the test sets it; nothing means cancelled. No font or colour is chosen.
 class DialogAntwoorden : public KopDialogen {
 public:
-    std::optional<QString> lettertype, afbeelding;
-    std::optional<QColor> kleur;
-    QString startMap, filter;
-
-    std::optional<QString> KiesLettertype(QWidget*, const QString&) override { return lettertype; }
-    std::optional<QColor> KiesKleur(QWidget*) override { return kleur; }
-    std::optional<QString> KiesAfbeelding(QWidget*, const QString& map, const QString& f) override
-    {
-        startMap = map;
-        filter = f;
-        return afbeelding;
-    }
+    std::optional<QString> afbeelding;
+    QString filter;
+    std::optional<QString> KiesLettertype(QWidget*, const QString&) override { return {}; }
+    std::optional<QColor> KiesKleur(QWidget*) override { return {}; }
+    std::optional<QString> KiesAfbeelding(QWidget*, const QString&, const QString& f) override { return filter = f, afbeelding; }
 };
 
-const QString BreedteMelding = QStringLiteral("Breedte-waarde is 500 t/m 999. \r\nWijzig de waarde");
-
-// A real picture in the format its name says; Qt writes no GIF, so that one is a 1 x 1 GIF.
-bool MaakPlaatje(const QString& pad, QSize maat = QSize(40, 10))
+// A real picture in the format its name says.
+bool MaakPlaatje(const QString& pad, int maat = 10)
 {
-    if (pad.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive))
-        return TestPaden::SchrijfBestand(pad, QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAP///ywAAAAAAQABAAACAkQBADs="));
-    QImage beeld(maat, QImage::Format_RGB32);
+    QImage beeld(maat, maat, QImage::Format_RGB32);
     beeld.fill(Qt::red);
     return beeld.save(pad);
-}
-
-QStringList Bestanden(const QString& map)
-{
-    QStringList namen = QDir(map).entryList(QDir::Files, QDir::Name);
-    namen.removeAll(StandaardNaamKop);
-    return namen;
 }
 
 } // namespace
 
 class TstFrmSitekop : public QObject {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_map;
+    QTemporaryDir m_map;
     KopInstellingen m_kop;
     MeldingRecorder m_meldingen;
     DialogAntwoorden m_dialogen;
@@ -75,135 +47,25 @@ class TstFrmSitekop : public QObject {
 
     void Open(const KopInstellingen& kop)
     {
+        m_meldingen = MeldingRecorder();
         m_kop = kop;
-        m_venster = std::make_unique<frmSitekop>(m_kop, m_map->path(), QStringLiteral("donderdag"),
-                                                 QStringLiteral(" BC De Troef "), m_meldingen, m_dialogen);
+        m_venster = std::make_unique<frmSitekop>(m_kop, m_map.path(), "donderdag", " BC De Troef ", m_meldingen, m_dialogen);
         m_venster->show();
         QVERIFY(QTest::qWaitForWindowActive(m_venster.get()));
     }
-    template <class T = QWidget> T* Deel(const char* naam)
-    {
-        T* w = m_venster->findChild<T*>(QLatin1String(naam));
-        if (!w)
-            qFatal("control %s missing", naam);
-        return w;
-    }
-    void Klik(const char* knop) { QTest::mouseClick(Deel(knop), Qt::LeftButton); }
-    QString Tekst(const char* label) { return Deel<QLabel>(label)->text(); }
-    QByteArray KopBestand() { return TestPaden::LeesBestand(m_map->filePath(StandaardNaamKop)); }
+    QWidget* Deel(const char* naam) { return m_venster->findChild<QWidget*>(naam); }
+    QByteArray KopBestand() { return TestPaden::LeesBestand(m_map.filePath(StandaardNaamKop)); }
     // Clicks into a box and types over its text.
     void Typ(const char* naam, const QString& tekst)
     {
-        QWidget* vak = Deel(naam);
-        QTest::mouseClick(vak, Qt::LeftButton);
-        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(vak, Qt::Key_Delete);
-        QTest::keyClicks(vak, tekst);
-    }
-    // Picks an entry by typing it, as on a closed list.
-    void Kies(const char* lijst, const QString& tekst)
-    {
-        QTest::keyClicks(Deel(lijst), tekst);
-        QCOMPARE(Deel<QComboBox>(lijst)->currentText(), tekst);
-    }
-    void ZagMelding(const QString& tekst, Meldingen::Pictogram pictogram)
-    {
-        QCOMPARE(m_meldingen.Teksten(), QStringList{tekst});
-        QCOMPARE(m_meldingen.meldingen[0].pictogram, pictogram);
+        QTest::mouseClick(Deel(naam), Qt::LeftButton);
+        QTest::keyClick(Deel(naam), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Deel(naam), Qt::Key_Delete);
+        QTest::keyClicks(Deel(naam), tekst);
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void init()
-    {
-        m_venster.reset();
-        m_map = std::make_unique<QTemporaryDir>();
-        m_meldingen = MeldingRecorder();
-        m_dialogen = DialogAntwoorden();
-    }
-
-    void openen_data()
-    {
-        QTest::addColumn<KopInstellingen>("begin");
-        QTest::addColumn<KopInstellingen>("verwacht");
-        QTest::addColumn<QStringList>("getoond"); // width box, height, margin, letter height, position
-        QTest::addColumn<bool>("vinkjes");        // logo and bold
-        QTest::addColumn<QString>("logonaam");
-        QTest::addColumn<int>("punten"); // of the system font; 0: as it is
-
-        KopInstellingen standaard = VoorbeeldKop();
-        standaard.kopvet = standaard.kopverti = standaard.kopvert = standaard.logomarge = standaard.logojn = 0;
-        standaard.logofile.clear();
-        QTest::newRow("fresh run") << KopInstellingen{} << standaard
-                                   << QStringList{"750", "100", "0", "24", "0"} << false << "..." << 0;
-
-        KopInstellingen opgeslagen = VoorbeeldKop();
-        opgeslagen.kopvakbr = 600;
-        opgeslagen.kopvakho = 80;
-        opgeslagen.kophoogi = 10;
-        opgeslagen.kophoog = 99;
-        opgeslagen.kopverti = 5;
-        opgeslagen.kopvert = 0;
-        KopInstellingen lijstPlekkenWinnen = opgeslagen;
-        lijstPlekkenWinnen.kophoog = 30;
-        lijstPlekkenWinnen.kopvert = 10;
-        QTest::newRow("stored header, list positions win")
-            << opgeslagen << lijstPlekkenWinnen << QStringList{"600", "80", "5", "30", "10"} << true
-            << "000001.jpg" << 0;
-
-        KopInstellingen handwerk = VoorbeeldKop();
-        handwerk.kopvakbr = 999;
-        handwerk.kopvakho = 101; // not in the list: nothing selected, the height kept
-        QTest::newRow("hand-edited height, 13-point font")
-            << handwerk << handwerk << QStringList{"999", "", "5", "24", "20"} << true << "000001.jpg" << 13;
-    }
-
-    void openen()
-    {
-        QFETCH(KopInstellingen, begin);
-        QFETCH(KopInstellingen, verwacht);
-        QFETCH(QStringList, getoond);
-        QFETCH(bool, vinkjes);
-        QFETCH(QString, logonaam);
-        QFETCH(int, punten);
-
-        const QFont systeem = QApplication::font();
-        QFont font = systeem;
-        font.setPointSize(punten > 0 ? punten : systeem.pointSize());
-        QApplication::setFont(font);
-        Open(begin);
-        QApplication::setFont(systeem);
-        QCOMPARE(m_kop, verwacht);
-        QCOMPARE(Deel<QLineEdit>("txtKopVakBr")->text(), getoond.at(0));
-        const char* lijsten[] = {"cmbKopVakHo", "cmbMa", "cmbKopHoog", "cmbKopVert"};
-        const int aantallen[] = {31, 31, 41, 36};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(Deel<QComboBox>(lijsten[i])->currentText(), getoond.at(i + 1));
-            QCOMPARE(Deel<QComboBox>(lijsten[i])->count(), aantallen[i]);
-        }
-        QCOMPARE(Deel<QCheckBox>("chkLogojanee")->isChecked(), vinkjes);
-        QCOMPARE(Deel<QCheckBox>("chkKopVet")->isChecked(), vinkjes);
-        QCOMPARE(Deel("frmLogo")->isEnabled(), verwacht.logojn != 0);
-        QCOMPARE(Tekst("Label7"), logonaam);
-        QCOMPARE(Tekst("lblKopBreed"),
-                 QStringLiteral("Kopafmeting= %1x%2 pixels").arg(verwacht.kopvakbr).arg(verwacht.kopvakho));
-        auto* vlak = Deel<KopVlak>("P0");
-        QCOMPARE(vlak->Maat(), QSize(verwacht.kopvakbr, verwacht.kopvakho));
-        // The caption stands above the middle of the header box from the start.
-        const QRect opschrift = Deel("Label6")->geometry();
-        QVERIFY(qAbs(opschrift.x() + opschrift.width() / 2 - (vlak->x() + (verwacht.kopvakbr + 2) / 2)) <= 1);
-        // A screen reader meets no nameless or borrowed name; no caption is cut off.
-        for (QWidget* deel : m_venster->findChildren<QWidget*>()) {
-            const QString naam = QAccessible::queryAccessibleInterface(deel)->text(QAccessible::Name);
-            QVERIFY2(!naam.isEmpty() && naam != QStringLiteral("...") && !naam.endsWith(u' ') &&
-                         (naam != QStringLiteral("Maak de kopteksten") || deel->objectName() == u"frmTekst"),
-                     qPrintable(deel->objectName() + u'=' + naam));
-            if (qobject_cast<QLabel*>(deel) || qobject_cast<QAbstractButton*>(deel))
-                QVERIFY2(deel->width() >= deel->sizeHint().width() && deel->height() >= deel->sizeHint().height(),
-                         qPrintable(deel->objectName()));
-        }
-    }
+    void cleanup() { QDir(m_map.path()).removeRecursively(), QDir().mkpath(m_map.path()); }
 
     // The width box is left with Tab, or with Alt+A, which saves when the width is accepted
     // and otherwise says so once.
@@ -211,50 +73,39 @@ private slots:
     {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("opslaan");
-        QTest::addColumn<QString>("getoond");
         QTest::addColumn<int>("kopvakbr");
         QTest::addColumn<int>("voorbeeldBreed");
-        QTest::newRow("1200 refused") << "1200" << false << "1200" << 1200 << 750;
-        QTest::newRow("1200 refused on saving") << "1200" << true << "1200" << 1200 << 750;
-        QTest::newRow("empty refused") << "" << false << "" << 0 << 750;
-        QTest::newRow("beyond 32 bits refused") << "99999999999" << false << "99999999999" << 0 << 750;
-        QTest::newRow("leading zero dropped") << "0750" << false << "750" << 750 << 750;
+        QTest::newRow("1200 refused") << "1200" << false << 1200 << 750;
+        QTest::newRow("1200 refused on saving") << "1200" << true << 1200 << 750;
         // Only digits are typed: Backspace, letters, signs and blanks are refused.
-        QTest::newRow("999 typed among refused keys") << "9 x-9\b9" << false << "999" << 999 << 999;
-        QTest::newRow("500 saved") << "500" << true << "500" << 500 << 500;
+        QTest::newRow("999 typed among refused keys") << "9 x-9\b9" << false << 999 << 999;
+        QTest::newRow("500 saved") << "500" << true << 500 << 500;
     }
 
     void breedte()
     {
         QFETCH(QString, tekst);
         QFETCH(bool, opslaan);
-        QFETCH(QString, getoond);
         QFETCH(int, kopvakbr);
         QFETCH(int, voorbeeldBreed);
-
         Open(KopInstellingen{});
         const int vensterBreed = m_venster->width();
         Typ("txtKopVakBr", tekst);
-        QTest::keyClick(QApplication::focusWidget(), opslaan ? Qt::Key_A : Qt::Key_Tab,
-                        opslaan ? Qt::AltModifier : Qt::NoModifier);
-
+        QTest::keyClick(QApplication::focusWidget(), opslaan ? Qt::Key_A : Qt::Key_Tab, opslaan ? Qt::AltModifier : Qt::NoModifier);
         const bool geweigerd = kopvakbr != voorbeeldBreed;
-        if (geweigerd)
-            ZagMelding(BreedteMelding, Meldingen::Pictogram::Uitroep);
-        else
-            QVERIFY(m_meldingen.meldingen.isEmpty());
+        QCOMPARE(m_meldingen.Teksten(), geweigerd ? QStringList{"Breedte-waarde is 500 t/m 999. \r\nWijzig de waarde"} : QStringList());
         QCOMPARE(QApplication::focusWidget() == Deel("txtKopVakBr"), geweigerd);
-        QCOMPARE(Deel<QLineEdit>("txtKopVakBr")->text(), getoond);
+        QCOMPARE(qobject_cast<QLineEdit*>(Deel("txtKopVakBr"))->text(), QString::number(kopvakbr));
         QCOMPARE(m_kop.kopvakbr, kopvakbr);
         QCOMPARE(m_venster->isVisible(), !opslaan || geweigerd);
         QCOMPARE(KopBestand().contains("\r\nkopvakbr=" + QByteArray::number(kopvakbr) + "\r\n"), opslaan && !geweigerd);
-        QCOMPARE(Deel<KopVlak>("P0")->Maat().width(), voorbeeldBreed);
-        QCOMPARE(Deel<KopVlak>("P0")->Vak().p1.width(), qRound(voorbeeldBreed / 3.0)); // laid out at once
+        auto* vlak = m_venster->findChild<KopVlak*>("P0");
+        QCOMPARE(vlak->Maat().width(), voorbeeldBreed);
+        QCOMPARE(vlak->Vak().p1.width(), qRound(voorbeeldBreed / 3.0)); // laid out at once
         // The window grows with a wide header and keeps its buttons 8 pixels from its right edge.
         QCOMPARE(m_venster->width() > vensterBreed, voorbeeldBreed == 999);
         QCOMPARE(Deel("cmdAkkoord")->geometry().right() + 1, m_venster->width() - 8);
-        QCOMPARE(Deel("cmdAnnu")->geometry().right() + 1 + 20, Deel("cmdAkkoord")->x());
-        QVERIFY(Deel("P0")->geometry().right() < m_venster->width());
+        QVERIFY(vlak->geometry().right() < m_venster->width());
     }
 
     // Escape from any control is "Annuleren" and restores the header as it came in; the close
@@ -264,13 +115,11 @@ private slots:
         QTest::addColumn<KopInstellingen>("begin");
         QTest::addColumn<QString>("breedte"); // typed into the width box and left
         QTest::addColumn<QString>("vanuit");  // the control that has the focus; empty: close box
-
         QTest::newRow("Annuleren, fresh run") << KopInstellingen{} << "900" << "cmdAnnu";
         QTest::newRow("Annuleren with a refused width") << VoorbeeldKop() << "1200" << "cmdAnnu";
         QTest::newRow("Escape in the refused width box") << VoorbeeldKop() << "1200" << "txtKopVakBr";
-        for (const char* deel : {"cmbKopVakHo", "cmbMa", "cmdKiesAfb", "chkLogojanee", "txtKopTekst", "cmdKopFont",
-                                 "cmbKopHoog", "chkKopVet", "cmdKopKleur", "cmdKopBack", "cmbKopVert", "txtTL",
-                                 "txtTR", "cmdAkkoord"})
+        for (const char* deel : {"cmbKopVakHo", "cmbMa", "cmdKiesAfb", "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmbKopHoog",
+                                 "chkKopVet", "cmdKopKleur", "cmdKopBack", "cmbKopVert", "txtTL", "txtTR", "cmdAkkoord"})
             QTest::addRow("Escape in %s", deel) << VoorbeeldKop() << "900" << deel;
         QTest::newRow("close box keeps the edits") << VoorbeeldKop() << "900" << "";
         QTest::newRow("close box puts back the last width") << KopInstellingen{} << "1200" << "";
@@ -283,17 +132,17 @@ private slots:
         QFETCH(QString, breedte);
         QFETCH(QString, vanuit);
         Open(begin);
-        Typ("txtKopTekst", QStringLiteral("Andere kop"));
-        Kies("cmbKopHoog", QStringLiteral("40"));
+        Typ("txtKopTekst", "Andere kop");
+        QTest::keyClicks(Deel("cmbKopHoog"), "40"); // as on a closed list
+        QCOMPARE(qobject_cast<QComboBox*>(Deel("cmbKopHoog"))->currentText(), "40");
         Typ("txtKopVakBr", breedte);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        const bool afgewezen = breedte != QStringLiteral("900");
         KopInstellingen bewerkt = m_kop;
-        bewerkt.kopvakbr = afgewezen ? 750 : 900;
+        bewerkt.kopvakbr = breedte == "900" ? 900 : 750;
         if (vanuit.isEmpty()) {
             m_venster->close();
-        } else if (vanuit == QStringLiteral("cmdAnnu")) {
-            Klik("cmdAnnu");
+        } else if (vanuit == "cmdAnnu") {
+            QTest::mouseClick(Deel("cmdAnnu"), Qt::LeftButton);
         } else {
             // Tab along the controls, as a user does, until the one the row starts from.
             for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != vanuit; ++i)
@@ -303,233 +152,56 @@ private slots:
         }
         QVERIFY(!m_venster->isVisible());
         QCOMPARE(m_venster->result(), int(QDialog::Rejected));
-        QCOMPARE(m_kop, vanuit.isEmpty() ? bewerkt : begin);
-        QCOMPARE(bewerkt.koptekst, QStringLiteral("Andere kop"));
-        QVERIFY(!QFile::exists(m_map->filePath(StandaardNaamKop)));
-        QCOMPARE(m_meldingen.meldingen.size(), afgewezen ? 1 : 0);
+        QVERIFY(m_kop == (vanuit.isEmpty() ? bewerkt : begin));
+        QCOMPARE(bewerkt.koptekst, "Andere kop");
+        QVERIFY(!QFile::exists(m_map.filePath(StandaardNaamKop)));
+        QCOMPARE(m_meldingen.meldingen.size(), breedte == "900" ? 0 : 1);
     }
 
-    void bewaren_data()
+    // A logo is chosen in the file dialog or dropped on the logo frame and checked alike;
+    // saving without a new one keeps the stored logo and its name; other pictures go.
+    void logo_data()
     {
-        QTest::addColumn<QStringList>("aanwezig"); // pictures in the play-moment folder before saving
-        QTest::addColumn<QString>("logofile");     // stored logo
-        QTest::addColumn<QString>("gekozen");      // new logo: "bron/..." outside, "map/..." inside
-        QTest::addColumn<QString>("verwacht");     // logofile after saving; the only picture left
-
-        QTest::newRow("new gif beside 000001.jpg") << QStringList{"000001.jpg"} << "000001.jpg" << "bron/logo.gif"
-                                                   << "000001.gif";
-        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif" << "bron/logo.gif"
-                                                   << "000002.gif";
-        QTest::newRow("extension kept as typed") << QStringList{} << "" << "bron/Logo.Club.BMP" << "000001.BMP";
-        QTest::newRow("without logo every picture goes")
-            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << "" << "" << "";
-        QTest::newRow("stored logo keeps its name")
-            << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg" << "" << "000001.jpg";
-        QTest::newRow("chosen file inside the folder")
-            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif" << "map/000001.jpg" << "000002.jpg";
-        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg" << ""
-                                                          << "";
-        QTest::newRow("logo outside the folder is no logo") << QStringList{"../buiten.jpg"} << "../buiten.jpg" << ""
-                                                            << "";
-    }
-
-    void bewaren()
-    {
-        QFETCH(QStringList, aanwezig);
-        QFETCH(QString, logofile);
-        QFETCH(QString, gekozen);
-        QFETCH(QString, verwacht);
-
-        QTemporaryDir bron;
-        for (const QString& naam : aanwezig) {
-            if (naam.endsWith(QStringLiteral(".txt")))
-                QVERIFY(TestPaden::SchrijfBestand(m_map->filePath(naam), "notities"));
-            else
-                QVERIFY(MaakPlaatje(m_map->filePath(naam)));
-        }
-        QString pad;
-        if (gekozen.startsWith(QStringLiteral("bron/"))) {
-            pad = bron.filePath(gekozen.mid(5));
-            QVERIFY(MaakPlaatje(pad, QSize(7, 3)));
-        } else if (gekozen.startsWith(QStringLiteral("map/"))) {
-            pad = m_map->filePath(gekozen.mid(4));
-        }
-        const QByteArray inhoud = TestPaden::LeesBestand(pad.isEmpty() ? m_map->filePath(logofile) : pad);
-
-        KopInstellingen kop = VoorbeeldKop();
-        kop.logofile = logofile;
-        Open(kop);
-        if (!pad.isEmpty()) {
-            m_dialogen.afbeelding = pad;
-            Klik("cmdKiesAfb");
-        }
-        Klik("cmdAkkoord");
-
-        QCOMPARE(m_venster->result(), int(QDialog::Accepted));
-        QCOMPARE(m_kop.logofile, verwacht);
-        // Files that are not pictures stay; of the pictures only the logo does.
-        QStringList blijft = aanwezig.filter(QStringLiteral(".txt"));
-        if (!verwacht.isEmpty())
-            blijft.prepend(verwacht);
-        QCOMPARE(Bestanden(m_map->path()), blijft);
-        QFile::remove(m_map->filePath(QStringLiteral("../buiten.jpg")));
-        if (!verwacht.isEmpty())
-            QCOMPARE(TestPaden::LeesBestand(m_map->filePath(verwacht)), inhoud);
-        QVERIFY(KopBestand().startsWith("donderdag\r\nBC De Troef\r\n"));
-        QVERIFY(KopBestand().contains("\r\nlogofile=" + verwacht.toLatin1() + "\r\n"));
-        QVERIFY(m_meldingen.meldingen.isEmpty());
-    }
-
-    void opslaanMislukt()
-    {
-        QVERIFY(QDir().mkpath(m_map->filePath(StandaardNaamKop))); // a folder where the file belongs
-        Open(KopInstellingen{});
-        Klik("cmdAkkoord");
-        ZagMelding("Het instellingenbestand kon niet worden opgeslagen:\r\n" +
-                       QDir::toNativeSeparators(m_map->filePath(StandaardNaamKop)) + "\r\n\r\nFilename refers to a directory",
-                   Meldingen::Pictogram::Kritiek);
-        QVERIFY(m_venster->isVisible());
-    }
-
-    // A logo comes from the file dialog or is dropped on the logo frame; both are checked alike.
-    void afbeeldingKiezen_data()
-    {
-        QTest::addColumn<QString>("bestand"); // in a folder of source pictures; empty: cancelled
-        QTest::addColumn<bool>("slepen");
+        QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen; empty: none
         QTest::addColumn<QString>("melding"); // its first line
-        QTest::addColumn<QString>("logofile"); // set when the choice is taken
-
-        QTest::newRow("picture chosen") << "logo.jpg" << false << "" << "000001.jpg";
-        QTest::newRow("picture dropped") << "logo.jpg" << true << "" << "000001.jpg";
-        QTest::newRow("cancelled") << "" << false << "" << "";
-        QTest::newRow("no extension refused")
-            << "map.d/logo" << false << "Kies een afbeelding met de extensie .bmp, .gif, .jpg of .ico." << "";
-        QTest::newRow("text named .jpg dropped")
-            << "tekst.jpg" << true << "Dit bestand is geen afbeelding die Hovelink kan lezen:" << "";
-        QTest::newRow("gif claiming 65535 x 65535 refused")
-            << "reus.gif" << false << "Dit bestand is geen afbeelding die Hovelink kan lezen:" << "";
-        QTest::newRow("over 1 MB taken with a warning")
-            << "groot.bmp" << false << "Deze afbeelding is groter dan 1 MB:" << "000001.bmp";
+        QTest::addColumn<QString>("logofile");
+        QTest::newRow("stored logo keeps its name") << "" << "" << "000001.jpg";
+        QTest::newRow("text named .jpg dropped") << "slepen:tekst.jpg" << "Dit bestand is geen afbeelding die Hovelink kan lezen:" << "000001.jpg";
+        QTest::newRow("over 1 MB taken with a warning") << "groot.bmp" << "Deze afbeelding is groter dan 1 MB:" << "000001.bmp";
     }
 
-    void afbeeldingKiezen()
+    void logo()
     {
         QFETCH(QString, bestand);
-        QFETCH(bool, slepen);
         QFETCH(QString, melding);
         QFETCH(QString, logofile);
-
         QTemporaryDir bron;
-        QVERIFY(MaakPlaatje(bron.filePath(QStringLiteral("eerst.gif"))));
-        QVERIFY(MaakPlaatje(bron.filePath(QStringLiteral("logo.jpg"))));
-        QVERIFY(MaakPlaatje(bron.filePath(QStringLiteral("groot.bmp")), QSize(700, 700)));
-        QVERIFY(TestPaden::SchrijfBestand(bron.filePath(QStringLiteral("tekst.jpg")), "geen plaatje"));
-        QByteArray reus = QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAP///ywAAAAAAQABAAACAkQBADs=");
-        reus.replace(6, 4, QByteArray("\xff\xff\xff\xff", 4));
-        reus.replace(24, 4, QByteArray("\xff\xff\xff\xff", 4));
-        QVERIFY(TestPaden::SchrijfBestand(bron.filePath(QStringLiteral("reus.gif")), reus));
-        const QString pad = bestand.isEmpty() ? QString() : bron.filePath(bestand);
-
-        // Without a Pictures folder the dialog starts in the profile folder itself.
-        const QByteArray profiel = qgetenv("USERPROFILE");
-        qputenv("USERPROFILE", bron.path().toLocal8Bit());
-        KopInstellingen kop = VoorbeeldKop();
-        kop.logofile.clear();
-        Open(kop);
-        // A first choice that succeeds, so that the second one must clear it when it does not.
-        m_dialogen.afbeelding = bron.filePath(QStringLiteral("eerst.gif"));
-        Klik("cmdKiesAfb");
-        if (slepen) {
+        QVERIFY(MaakPlaatje(m_map.filePath("000001.jpg")) && MaakPlaatje(m_map.filePath("oud.png")));
+        QVERIFY(MaakPlaatje(bron.filePath("groot.bmp"), 700) && TestPaden::SchrijfBestand(bron.filePath("tekst.jpg"), "geen plaatje"));
+        const QString pad = bron.filePath(bestand.section(':', -1));
+        const QByteArray inhoud = TestPaden::LeesBestand(logofile == "000001.jpg" ? m_map.filePath(logofile) : pad);
+        Open(VoorbeeldKop());
+        if (bestand.startsWith("slepen:")) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(pad)});
-            QWidget* kader = Deel("frmLogo");
             QDragEnterEvent binnen(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(kader, &binnen);
+            QApplication::sendEvent(Deel("frmLogo"), &binnen);
             QVERIFY(binnen.isAccepted());
             QDropEvent los(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(kader, &los);
-        } else {
-            m_dialogen.afbeelding = bestand.isEmpty() ? std::nullopt : std::optional<QString>(pad);
-            Klik("cmdKiesAfb");
+            QApplication::sendEvent(Deel("frmLogo"), &los);
+        } else if (!bestand.isEmpty()) {
+            m_dialogen.afbeelding = pad;
+            QTest::mouseClick(Deel("cmdKiesAfb"), Qt::LeftButton);
+            QCOMPARE(m_dialogen.filter.section(";;", 0, 0), "Graphic Files (*.bmp *.gif *.jpg *.ico)");
         }
-
-        qputenv("USERPROFILE", profiel);
-        QCOMPARE(m_dialogen.startMap, bron.path());
-        QCOMPARE(m_dialogen.filter.section(QStringLiteral(";;"), 0, 0),
-                 QStringLiteral("Graphic Files (*.bmp *.gif *.jpg *.ico)"));
-        QCOMPARE(m_meldingen.Teksten().join(QString()).section(QStringLiteral("\r\n"), 0, 0), melding);
-        const bool genomen = !logofile.isEmpty();
-        QCOMPARE(Tekst("Label7"), genomen ? QDir::toNativeSeparators(pad) : QString());
-        Klik("cmdAkkoord");
+        QCOMPARE(m_meldingen.Teksten().join("").section("\r\n", 0, 0), melding);
+        QTest::mouseClick(Deel("cmdAkkoord"), Qt::LeftButton);
+        QCOMPARE(m_venster->result(), int(QDialog::Accepted));
         QCOMPARE(m_kop.logofile, logofile);
-        QCOMPARE(Bestanden(m_map->path()), genomen ? QStringList{logofile} : QStringList{});
+        QCOMPARE(QDir(m_map.path()).entryList(QDir::Files, QDir::Name), QStringList({logofile, StandaardNaamKop}));
+        QCOMPARE(TestPaden::LeesBestand(m_map.filePath(logofile)), inhoud);
+        QVERIFY(KopBestand().startsWith("donderdag\r\nBC De Troef\r\n") && KopBestand().contains("\r\nlogofile=" + logofile.toLatin1() + "\r\n"));
     }
-
-    // A chosen font or colour reaches the record, the window and the preview; cancel changes nothing.
-    void dialogen_data()
-    {
-        QTest::addColumn<QString>("knop");
-        QTest::addColumn<bool>("gekozen");
-        for (const char* knop : {"cmdKopFont", "cmdKopKleur", "cmdKopBack"}) {
-            QTest::addRow("%s chosen", knop) << knop << true;
-            QTest::addRow("%s cancelled", knop) << knop << false;
-        }
-    }
-
-    void dialogen()
-    {
-        QFETCH(QString, knop);
-        QFETCH(bool, gekozen);
-        Open(KopInstellingen{});
-        KopInstellingen verwacht = m_kop;
-        if (gekozen) {
-            m_dialogen.lettertype = QStringLiteral("Courier");
-            m_dialogen.kleur = QColor(0x99, 0x66, 0x33);
-            if (knop == u"cmdKopFont")
-                verwacht.kopfont = QStringLiteral("Courier");
-            else
-                (knop == u"cmdKopKleur" ? verwacht.kopkleur : verwacht.kopback) = 0x336699;
-        }
-        Klik(qPrintable(knop));
-        QCOMPARE(m_kop, verwacht);
-        QCOMPARE(Tekst("lblKopFont"), verwacht.kopfont);
-        QCOMPARE(Deel<QLabel>("lblKopKleur")->palette().color(QPalette::Window), KleurVan(verwacht.kopkleur));
-        QCOMPARE(Deel<QLabel>("lblKopBack")->palette().color(QPalette::Window), KleurVan(verwacht.kopback));
-        const QImage beeld = Deel<KopVlak>("P0")->grab().toImage();
-        QCOMPARE(QColor(beeld.pixel(700, KopVlak::Rand + 10)), KleurVan(verwacht.kopback));
-    }
-
-    // The font choice offers families only and opens on the header's font.
-    void lettertype()
-    {
-        const QString huidig = AnsiLettertypen().value(1);
-        diaLettertype dialoog(huidig);
-        dialoog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialoog));
-        QCOMPARE(dialoog.Gekozen(), huidig);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(dialoog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(2));
-    }
-
-    // A tall logo shrinks the logo area; a new margin fits it again from the full area.
-    void logoOpnieuwInpassen()
-    {
-        QVERIFY(MaakPlaatje(m_map->filePath(QStringLiteral("000001.bmp")), QSize(100, 200)));
-        KopInstellingen kop = VoorbeeldKop();
-        kop.logofile = QStringLiteral("000001.bmp");
-        Open(kop);
-        auto* vlak = Deel<KopVlak>("P0");
-        QCOMPARE(vlak->Vak().p2, QRect(5, 5, 45, 90));
-        QCOMPARE(vlak->Vak().p1.width(), 55);
-
-        Kies("cmbMa", QStringLiteral("10"));
-        QCOMPARE(m_kop.logomarge, qint16(10));
-        QCOMPARE(vlak->Vak().p2, QRect(10, 10, 40, 80));
-        QCOMPARE(vlak->Vak().p1.width(), 60);
-    }
-
 };
 
 QTEST_MAIN(TstFrmSitekop)

@@ -1,148 +1,165 @@
 #include "koptest.h"
 
 #include "header/kopbestand.h"
+#include "header/logobestand.h"
 #include "support/testpaden.h"
 
+#include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
+namespace {
 
-using Wijziging = std::function<void(KopInstellingen&)>;
-Q_DECLARE_METATYPE(Wijziging)
-
-// A record that reading starts from: values that no row's file sets, so that "kept" shows.
-static KopInstellingen Begin()
+// The numbers in file order, then the texts: what a failing row shows.
+QString Velden(const KopInstellingen& k)
 {
-    KopInstellingen k = VoorbeeldKop();
-    k.kopvakbr = 640;
-    k.koptekst = QStringLiteral("Oud");
-    k.kopback = 123;
-    k.kophoog = 30;
-    k.kopvet = 0;
-    return k;
+    QStringList getallen;
+    for (const int v : {int(k.kopvakbr), int(k.kopvakho), int(k.kopkleur), int(k.kophoogi), int(k.kophoog), int(k.kopvet),
+                        int(k.kopback), int(k.kopverti), int(k.kopvert), int(k.logomarge), int(k.logojn)})
+        getallen << QString::number(v);
+    return QStringList{getallen.join(u' '), k.koptekst, k.kopfont, k.tekstlo, k.tekstro, k.logofile}.join(u'|');
 }
 
-// How single values are parsed is tested with common/instellingen; these rows are about
-// which key fills which field, with which kind of number, and when reading stops.
+const QString Tekst = "|Oud|Arial|abcde|info@bridgeclub.nl|000001.jpg"; // of the record reading starts from
+
+} // namespace
+
 class TstKopBestand : public QObject {
     Q_OBJECT
 private slots:
     void leesKop_data()
     {
         QTest::addColumn<QByteArray>("inhoud"); // null: no file
-        QTest::addColumn<Wijziging>("verwacht");
-
+        QTest::addColumn<QString>("verwacht");
         QTest::newRow("example file") << TestPaden::LeesBestand(TestPaden::TestData("header/inikop_750x100.ini"))
-                                      << Wijziging([](KopInstellingen& k) { k = VoorbeeldKop(); });
-        QTest::newRow("no file") << QByteArray() << Wijziging([](KopInstellingen&) {});
-        QTest::newRow("empty colour ends reading")
-            << QByteArray("kopvakbr=600\r\nkopkleur=\r\nkopback=255\r\nkoptekst=Nieuw\r\n")
-            << Wijziging([](KopInstellingen& k) { k.kopvakbr = 600; });
-        QTest::newRow("background with text ends reading")
-            << QByteArray("kopback=12px\r\nkoptekst=Nieuw\r\n") << Wijziging([](KopInstellingen&) {});
-        QTest::newRow("height beyond 16 bits ends reading")
-            << QByteArray("kophoogi=3\r\nkophoog=99999\r\nkopvet=1\r\n")
-            << Wijziging([](KopInstellingen& k) { k.kophoogi = 3; });
+                                      << "750 100 0 7 24 1 65535 10 20 5 1|BC bridgeclub|Arial|abcde|info@bridgeclub.nl|000001.jpg";
+        QTest::newRow("no file") << QByteArray() << "640 100 0 7 30 0 123 10 20 5 1" + Tekst;
+        QTest::newRow("empty colour ends reading") << QByteArray("kopvakbr=600\r\nkopkleur=\r\nkopback=255\r\nkoptekst=Nieuw\r\n")
+                                                   << "600 100 0 7 30 0 123 10 20 5 1" + Tekst;
+        QTest::newRow("background with text ends reading") << QByteArray("kopback=12px\r\nkoptekst=Nieuw\r\n")
+                                                           << "640 100 0 7 30 0 123 10 20 5 1" + Tekst;
+        QTest::newRow("height beyond 16 bits ends reading") << QByteArray("kophoogi=3\r\nkophoog=99999\r\nkopvet=1\r\n")
+                                                            << "640 100 0 3 30 0 123 10 20 5 1" + Tekst;
         QTest::newRow("play moment and club name lines are read as keys")
-            << QByteArray("koptekst=Club\r\nBC De Troef\r\n")
-            << Wijziging([](KopInstellingen& k) { k.koptekst = QStringLiteral("Club"); });
-        QTest::newRow("last line wins") << QByteArray("kopvakbr=600\r\nkopvakbr=700\r\n")
-                                        << Wijziging([](KopInstellingen& k) { k.kopvakbr = 700; });
+            << QByteArray("koptekst=Club\r\nBC De Troef\r\n") << "640 100 0 7 30 0 123 10 20 5 1|Club|Arial|abcde|info@bridgeclub.nl|000001.jpg";
+        QTest::newRow("last line wins") << QByteArray("kopvakbr=600\r\nkopvakbr=700\r\n") << "700 100 0 7 30 0 123 10 20 5 1" + Tekst;
         QTest::newRow("values the designer cannot make read as defaults")
-            << QByteArray("kopvakbr=-750\r\nkopvakho=0\r\nkopkleur=-1\r\nkophoogi=99\r\nkophoog=91\r\n"
-                          "kopverti=36\r\nlogomarge=45\r\nlogojn=2\r\n")
-            << Wijziging([](KopInstellingen& k) {
-                   k.kopvakbr = 750;
-                   k.kopvakho = 0;
-                   k.kophoogi = 7;
-                   k.kophoog = 24;
-                   k.kopverti = 0;
-                   k.logomarge = 0;
-                   k.logojn = 0;
-               });
+            << QByteArray("kopvakbr=-750\r\nkopvakho=0\r\nkopkleur=-1\r\nkophoogi=99\r\nkophoog=91\r\nkopverti=36\r\nlogomarge=45\r\nlogojn=2\r\n")
+            << "750 0 0 7 24 0 123 0 20 0 0" + Tekst;
         QTest::newRow("logo outside the folder is no logo")
-            << QByteArray("logofile=../../TWKspelers.txt\r\n") << Wijziging([](KopInstellingen& k) { k.logofile.clear(); });
-        QTest::newRow("similar keys kept apart") << QByteArray("kopverti=4\r\nkopvert=8\r\nkophoog=44\r\n")
-                                                 << Wijziging([](KopInstellingen& k) {
-                                                        k.kopverti = 4;
-                                                        k.kopvert = 8;
-                                                        k.kophoog = 44;
-                                                    });
+            << QByteArray("logofile=../../TWKspelers.txt\r\n") << "640 100 0 7 30 0 123 10 20 5 1|Oud|Arial|abcde|info@bridgeclub.nl|";
+        QTest::newRow("similar keys kept apart") << QByteArray("kopverti=4\r\nkopvert=8\r\n") << "640 100 0 7 30 0 123 4 8 5 1" + Tekst;
     }
 
     void leesKop()
     {
         QFETCH(QByteArray, inhoud);
-        QFETCH(Wijziging, verwacht);
+        QFETCH(QString, verwacht);
         QTemporaryDir map;
         if (!inhoud.isNull())
             QVERIFY(TestPaden::SchrijfBestand(map.filePath(StandaardNaamKop), inhoud));
-        KopInstellingen kop = Begin();
+        KopInstellingen kop = VoorbeeldKop();
+        kop.kopvakbr = 640, kop.koptekst = "Oud", kop.kopback = 123, kop.kophoog = 30, kop.kopvet = 0;
         LeesKop(map.path(), StandaardNaamKop, kop);
-        KopInstellingen uitkomst = Begin();
-        verwacht(uitkomst);
-        QCOMPARE(kop, uitkomst);
+        QCOMPARE(Velden(kop), verwacht);
     }
 
-    // The bytes written; reading them back gives the record as writing left it (750 by 100 for zeros).
+    // The bytes written; reading them back gives the record as written (750 by 100 for zeros).
     void schrijfKop_data()
     {
         QTest::addColumn<KopInstellingen>("kop");
-        QTest::addColumn<QString>("speeldag");
         QTest::addColumn<QString>("clubnaam");
-        QTest::addColumn<QByteArray>("verwacht"); // empty: not compared
-
-        QTest::newRow("example file") << VoorbeeldKop() << "donderdag-avond" << "BC De Troef"
+        QTest::addColumn<QByteArray>("verwacht");
+        QTest::newRow("example file") << VoorbeeldKop() << "BC De Troef"
                                       << TestPaden::LeesBestand(TestPaden::TestData("header/inikop_750x100.ini"));
-        const QByteArray staart = "koptekst=\r\nkopfont=\r\nkopkleur=0\r\nkophoogi=0\r\nkophoog=0\r\nkopvet=0\r\n"
-                                  "kopback=0\r\nkopverti=0\r\nkopvert=0\r\ntekstlo=\r\ntekstro=\r\nlogofile=\r\n"
-                                  "logomarge=0\r\nlogojn=0\r\n";
-        QTest::newRow("zero sizes become 750 by 100")
-            << KopInstellingen{} << "dinsdag" << "BC De Troef"
-            << "dinsdag\r\nBC De Troef\r\nkopvakbr=750\r\nkopvakho=100\r\n" + staart;
-
-        KopInstellingen ander;
-        ander.kopvakbr = 999;
-        ander.kopvakho = 72;
-        QTest::newRow("club name trimmed of blanks only")
-            << ander << "dinsdag" << "  \tBC De Troef  "
-            << "dinsdag\r\n\tBC De Troef\r\nkopvakbr=999\r\nkopvakho=72\r\n" + staart;
-
+        const QByteArray staart = "kopkleur=0\r\nkophoogi=0\r\nkophoog=0\r\nkopvet=0\r\nkopback=0\r\nkopverti=0\r\nkopvert=0\r\n"
+                                  "tekstlo=\r\ntekstro=\r\nlogofile=\r\nlogomarge=0\r\nlogojn=0\r\n";
+        QTest::newRow("zero sizes become 750 by 100, club name trimmed of blanks only")
+            << KopInstellingen{} << "  \tBC De Troef  "
+            << "donderdag-avond\r\n\tBC De Troef\r\nkopvakbr=750\r\nkopvakho=100\r\nkoptekst=\r\nkopfont=\r\n" + staart;
         KopInstellingen teken;
-        teken.kopvakbr = 500;
-        teken.kopvakho = 100;
-        teken.kopkleur = 16777215;
-        teken.koptekst = QStringLiteral(u"Café  ");
-        QTest::newRow("code page")
-            << teken << "dinsdag" << "Club"
-            << QByteArray("dinsdag\r\nClub\r\nkopvakbr=500\r\nkopvakho=100\r\nkoptekst=Caf\xe9  \r\nkopfont=\r\n"
-                          "kopkleur=16777215\r\n") +
-                   staart.mid(staart.indexOf("kophoogi"));
-
-        KopInstellingen vreemd = VoorbeeldKop();
-        vreemd.koptekst = QStringLiteral(" = Bridge=Fun ");
-        vreemd.tekstro = QStringLiteral(u"één@club.nl");
-        vreemd.kopkleur = 16711680;
-        vreemd.kopback = 16777215;
-        vreemd.kophoog = 90;
-        vreemd.logomarge = 30;
-        QTest::newRow("blanks and extremes read back") << vreemd << "maandag" << "Club" << QByteArray();
+        teken.kopvakbr = 500, teken.kopvakho = 100, teken.koptekst = u"Café  "_qs;
+        QTest::newRow("code page") << teken << "Club"
+                                   << "donderdag-avond\r\nClub\r\nkopvakbr=500\r\nkopvakho=100\r\nkoptekst=Caf\xe9  \r\nkopfont=\r\n" + staart;
     }
 
     void schrijfKop()
     {
         QFETCH(KopInstellingen, kop);
-        QFETCH(QString, speeldag);
         QFETCH(QString, clubnaam);
         QFETCH(QByteArray, verwacht);
         QTemporaryDir map;
-        QVERIFY(SchrijfKop(map.path(), StandaardNaamKop, speeldag, clubnaam, kop).ok);
-        if (!verwacht.isEmpty())
-            QCOMPARE(TestPaden::LeesBestand(map.filePath(StandaardNaamKop)), verwacht);
+        QVERIFY(SchrijfKop(map.path(), StandaardNaamKop, "donderdag-avond", clubnaam, kop).ok);
+        QCOMPARE(TestPaden::LeesBestand(map.filePath(StandaardNaamKop)), verwacht);
         KopInstellingen gelezen;
         LeesKop(map.path(), StandaardNaamKop, gelezen);
-        QCOMPARE(gelezen, kop);
+        QCOMPARE(Velden(gelezen), Velden(kop));
+    }
+
+    // Saving: a new picture gets the first free six-digit name, a stored logo keeps its name,
+    // every other picture goes. "bron/": chosen from outside, "map/": from inside the folder.
+    void bewaarLogo_data()
+    {
+        QTest::addColumn<QStringList>("aanwezig");
+        QTest::addColumn<QString>("logofile");
+        QTest::addColumn<QString>("gekozen");
+        QTest::addColumn<QString>("verwacht"); // logofile after saving; the only picture left
+        QTest::newRow("new gif beside 000001.jpg") << QStringList{"000001.jpg"} << "000001.jpg" << "bron/logo.gif" << "000001.gif";
+        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif" << "bron/logo.gif" << "000002.gif";
+        QTest::newRow("extension kept as typed") << QStringList{} << "" << "bron/Logo.Club.BMP" << "000001.BMP";
+        QTest::newRow("without logo every picture goes")
+            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << "" << "" << "";
+        QTest::newRow("stored logo keeps its name") << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg" << "" << "000001.jpg";
+        QTest::newRow("chosen file inside the folder")
+            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif" << "map/000001.jpg" << "000002.jpg";
+        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg" << "" << "";
+        QTest::newRow("logo outside the folder is no logo") << QStringList{"../buiten.jpg"} << "../buiten.jpg" << "" << "";
+    }
+
+    void bewaarLogo()
+    {
+        QFETCH(QStringList, aanwezig);
+        QFETCH(QString, logofile);
+        QFETCH(QString, gekozen);
+        QFETCH(QString, verwacht);
+        QTemporaryDir bron, map;
+        for (const QString& naam : aanwezig)
+            QVERIFY(TestPaden::SchrijfBestand(map.filePath(naam), naam.toUtf8()));
+        const QString pad = gekozen.isEmpty() ? QString() : (gekozen.startsWith("bron/") ? bron.path() : map.path()) + gekozen.mid(gekozen.indexOf('/'));
+        if (gekozen.startsWith("bron/"))
+            QVERIFY(TestPaden::SchrijfBestand(pad, "nieuw"));
+        const QByteArray inhoud = TestPaden::LeesBestand(pad.isEmpty() ? map.filePath(logofile) : pad);
+        KopInstellingen kop = VoorbeeldKop();
+        kop.logofile = logofile;
+        BewaarLogo(map.path(), pad, kop);
+        QFile::remove(map.filePath("../buiten.jpg"));
+        QCOMPARE(kop.logofile, verwacht);
+        QCOMPARE(QDir(map.path()).entryList(QDir::Files, QDir::Name), (verwacht.isEmpty() ? QStringList() : QStringList{verwacht}) + aanwezig.filter(".txt"));
+        QCOMPARE(TestPaden::LeesBestand(map.filePath(verwacht)), verwacht.isEmpty() ? QByteArray() : inhoud);
+    }
+
+    // A logo name has no folder parts; up to 1 MB is an ordinary logo; a file Qt cannot read is
+    // none; without a Pictures folder the choice starts in the profile folder.
+    void keurLogo()
+    {
+        for (const char* naam : {"a/b.jpg", "a\\b.jpg", "c:b.jpg", "..b.jpg", "b.txt"})
+            QVERIFY2(!GeldigeLogoNaam(naam), naam);
+        QVERIFY(GeldigeLogoNaam("000001.JPEG"));
+        QTemporaryDir map;
+        QImage beeld(8, 8, QImage::Format_RGB32);
+        beeld.fill(Qt::red);
+        QVERIFY(beeld.save(map.filePath("a.bmp")));
+        const QByteArray bmp = TestPaden::LeesBestand(map.filePath("a.bmp"));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("mb.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size(), '\0')));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("groot.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size() + 1, '\0')));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("tekst.jpg"), "geen plaatje"));
+        QCOMPARE(KeurLogo(map.filePath("mb.bmp")), LogoKeuring::Goed);
+        QCOMPARE(KeurLogo(map.filePath("groot.bmp")), LogoKeuring::Groot);
+        QCOMPARE(KeurLogo(map.filePath("tekst.jpg")), LogoKeuring::GeenAfbeelding);
+        qputenv("USERPROFILE", map.path().toLocal8Bit());
+        QCOMPARE(LogoStartMap(), map.path());
+        qunsetenv("USERPROFILE");
     }
 };
 

@@ -1,197 +1,126 @@
+#include "header/dialettertype.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
+#include "header/kopvlak.h"
 
+#include <QApplication>
 #include <QTest>
 
-Q_DECLARE_METATYPE(VensterMaten)
-
+// The header's geometry in the examples' sizes, and the preview drawn from it.
 class TstKopMaten : public QObject {
     Q_OBJECT
 private slots:
-    void toonMaat_data()
-    {
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("verwacht");
-        QTest::newRow("ordinary") << 750 << 750;
-        QTest::newRow("negative from a hand-edited file") << -5 << 0;
-        QTest::newRow("huge from a hand-edited file") << 99999 << 4000;
-    }
-
-    void toonMaat()
-    {
-        QFETCH(int, pixels);
-        QFETCH(int, verwacht);
-        QCOMPARE(ToonMaat(pixels), verwacht);
-    }
-
     // The captions, and so the logo's share of a third of the width, rounded half up.
-    void opschriften_data()
-    {
-        QTest::addColumn<int>("breedte");
-        QTest::addColumn<int>("hoogte");
-        QTest::addColumn<QString>("afmeting");
-        QTest::addColumn<QString>("ruimte");
-        QTest::newRow("750x100") << 750 << 100 << "Kopafmeting= 750x100 pixels" << "250 x 100";
-        QTest::newRow("751 rounds down") << 751 << 100 << "Kopafmeting= 751x100 pixels" << "250 x 100";
-        QTest::newRow("752 rounds up") << 752 << 100 << "Kopafmeting= 752x100 pixels" << "251 x 100";
-        QTest::newRow("999x130") << 999 << 130 << "Kopafmeting= 999x130 pixels" << "333 x 130";
-        QTest::newRow("500x70 rounds up") << 500 << 70 << "Kopafmeting= 500x70 pixels" << "167 x 70";
-    }
-
     void opschriften()
     {
-        QFETCH(int, breedte);
-        QFETCH(int, hoogte);
-        QFETCH(QString, afmeting);
-        QFETCH(QString, ruimte);
-        QCOMPARE(KopAfmeting(breedte, hoogte), afmeting);
-        QCOMPARE(LogoRuimte(MaxLogoBreed(breedte), hoogte), ruimte);
+        QCOMPARE(KopAfmeting(750, 100) + " | " + LogoRuimte(MaxLogoBreed(750), 100), "Kopafmeting= 750x100 pixels | 250 x 100");
+        QCOMPARE(LogoRuimte(MaxLogoBreed(752), 100), "251 x 100");
+        QCOMPARE(LogoRuimte(MaxLogoBreed(999), 130), "333 x 130");
+        QCOMPARE(LogoRuimte(MaxLogoBreed(500), 70), "167 x 70");
     }
 
-    // Without a picture the logo box is the area less its margin.
-    void pasLogoIn_data()
-    {
-        QTest::addColumn<int>("breedte");
-        QTest::addColumn<int>("hoogte");
-        QTest::addColumn<int>("marge");
-        QTest::addColumn<QSize>("beeld");
-        QTest::addColumn<QRect>("p1");
-        QTest::addColumn<QRect>("p2");
-        QTest::newRow("no picture") << 750 << 100 << 5 << QSize() << QRect(0, 0, 250, 100) << QRect(5, 5, 240, 90);
-        QTest::newRow("no picture, margin 30 height 70")
-            << 750 << 70 << 30 << QSize() << QRect(0, 0, 250, 70) << QRect(30, 30, 190, 10);
-        QTest::newRow("no picture, no margin")
-            << 500 << 130 << 0 << QSize() << QRect(0, 0, 167, 130) << QRect(0, 0, 167, 130);
-        QTest::newRow("wide picture") << 750 << 100 << 5 << QSize(400, 100) << QRect(0, 0, 250, 100)
-                                      << QRect(5, 5, 240, 60);
-        QTest::newRow("tall picture shrinks the area")
-            << 750 << 100 << 5 << QSize(100, 200) << QRect(0, 0, 55, 100) << QRect(5, 5, 45, 90);
-        QTest::newRow("icon enlarged") << 750 << 100 << 0 << QSize(16, 16) << QRect(0, 0, 100, 100)
-                                       << QRect(0, 0, 100, 100);
-        QTest::newRow("same proportions fill the box")
-            << 750 << 100 << 0 << QSize(500, 200) << QRect(0, 0, 250, 100) << QRect(0, 0, 250, 100);
-        QTest::newRow("widest header, highest box")
-            << 999 << 130 << 5 << QSize(400, 100) << QRect(0, 0, 333, 130) << QRect(5, 5, 323, 81);
-        QTest::newRow("half pixel rounds") << 750 << 100 << 0 << QSize(400, 100) << QRect(0, 0, 250, 100)
-                                           << QRect(0, 0, 250, 63);
-        QTest::newRow("margin larger than the area")
-            << 750 << 100 << 60 << QSize(100, 100) << QRect(0, 0, 120, 100) << QRect(60, 60, 0, 0);
-    }
-
+    // Header width, height, margin, picture size: the logo area P1 and the logo P2 in it.
     void pasLogoIn()
     {
-        QFETCH(int, breedte);
-        QFETCH(int, hoogte);
-        QFETCH(int, marge);
-        QFETCH(QSize, beeld);
-        QFETCH(QRect, p1);
-        QFETCH(QRect, p2);
-        const LogoVak vak = MaakLogoVak(MaxLogoBreed(breedte), hoogte, marge);
-        if (beeld.isEmpty())
-            QCOMPARE(vak, (LogoVak{p1, p2}));
-        QCOMPARE(PasLogoIn(vak, beeld, marge), (LogoVak{p1, p2}));
+        const struct {
+            int breedte, hoogte, marge;
+            QSize beeld;
+            QRect p1, p2;
+        } rijen[] = {
+            {750, 100, 5, QSize(), QRect(0, 0, 250, 100), QRect(5, 5, 240, 90)},      // no picture
+            {750, 70, 30, QSize(), QRect(0, 0, 250, 70), QRect(30, 30, 190, 10)},     // margin 30, height 70
+            {750, 100, 5, QSize(400, 100), QRect(0, 0, 250, 100), QRect(5, 5, 240, 60)},  // wide picture
+            {750, 100, 5, QSize(100, 200), QRect(0, 0, 55, 100), QRect(5, 5, 45, 90)},    // tall: the area shrinks
+            {750, 100, 0, QSize(16, 16), QRect(0, 0, 100, 100), QRect(0, 0, 100, 100)},   // icon enlarged
+            {750, 100, 0, QSize(500, 200), QRect(0, 0, 250, 100), QRect(0, 0, 250, 100)}, // same proportions
+            {999, 130, 5, QSize(400, 100), QRect(0, 0, 333, 130), QRect(5, 5, 323, 81)},  // widest, highest
+            {750, 100, 0, QSize(400, 100), QRect(0, 0, 250, 100), QRect(0, 0, 250, 63)},  // half pixel rounds
+            {750, 100, 60, QSize(100, 100), QRect(0, 0, 120, 100), QRect(60, 60, 0, 0)},  // margin beyond the area
+        };
+        for (const auto& r : rijen) {
+            const LogoVak vak = MaakLogoVak(MaxLogoBreed(r.breedte), r.hoogte, r.marge);
+            QCOMPARE(PasLogoIn(vak, r.beeld, r.marge), (LogoVak{r.p1, r.p2}));
+            if (r.beeld.isEmpty())
+                QCOMPARE(vak, (LogoVak{r.p1, r.p2}));
+        }
     }
 
-    void lijn1_data()
+    // Line1, the header text's left edge and the corner texts, with and without a logo.
+    void plaatsen()
     {
-        QTest::addColumn<QPoint>("p0");
-        QTest::addColumn<QRect>("p1");
-        QTest::addColumn<QLine>("verwacht");
-        QTest::newRow("empty logo area") << QPoint(8, 30) << QRect(0, 0, 250, 100) << QLine(259, 25, 259, 135);
-        QTest::newRow("shrunk logo area") << QPoint(8, 30) << QRect(0, 0, 55, 70) << QLine(64, 25, 64, 105);
-        QTest::newRow("at the origin") << QPoint(0, 0) << QRect(0, 0, 333, 130) << QLine(334, -5, 334, 135);
+        QCOMPARE(PlaatsLijn1(QPoint(8, 30), LogoVak{QRect(0, 0, 250, 100), {}}), QLine(259, 25, 259, 135));
+        QCOMPARE(PlaatsLijn1(QPoint(8, 30), LogoVak{QRect(0, 0, 55, 70), {}}), QLine(64, 25, 64, 105));
+        QCOMPARE(KoptekstLinks(750, 0, 250, 100.0), 326.0); // centred on the box
+        QCOMPARE(KoptekstLinks(750, 1, 250, 100.0), 451.0); // centred right of the logo area
+        QCOMPARE(KoptekstLinks(750, 1, 55, 200.0), 303.5);
+        QCOMPARE(KoptekstLinks(750, 2, 250, 100.0), 326.0); // logojn 2 counts as no logo
+        QCOMPARE(KoptekstLinks(750, 0, 250, 900.0), -74.0);
+        for (const auto& [logojn, p1Breed, links] : {std::tuple{0, 250, 6}, {1, 250, 256}, {1, 55, 61}, {2, 250, 6}}) {
+            const HoekPlaatsen plek = PlaatsHoekteksten(750, 100, qint16(logojn), p1Breed, QSize(40, 16), QSize(120, 16));
+            QCOMPARE(plek.links, QPoint(links, 81));
+            QCOMPARE(plek.rechts, QPoint(624, 81));
+        }
     }
 
-    void lijn1()
-    {
-        QFETCH(QPoint, p0);
-        QFETCH(QRect, p1);
-        QFETCH(QLine, verwacht);
-        QCOMPARE(PlaatsLijn1(p0, LogoVak{p1, {}}), verwacht);
-    }
-
-    void koptekstLinks_data()
-    {
-        QTest::addColumn<int>("logojn");
-        QTest::addColumn<int>("p1Breed");
-        QTest::addColumn<double>("tekstBreed");
-        QTest::addColumn<double>("verwacht");
-        QTest::newRow("no logo: centred on the box") << 0 << 250 << 100.0 << 326.0;
-        QTest::newRow("logo: centred right of it") << 1 << 250 << 100.0 << 451.0;
-        QTest::newRow("shrunk logo area") << 1 << 55 << 200.0 << 303.5;
-        QTest::newRow("logojn 2 counts as no logo") << 2 << 250 << 100.0 << 326.0;
-        QTest::newRow("text wider than the box") << 0 << 250 << 900.0 << -74.0;
-    }
-
-    void koptekstLinks()
-    {
-        QFETCH(int, logojn);
-        QFETCH(int, p1Breed);
-        QFETCH(double, tekstBreed);
-        QFETCH(double, verwacht);
-        QCOMPARE(KoptekstLinks(750, qint16(logojn), p1Breed, tekstBreed), verwacht);
-    }
-
-    void hoekteksten_data()
-    {
-        QTest::addColumn<int>("logojn");
-        QTest::addColumn<int>("p1Breed");
-        QTest::addColumn<QPoint>("links");
-        QTest::newRow("no logo") << 0 << 250 << QPoint(6, 81);
-        QTest::newRow("logo") << 1 << 250 << QPoint(256, 81);
-        QTest::newRow("shrunk logo") << 1 << 55 << QPoint(61, 81);
-    }
-
-    void hoekteksten()
-    {
-        QFETCH(int, logojn);
-        QFETCH(int, p1Breed);
-        QFETCH(QPoint, links);
-        const HoekPlaatsen plek = PlaatsHoekteksten(750, 100, qint16(logojn), p1Breed, QSize(40, 16), QSize(120, 16));
-        QCOMPARE(plek.links, links);
-        QCOMPARE(plek.rechts, QPoint(624, 81));
-    }
-
-    void pasVensterAan_data()
-    {
-        QTest::addColumn<int>("breedte");
-        QTest::addColumn<int>("frameRechts");
-        QTest::addColumn<VensterMaten>("maten");
-        QTest::newRow("controls decide") << 750 << 778 << VensterMaten{11870, 783};
-        QTest::newRow("preview decides") << 999 << 778 << VensterMaten{15345, 1015};
-        QTest::newRow("narrowest header, preview decides") << 500 << 500 << VensterMaten{7860, 516};
-        QTest::newRow("fraction of a pixel rounded") << 500 << 600 << VensterMaten{9200, 605};
-    }
-
-    void pasVensterAan()
-    {
-        QFETCH(int, breedte);
-        QFETCH(int, frameRechts);
-        QFETCH(VensterMaten, maten);
-        const VensterMaten uit = PasVensterAan(8, breedte, frameRechts);
-        QCOMPARE(uit.breedteTwips, maten.breedteTwips);
-        QCOMPARE(uit.binnenBreedte, maten.binnenBreedte);
-    }
-
-    void kleuren_data()
-    {
-        QTest::addColumn<int>("waarde");
-        QTest::addColumn<QColor>("kleur");
-        QTest::newRow("yellow") << 65535 << QColor(255, 255, 0);
-        QTest::newRow("red in the lowest byte") << 255 << QColor(255, 0, 0);
-        QTest::newRow("blue in the third byte") << 16711680 << QColor(0, 0, 255);
-        QTest::newRow("mixed") << 0x123456 << QColor(0x56, 0x34, 0x12);
-        QTest::newRow("black") << 0 << QColor(0, 0, 0);
-    }
-
+    // Colours are stored with red in the lowest byte.
     void kleuren()
     {
-        QFETCH(int, waarde);
-        QFETCH(QColor, kleur);
-        QCOMPARE(KleurVan(waarde), kleur);
-        QCOMPARE(KleurWaarde(kleur), waarde);
+        for (const auto& [waarde, kleur] : {std::pair{65535, QColor(255, 255, 0)}, {16711680, QColor(0, 0, 255)}, {0x123456, QColor(0x56, 0x34, 0x12)}}) {
+            QCOMPARE(KleurVan(waarde), kleur);
+            QCOMPARE(KleurWaarde(kleur), waarde);
+        }
+    }
+
+    // P0's outer corner is at (0, Rand), its inner area one pixel further; Line1 shows only above
+    // and below the box; the logo area is white within its margin; text and corner texts are drawn.
+    void tekenen()
+    {
+        const QColor blauw(0, 128, 255), rood(255, 0, 0);
+        KopVlak vlak;
+        vlak.ZetMaat(QSize(750, 100));
+        vlak.ZetAchtergrond(blauw);
+        vlak.ZetLogoVak(MaakLogoVak(250, 100, 5));
+        vlak.ZetLogoVakZichtbaar(true);
+        QFont font("Arial");
+        font.setPixelSize(30);
+        vlak.ZetKoptekst("BC bridgeclub", font, rood, QPointF(300, 20));
+        vlak.ZetHoekteksten("abc", QPoint(256, 81), "xyz", QPoint(624, 81), font);
+        const QImage beeld = vlak.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int binnen = KopVlak::Rand + 1;
+        const auto kleur = [&](int x, int y) { return QColor(beeld.pixel(x, y)); };
+        const auto telt = [&](QRect vak, auto past) {
+            int n = 0;
+            for (int x = vak.left(); x <= vak.right(); ++x)
+                for (int y = vak.top(); y <= vak.bottom(); ++y)
+                    n += past(kleur(x, y));
+            return n;
+        };
+        QCOMPARE(beeld.height(), KopVlak::Rand + 106);
+        QCOMPARE(kleur(0, KopVlak::Rand), Qt::black);
+        QCOMPARE(kleur(751, KopVlak::Rand + 101), Qt::black);
+        QCOMPARE(kleur(251, 0), Qt::black);
+        QCOMPARE(kleur(251, binnen + 50), blauw);
+        QCOMPARE(kleur(6, binnen + 5), Qt::white);
+        QCOMPARE(kleur(245, binnen + 94), Qt::white);
+        QCOMPARE(kleur(246, binnen + 5), blauw);
+        QCOMPARE(kleur(5, binnen + 5), blauw);
+        QVERIFY(telt(QRect(300, binnen, 400, 60), [&](QColor c) { return c.red() > 200 && c.blue() < 100; }) > 50);
+        QVERIFY(telt(QRect(620, binnen + 80, 130, 20), [&](QColor c) { return c.blue() < 100; }) > 20);
+    }
+
+    // The font choice offers families only, opens on the header's font and takes one by keys.
+    void lettertype()
+    {
+        diaLettertype dialoog(AnsiLettertypen().value(1));
+        dialoog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialoog));
+        QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialoog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(2));
     }
 };
 
-QTEST_GUILESS_MAIN(TstKopMaten)
+QTEST_MAIN(TstKopMaten)
 #include "tst_kopmaten.moc"
