@@ -35,21 +35,23 @@ LidVelden Ledenbestand::Lid(qsizetype i) const {
 void Ledenbestand::VoegToe(QStringView regel) {
     Plek lid{m_velden.size(), {}, 0};
     m_sleutel.clear();
-    qsizetype begin = 0;
+    // One pass over the line, up to the last field used: a search per field costs more
+    // than the fields themselves.
+    const QChar* const eind = regel.data() + regel.size();
+    const QChar* begin = regel.data();
     std::size_t stuk = 0;
     for (int veld = 0; veld <= kVelden.back(); ++veld) {
-        const bool bestaat = begin <= regel.size();
-        qsizetype komma = bestaat ? regel.indexOf(u',', begin) : -1;
-        if (komma < 0)
-            komma = regel.size();
-        const QStringView tekst = bestaat ? regel.sliced(begin, komma - begin) : QStringView();
+        const QChar* komma = begin;
+        while (komma < eind && *komma != u',')
+            ++komma;
+        const QStringView tekst(begin, komma);
         if (veld == kGroep1 || veld == kGroep2) {
             m_sleutel.append(tekst);
         } else if (stuk < kVelden.size() && veld == kVelden[stuk]) {
             m_velden.append(tekst);
             lid.eind[stuk++] = static_cast<qint32>(m_velden.size() - lid.begin);
         }
-        begin = komma + 1;
+        begin = komma < eind ? komma + 1 : eind;
     }
     int k = m_sleutelIndex.value(m_sleutel, -1);
     if (k < 0) {

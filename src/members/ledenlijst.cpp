@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
+#include <future>
 #include <vector>
 
 namespace {
@@ -25,7 +27,7 @@ enum class Soort : unsigned char {
 
 struct LedenVolgorde {
     std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines, once ranked in rank order
-    std::vector<bool> gerangschikt;              // per group key: its lines are ranked
+    std::vector<char> gerangschikt;              // per group key: its lines are ranked (not bits: keys are ranked on two threads)
     std::vector<QString> nummers;  // per group key: the group number its lines' records carry
     std::vector<QString> records;  // per line: its member record, group number first
     std::vector<int> rang;         // per line: the sorted-list rank of its record within its key
@@ -91,7 +93,7 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
         volgorde->regelsVan.resize(sleutels);
         for (qsizetype i = 0; i < bestand.Aantal(); ++i)
             volgorde->regelsVan[static_cast<std::size_t>(bestand.Sleutel(i))].push_back(i);
-        volgorde->gerangschikt.assign(sleutels, false);
+        volgorde->gerangschikt.assign(sleutels, 0);
         volgorde->nummers.resize(sleutels);
         volgorde->records.resize(n);
         volgorde->rang.assign(n, 0);
@@ -101,11 +103,25 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
     return *bestand.volgorde;
 }
 
+// "PARTNER" in any case. Its letters are plain ASCII, which no other character folds to, so
+// this is Qt's case-insensitive search without its cost per member.
+bool BevatPartner(QStringView naam) {
+    constexpr QLatin1StringView kPartner("partner");
+    for (qsizetype i = 0; i + kPartner.size() <= naam.size(); ++i) {
+        qsizetype j = 0;
+        while (j < kPartner.size() && (naam[i + j].unicode() | 0x20) == kPartner[j].unicode())
+            ++j;
+        if (j == kPartner.size())
+            return true;
+    }
+    return false;
+}
+
 Soort SoortVan(const LidVelden& lid) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam);
     if (IsOverleden(lid.Overleden) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
         return Soort::Weg;
-    return lid.Achternaam.contains(u"PARTNER", Qt::CaseInsensitive) ? Soort::Partner : Soort::Lid;
+    return BevatPartner(lid.Achternaam) ? Soort::Partner : Soort::Lid;
 }
 
 // The lines of a key in rank order, with their records (carrying `nummer`), ranks and kinds.
@@ -133,8 +149,42 @@ const std::vector<qsizetype>& Rangschik(const Ledenbestand& bestand, LedenVolgor
     for (std::size_t r = 0; r < regels.size(); ++r)
         volgorde.rang[static_cast<std::size_t>(regels[r])] = static_cast<int>(r);
     oud = nummer;
-    volgorde.gerangschikt[k] = true;
+    volgorde.gerangschikt[k] = 1;
     return regels;
+}
+
+// Ranking is most of a list's work the first time its keys are asked for, and each key is
+// ranked on its own: with many members, about half of the lines are ranked on a second thread.
+void RangschikVooraf(const Ledenbestand& bestand, LedenVolgorde& volgorde,
+                     const std::vector<std::pair<int, const QString*>>& sleutels) {
+    constexpr std::size_t kGenoeg = 4000; // below this a thread costs more than it saves
+    std::size_t regels = 0;
+    for (const auto& [sleutel, nummer] : sleutels)
+        if (!volgorde.gerangschikt[static_cast<std::size_t>(sleutel)])
+            regels += volgorde.regelsVan[static_cast<std::size_t>(sleutel)].size();
+    if (regels < kGenoeg)
+        return;
+    std::vector<std::pair<int, const QString*>> hier;
+    std::vector<std::pair<int, const QString*>> daar;
+    std::size_t daarRegels = 0;
+    for (const auto& taak : sleutels) {
+        const auto k = static_cast<std::size_t>(taak.first);
+        if (volgorde.gerangschikt[k])
+            continue;
+        if (daarRegels < regels / 2) {
+            daar.push_back(taak);
+            daarRegels += volgorde.regelsVan[k].size();
+        } else {
+            hier.push_back(taak);
+        }
+    }
+    const auto rangschik = [&](const std::vector<std::pair<int, const QString*>>& taken) {
+        for (const auto& [sleutel, nummer] : taken)
+            Rangschik(bestand, volgorde, sleutel, *nummer);
+    };
+    std::future<void> ander = std::async(std::launch::async, rangschik, std::cref(daar));
+    rangschik(hier);
+    ander.get();
 }
 
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
@@ -249,6 +299,10 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
     const auto record = [&](qsizetype regel) -> const QString& {
         return volgorde.records[static_cast<std::size_t>(regel)];
     };
+    std::vector<std::pair<int, const QString*>> teRangschikken;
+    for (const Keuze& keuze : keuzes)
+        teRangschikken.emplace_back(keuze.sleutel, &nummerTekst[static_cast<std::size_t>(keuze.nummer - laagste)]);
+    RangschikVooraf(bestand, volgorde, teRangschikken);
     std::vector<qsizetype> regels;
     for (auto begin = keuzes.begin(); begin != keuzes.end();) {
         const auto eind = std::find_if(begin, keuzes.end(), [&](const Keuze& k) { return k.nummer != begin->nummer; });

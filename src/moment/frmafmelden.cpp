@@ -102,6 +102,9 @@ FrmAfmelden::FrmAfmelden(Werkruimte& werkruimte, KopInstellingen& kop, BewaardeM
 {
     setObjectName(QStringLiteral("frmAfmelden"));
     setModal(true);
+    // The member file of a large club takes as long to read as the window takes to build:
+    // the two overlap.
+    m_ledenInLezing = std::async(std::launch::async, LeesLedenbestand, m_werkruimte.BestandSpelers);
     BouwVenster();
     Verbind();
 }
@@ -206,7 +209,9 @@ void FrmAfmelden::Form_Load()
     frame.chkPartnerOok.waarde = m_venster.chkPartnerOok;
     for (int i = 0; i < 4; ++i)
         frame.txtB2[i].tekst = m_venster.txtB2[i];
-    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers);
+    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers, m_ledenInLezing.valid()
+                                                            ? m_ledenInLezing.get()
+                                                            : LeesLedenbestand(m_werkruimte.BestandSpelers));
     ToonGroepen();
     m_groepen->HerstelLedengroepen();
     ToonGroepen();

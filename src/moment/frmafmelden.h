@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QCheckBox;
@@ -98,6 +99,7 @@ private:
     Meldingen& m_meldingen;
     Seizoenkalender m_kalender;
     std::unique_ptr<Groepvakken> m_groepen;
+    std::future<Ledenbestand> m_ledenInLezing; // read while the window is being built
     MomentVenster m_venster; // addresses and the values read from the settings file
     std::function<void(QWidget*)> m_openKopOntwerper;
     QString m_programmaMap;

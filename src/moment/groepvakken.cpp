@@ -7,7 +7,6 @@
 #include "script/groepfilter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSet>
 
 namespace {
@@ -60,14 +59,18 @@ Groepvakken::Groepvakken(QString MapTwk, BewaardeGroepkeuze bewaard, Meldingen& 
     : m_mapTwk(std::move(MapTwk)), m_bewaard(std::move(bewaard)), m_meldingen(meldingen) {}
 
 void Groepvakken::LeesGroepen(const QString& BestandSpelers) {
+    LeesGroepen(BestandSpelers, LeesLedenbestand(BestandSpelers));
+}
+
+void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden) {
+    m_leden = std::move(leden);
     // Without this the user sees an empty group list and, much later, only that the
     // boxes need group numbers.
-    if (QFile bestand(BestandSpelers); !bestand.open(QIODevice::ReadOnly))
+    if (!m_leden.gelezen)
         m_meldingen.Toon(QStringLiteral("Het ledenbestand van Tafelwerk kon niet worden gelezen:") + Tekst::CrLf +
                              QDir::toNativeSeparators(BestandSpelers) + Tekst::CrLf + Tekst::CrLf +
                              QStringLiteral("Controleer de regel SPEMAP= in Mappen.ini."),
                          Meldingen::Pictogram::Uitroep);
-    m_leden = LeesLedenbestand(BestandSpelers);
     m_frame.lst1 = ::LeesGroepen(m_leden, m_meldingen);
 }
 

@@ -74,6 +74,8 @@ public:
     // Reads the member file once (kept for every later selection) and fills lst1. A file
     // that cannot be read is reported, naming it; lst1 then stays empty.
     void LeesGroepen(const QString& BestandSpelers);
+    // The same with the file already read (`leden` is LeesLedenbestand(BestandSpelers)).
+    void LeesGroepen(const QString& BestandSpelers, Ledenbestand leden);
     bool LedenbestandGelezen() const { return m_leden.gelezen; }
 
     // Ticks or unticks a row of lst1 and runs lst1_Click, as a click on its check box does.
