@@ -99,6 +99,16 @@ private slots:
         }
     }
 
+    void onbekendProtocol()
+    {
+        // An unknown protocol ends the reading: nothing after it is taken.
+        QTemporaryDir map;
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("Upload.ini"), "Protocol=Gopher\r\nServer=s\r\n"));
+        UploadInstellingen u;
+        Upload::LeesUploadIni(map.filePath("Upload.ini"), u);
+        QCOMPARE(u.Protocol + u.Server, u"SFTP"_qs);
+    }
+
     void verstuur_data()
     {
         QTest::addColumn<Soort>("soort");
@@ -115,6 +125,7 @@ private slots:
         QTest::newRow("sftp no rights") << Soort::Sftp << "--alleen-lezen" << QByteArray() << Uitkomst::Fout << "'0777'";
         QTest::newRow("sftp folder missing") << Soort::Sftp << "map" << QByteArray() << Uitkomst::Fout << "bestaat niet";
         QTest::newRow("ftps first upload") << Soort::Ftps << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
+        QTest::newRow("ftps folder missing") << Soort::Ftps << "map" << QByteArray() << Uitkomst::Fout << "geen toegang";
         QTest::newRow("ftps changed certificate") << Soort::Ftps << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
         QTest::newRow("ftp overwrite") << Soort::Ftp << "" << QByteArray() << Uitkomst::Gelukt << "";
     }
