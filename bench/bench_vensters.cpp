@@ -8,6 +8,7 @@
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
+#include "common/kaderstijl.h"
 #include "common/paden.h"
 #include "common/tekstbestand.h"
 #include "grootledenbestand.h"
@@ -211,6 +212,7 @@ int Kindproces(int argc, char** argv, const QByteArray& soort)
         QCoreApplication::processEvents();
         return 0;
     }
+    KaderStijl::Installeer(); // as the program does
     Werkruimte werkruimte;
     werkruimte.MapTwk = werkruimte.MapSpelers = QString::fromLocal8Bit(argv[2]);
     werkruimte.BestandSpelers = QDir(werkruimte.MapTwk).filePath(QStringLiteral("TWKspelers.txt"));

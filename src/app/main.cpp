@@ -3,6 +3,7 @@
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "common/berichtvenster.h"
+#include "common/kaderstijl.h"
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
 #include "moment/frmafmelden.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Hovelink"));
     QApplication::setOrganizationName(QStringLiteral("Hovelink")); // QSettings per user
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hovelink.png")));
+    KaderStijl::Installeer();
     // Qt's own dialogs (file, colour and font pickers) in Dutch, from beside the program or
     // from Qt's translations folder.
     QTranslator qtVertaling;

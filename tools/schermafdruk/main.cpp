@@ -4,6 +4,7 @@
 #include "app/helpvensters.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
+#include "common/kaderstijl.h"
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
 #include "moment/afmeldhelp.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hovelink"));
+    KaderStijl::Installeer(); // the frames as the program draws them
     const QStringList argumenten = QCoreApplication::arguments();
     QTemporaryDir tafelwerk;
     if (argumenten.size() != 3 || !tafelwerk.isValid() || !KopieerMap(argumenten.at(1), tafelwerk.path())) {
