@@ -1,6 +1,7 @@
 #include "members/ledenbestand.h"
 
 #include "members/tafelwerktekst.h"
+#include "members/tekenzoeken.h"
 
 #include <QFileInfo>
 
@@ -22,7 +23,7 @@ bool Blanco(QStringView regel) {
 
 LidVelden Ledenbestand::Lid(qsizetype i) const {
     const Plek& lid = m_leden[static_cast<std::size_t>(i)];
-    const QStringView tekst = QStringView(m_velden).sliced(lid.begin);
+    const QStringView tekst = QStringView(m_velden.data(), static_cast<qsizetype>(m_velden.size())).sliced(lid.begin);
     std::array<QStringView, kStukken> velden;
     qint32 begin = 0;
     for (std::size_t s = 0; s < velden.size(); ++s) {
@@ -33,7 +34,7 @@ LidVelden Ledenbestand::Lid(qsizetype i) const {
 }
 
 void Ledenbestand::VoegToe(QStringView regel) {
-    Plek lid{m_velden.size(), {}, 0};
+    Plek lid{static_cast<qsizetype>(m_velden.size()), {}, 0};
     m_sleutel.clear();
     // One pass over the line, up to the last field used: a search per field costs more
     // than the fields themselves.
@@ -41,25 +42,24 @@ void Ledenbestand::VoegToe(QStringView regel) {
     const QChar* begin = regel.data();
     std::size_t stuk = 0;
     for (int veld = 0; veld <= kVelden.back(); ++veld) {
-        const QChar* komma = begin;
-        while (komma < eind && *komma != u',')
-            ++komma;
+        const QChar* const komma = TekenZoeken::Komma(begin, eind);
         const QStringView tekst(begin, komma);
         if (veld == kGroep1 || veld == kGroep2) {
-            m_sleutel.append(tekst);
+            m_sleutel.append(tekst.utf16(), static_cast<std::size_t>(tekst.size()));
         } else if (stuk < kVelden.size() && veld == kVelden[stuk]) {
-            m_velden.append(tekst);
-            lid.eind[stuk++] = static_cast<qint32>(m_velden.size() - lid.begin);
+            m_velden.insert(m_velden.end(), tekst.utf16(), tekst.utf16() + tekst.size());
+            lid.eind[stuk++] = static_cast<qint32>(static_cast<qsizetype>(m_velden.size()) - lid.begin);
         }
         begin = komma < eind ? komma + 1 : eind;
     }
-    int k = m_sleutelIndex.value(m_sleutel, -1);
-    if (k < 0) {
-        k = static_cast<int>(sleutels.size());
-        sleutels.append(m_sleutel);
-        m_sleutelIndex.insert(m_sleutel, k);
+    const auto gevonden = m_sleutelIndex.find(std::u16string_view(m_sleutel));
+    if (gevonden != m_sleutelIndex.end()) {
+        lid.sleutel = gevonden->second;
+    } else {
+        lid.sleutel = static_cast<int>(sleutels.size());
+        sleutels.append(QString::fromUtf16(m_sleutel.data(), static_cast<qsizetype>(m_sleutel.size())));
+        m_sleutelIndex.emplace(m_sleutel, lid.sleutel);
     }
-    lid.sleutel = k;
     m_leden.push_back(lid);
 }
 
@@ -67,7 +67,7 @@ void Ledenbestand::Reserveer(qsizetype leden) {
     if (m_leden.empty() || leden <= Aantal())
         return;
     m_leden.reserve(static_cast<std::size_t>(leden));
-    m_velden.reserve(m_velden.size() * leden / Aantal() + leden);
+    m_velden.reserve(static_cast<std::size_t>(static_cast<qsizetype>(m_velden.size()) * leden / Aantal() + leden));
 }
 
 Ledenbestand LeesLedenbestand(const QString& pad) {

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QHash>
+#include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <array>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Tafelwerk's member file TWKspelers.txt, read once when the sign-off settings window opens
@@ -57,10 +60,19 @@ private:
         std::array<qint32, kStukken> eind; // end of each used field, from begin
         int sleutel;
     };
-    QString m_velden;
+    // Looks a key up without making a QString of it: most lines repeat a known key.
+    struct SleutelHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view s) const {
+            return qHash(QStringView(s.data(), static_cast<qsizetype>(s.size())));
+        }
+    };
+    // Plain buffers rather than QString: a QString append per field cost more than the
+    // rest of the line's work.
+    std::vector<char16_t> m_velden;
     std::vector<Plek> m_leden;
-    QHash<QString, int> m_sleutelIndex; // key to its index in sleutels
-    QString m_sleutel; // the key of the line being added, kept to avoid an allocation a line
+    std::unordered_map<std::u16string, int, SleutelHash, std::equal_to<>> m_sleutelIndex; // key to its index in sleutels
+    std::u16string m_sleutel; // the key of the line being added, kept to avoid an allocation a line
 };
 
 // Reads the file (Windows-1252, or UTF-8 after a byte order mark) and skips its header line.

@@ -47,38 +47,42 @@ QStringView TrimSpaties(QStringView s) {
     return s;
 }
 
-// Appends the name the site shows (see WeergaveNaam) to `uit`.
-void VoegNaamToe(QString& uit, QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam) {
-    if (!voornaam.isEmpty() || !tussenvoegsel.isEmpty()) {
-        uit.append(voornaam);
-        uit.append(u' ');
-    }
-    if (!tussenvoegsel.isEmpty()) {
-        uit.append(tussenvoegsel);
-        uit.append(u' ');
-    }
-    uit.append(achternaam);
+// Writes `deel` at `p` and moves `p` past it.
+void Schrijf(QChar*& p, QStringView deel) {
+    p = std::copy(deel.begin(), deel.end(), p);
 }
 
-// The member record: "group number,last name,key,number,display name,field 17", made in
-// one allocation.
+// The member record: "group number,last name,key,number,display name,field 17", written
+// into a text of its exact size. The display name is first name, infix and last name, each
+// trimmed, with a space after each of the first two that is there.
 QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam);
     const QStringView voornaam = TrimSpaties(lid.Voornaam);
     const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel);
     const QStringView extra = lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra;
-    QString uit;
-    uit.reserve(nummer.size() + 7 + 2 * achternaam.size() + sleutel.size() + lid.Nummer.size() +
-                voornaam.size() + tussenvoegsel.size() + extra.size());
-    uit.append(nummer);
+    const bool metVoornaam = !voornaam.isEmpty() || !tussenvoegsel.isEmpty();
+    const bool metTussenvoegsel = !tussenvoegsel.isEmpty();
+    QString uit(nummer.size() + 2 * achternaam.size() + sleutel.size() + lid.Nummer.size() + extra.size() + 5 +
+                    (metVoornaam ? voornaam.size() + 1 : 0) + (metTussenvoegsel ? tussenvoegsel.size() + 1 : 0),
+                Qt::Uninitialized);
+    QChar* p = uit.data();
+    Schrijf(p, nummer);
     for (const QStringView deel : {achternaam, sleutel, lid.Nummer}) {
-        uit.append(u',');
-        uit.append(deel);
+        *p++ = u',';
+        Schrijf(p, deel);
     }
-    uit.append(u',');
-    VoegNaamToe(uit, voornaam, tussenvoegsel, achternaam);
-    uit.append(u',');
-    uit.append(extra);
+    *p++ = u',';
+    if (metVoornaam) {
+        Schrijf(p, voornaam);
+        *p++ = u' ';
+    }
+    if (metTussenvoegsel) {
+        Schrijf(p, tussenvoegsel);
+        *p++ = u' ';
+    }
+    Schrijf(p, achternaam);
+    *p++ = u',';
+    Schrijf(p, extra);
     return uit;
 }
 
@@ -230,13 +234,6 @@ bool IsOverleden(QStringView veld15) {
     return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
 }
 
-QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam) {
-    QString naam;
-    naam.reserve(voornaam.size() + tussenvoegsel.size() + achternaam.size() + 2);
-    VoegNaamToe(naam, voornaam, tussenvoegsel, achternaam);
-    return naam;
-}
-
 LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
     LedenLijst lijst;
     QString gekozen;
@@ -346,24 +343,20 @@ QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
     }
     QString tekst(lengte, Qt::Uninitialized);
     QChar* p = tekst.data();
-    const auto schrijf = [&p](QStringView deel) {
-        std::copy(deel.begin(), deel.end(), p);
-        p += deel.size();
-    };
     for (qsizetype k = 0; k < ListH.size(); ++k) {
         const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
         const RegelNummer nummer(k + 1);
         p = std::fill_n(p, nummer.nullen, u'0');
         for (const char* c = nummer.cijfers; c != nummer.eind; ++c)
             *p++ = QChar(char16_t(*c));
-        schrijf(u"  ");
-        schrijf(velden[0]);
-        schrijf(u"=(");
-        schrijf(velden[2]);
+        Schrijf(p, u"  ");
+        Schrijf(p, velden[0]);
+        Schrijf(p, u"=(");
+        Schrijf(p, velden[2]);
         p = std::fill_n(p, opvulling(velden[2]), u' ');
-        schrijf(u")  ");
-        schrijf(velden[4]);
-        schrijf(u"\r\n");
+        Schrijf(p, u")  ");
+        Schrijf(p, velden[4]);
+        Schrijf(p, u"\r\n");
     }
     return tekst;
 }

@@ -26,9 +26,6 @@ struct LedenLijst {
 // ignoring case, in the word OVERLEDEN (Overleden, Overl; not OVER).
 bool IsOverleden(QStringView veld15);
 
-// The name the site shows, from the trimmed first name, infix and last name.
-QString WeergaveNaam(QStringView voornaam, QStringView tussenvoegsel, QStringView achternaam);
-
 // The members of the ticked rows of lst1 that pass, in order, the deceased, group,
 // partner-dummy (left out when chkPartnerOok is 0) and name tests. Fills ListH, Label6
 // and NaamBreedte; txt1 stays empty.

@@ -1,6 +1,7 @@
 #include "members/tafelwerktekst.h"
 
 #include "common/ansi.h"
+#include "members/tekenzoeken.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,26 +57,25 @@ bool LeesRegels(const QString& pad, const std::function<void(QStringView)>& rege
             break;
         const QString stuk = decoder.Decodeer(bytes);
         const QStringView tekst(stuk);
-        qsizetype begin = naCr && tekst.startsWith(u'\n') ? 1 : 0;
+        const QChar* const eind = tekst.data() + tekst.size();
+        const QChar* begin = tekst.data() + (naCr && tekst.startsWith(u'\n') ? 1 : 0);
         naCr = false;
-        for (qsizetype i = begin; i < tekst.size(); ++i) {
-            const QChar c = tekst[i];
-            if (c != u'\r' && c != u'\n')
-                continue;
+        for (const QChar* einde = TekenZoeken::Regeleinde(begin, eind); einde != eind;
+             einde = TekenZoeken::Regeleinde(begin, eind)) {
             if (rest.isEmpty()) {
-                regel(tekst.sliced(begin, i - begin));
+                regel(QStringView(begin, einde));
             } else {
-                rest.append(tekst.sliced(begin, i - begin));
+                rest.append(QStringView(begin, einde));
                 regel(rest);
                 rest.clear();
             }
-            if (c == u'\r' && i + 1 < tekst.size() && tekst[i + 1] == u'\n')
-                ++i;
-            else if (c == u'\r' && i + 1 == tekst.size())
+            if (*einde == u'\r' && einde + 1 < eind && einde[1] == u'\n')
+                ++einde;
+            else if (*einde == u'\r' && einde + 1 == eind)
                 naCr = true;
-            begin = i + 1;
+            begin = einde + 1;
         }
-        rest.append(tekst.sliced(begin));
+        rest.append(QStringView(begin, eind));
     }
     if (!rest.isEmpty())
         regel(rest);

@@ -73,6 +73,7 @@ void TstLeden::lezen_data()
     QTest::newRow("six fields") << B(u"0,5,A,Jan,,Bos"_qs) << 1 << "01,Bos,A,5,Jan Bos,0";
     QTest::newRow("seventeen fields") << B(u"0,5,A,,,Bos,,,,,,,,,,,B"_qs) << 1 << "01,Bos,AB,5,Bos,0";
     QTest::newRow("more than 18 fields") << B(Regel({"5", "A", "", "", "", "Bos", "", "3"}) + u",x,y"_qs) << 1 << "01,Bos,A,5,Bos,3";
+    QTest::newRow("control and high characters are text") << QByteArray("\xEF\xBB\xBFkop\r\n0,5,A,\tJan\f,,B\xE8\x80\x80s\x01,\xEF\xBF\xBD\r\n") << 1 << u"01,B\u8000s\x01,A,5,\tJan\f B\u8000s\x01,0"_qs;
     QTest::newRow("quotes are plain text") << B(u"0,\"1,2\",A,,Bos"_qs) << 1 << "01,Bos,2\",\"1,A Bos,0";
     for (const char* w : {"Overleden", "OVERLEDEN", "Overl", "leden"})
         QTest::newRow(w) << B(Regel({"1", "A", "", "", "", "Bos", QString::fromLatin1(w), ""})) << 1 << "";
