@@ -5,10 +5,7 @@
 #include "common/meldingen.h"
 #include "common/tekst.h"
 
-#include <QHash>
-
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <functional>
 #include <future>
@@ -30,6 +27,7 @@ struct LedenVolgorde {
     std::vector<char> gerangschikt;              // per group key: its lines are ranked (not bits: keys are ranked on two threads)
     std::vector<QString> nummers;  // per group key: the group number its lines' records carry
     std::vector<QString> records;  // per line: its member record, group number first
+    std::vector<std::pair<qint32, qint32>> naam; // per line: start and length of the display name in its record, after the group number
     std::vector<int> rang;         // per line: the sorted-list rank of its record within its key
     std::vector<Soort> soort;      // per line: whether a member list takes it
 };
@@ -54,8 +52,8 @@ void Schrijf(QChar*& p, QStringView deel) {
 
 // The member record: "group number,last name,key,number,display name,field 17", written
 // into a text of its exact size. The display name is first name, infix and last name, each
-// trimmed, with a space after each of the first two that is there.
-QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel) {
+// trimmed, with a space after each of the first two that is there; `naam` gets its place.
+QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel, std::pair<qint32, qint32>& naam) {
     const QStringView achternaam = TrimSpaties(lid.Achternaam);
     const QStringView voornaam = TrimSpaties(lid.Voornaam);
     const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel);
@@ -72,6 +70,7 @@ QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel)
         Schrijf(p, deel);
     }
     *p++ = u',';
+    const QChar* const naamBegin = p;
     if (metVoornaam) {
         Schrijf(p, voornaam);
         *p++ = u' ';
@@ -81,6 +80,7 @@ QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel)
         *p++ = u' ';
     }
     Schrijf(p, achternaam);
+    naam = {static_cast<qint32>(naamBegin - uit.constData() - nummer.size()), static_cast<qint32>(p - naamBegin)};
     *p++ = u',';
     Schrijf(p, extra);
     return uit;
@@ -100,6 +100,7 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
         volgorde->gerangschikt.assign(sleutels, 0);
         volgorde->nummers.resize(sleutels);
         volgorde->records.resize(n);
+        volgorde->naam.resize(n);
         volgorde->rang.assign(n, 0);
         volgorde->soort.assign(n, Soort::Weg);
         bestand.volgorde = std::move(volgorde);
@@ -146,7 +147,8 @@ const std::vector<qsizetype>& Rangschik(const Ledenbestand& bestand, LedenVolgor
     }
     for (const qsizetype i : regels) {
         const LidVelden lid = bestand.Lid(i);
-        volgorde.records[static_cast<std::size_t>(i)] = Record(nummer, lid, bestand.sleutels.at(lid.sleutel));
+        volgorde.records[static_cast<std::size_t>(i)] =
+            Record(nummer, lid, bestand.sleutels.at(lid.sleutel), volgorde.naam[static_cast<std::size_t>(i)]);
         volgorde.soort[static_cast<std::size_t>(i)] = SoortVan(lid);
     }
     LijstVolgorde::SorteerPosities(volgorde.records, regels);
@@ -202,20 +204,6 @@ int GroepNummer(const QString& gekozen, const QString& sleutel) {
         Instellingen::LeidendGetal(gekozen.mid(qMax<qsizetype>(open - 3, 0), 2)));
 }
 
-// The first five comma-separated fields of a member record, found in one pass.
-std::array<QStringView, 5> RecordVelden(QStringView record) {
-    std::array<QStringView, 5> velden;
-    qsizetype begin = 0;
-    std::size_t veld = 0;
-    for (qsizetype i = 0; i <= record.size() && veld < velden.size(); ++i) {
-        if (i == record.size() || record[i] == u',') {
-            velden[veld++] = record.sliced(begin, i - begin);
-            begin = i + 1;
-        }
-    }
-    return velden;
-}
-
 // An overview line's number: at least four digits, zeros in front.
 struct RegelNummer {
     explicit RegelNummer(qsizetype k)
@@ -228,13 +216,46 @@ struct RegelNummer {
     qsizetype nullen;
 };
 
-} // namespace
-
-bool IsOverleden(QStringView veld15) {
-    return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
+// The overview of the lines of a list: "0001  01=(A1 )  Jan van Dijk" CR LF each. Measured
+// first, then written through a pointer: every tick of a group shows the whole overview
+// again, and an append per piece cost more than the list itself.
+QString Overzicht(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& regels,
+                  int NaamBreedte) {
+    const auto opvulling = [NaamBreedte](QStringView sleutel) {
+        return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
+    };
+    qsizetype lengte = 0;
+    for (std::size_t k = 0; k < regels.size(); ++k) {
+        const auto i = static_cast<std::size_t>(regels[k]);
+        const auto sleutel = static_cast<std::size_t>(bestand.Sleutel(regels[k]));
+        const QString& tekst = bestand.sleutels.at(static_cast<qsizetype>(sleutel));
+        lengte += RegelNummer(static_cast<qsizetype>(k) + 1).size() + 2 + volgorde.nummers[sleutel].size() + 2 +
+                  tekst.size() + opvulling(tekst) + 3 + volgorde.naam[i].second + 2;
+    }
+    QString tekst(lengte, Qt::Uninitialized);
+    QChar* p = tekst.data();
+    for (std::size_t k = 0; k < regels.size(); ++k) {
+        const auto i = static_cast<std::size_t>(regels[k]);
+        const auto sleutel = static_cast<std::size_t>(bestand.Sleutel(regels[k]));
+        const QString& nummer = volgorde.nummers[sleutel];
+        const QString& sleuteltekst = bestand.sleutels.at(static_cast<qsizetype>(sleutel));
+        const RegelNummer regelnummer(static_cast<qsizetype>(k) + 1);
+        p = std::fill_n(p, regelnummer.nullen, u'0');
+        for (const char* c = regelnummer.cijfers; c != regelnummer.eind; ++c)
+            *p++ = QChar(char16_t(*c));
+        Schrijf(p, u"  ");
+        Schrijf(p, nummer);
+        Schrijf(p, u"=(");
+        Schrijf(p, sleuteltekst);
+        p = std::fill_n(p, opvulling(sleuteltekst), u' ');
+        Schrijf(p, u")  ");
+        Schrijf(p, QStringView(volgorde.records[i]).sliced(nummer.size() + volgorde.naam[i].first, volgorde.naam[i].second));
+        Schrijf(p, u"\r\n");
+    }
+    return tekst;
 }
 
-LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
+LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok, bool metOverzicht) {
     LedenLijst lijst;
     QString gekozen;
     qsizetype langste = 0;
@@ -324,41 +345,19 @@ LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int 
     for (const qsizetype regel : regels)
         lijst.ListH.append(record(regel));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
+    if (metOverzicht)
+        lijst.txt1 = Overzicht(bestand, volgorde, regels, lijst.NaamBreedte);
     return lijst;
 }
 
-QString ToonLeden(const QStringList& ListH, int NaamBreedte) {
-    // Measured first, then written through a pointer: every tick of a group shows the whole
-    // overview again, and an append per piece cost more than the list itself. The records are
-    // split twice rather than keeping their pieces, which at 200,000 members would take more
-    // memory than the overview itself.
-    const auto opvulling = [NaamBreedte](QStringView sleutel) {
-        return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
-    };
-    qsizetype lengte = 0;
-    for (qsizetype k = 0; k < ListH.size(); ++k) {
-        const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
-        lengte += RegelNummer(k + 1).size() + 2 + velden[0].size() + 2 + velden[2].size() + opvulling(velden[2]) +
-                  3 + velden[4].size() + 2;
-    }
-    QString tekst(lengte, Qt::Uninitialized);
-    QChar* p = tekst.data();
-    for (qsizetype k = 0; k < ListH.size(); ++k) {
-        const std::array<QStringView, 5> velden = RecordVelden(ListH.at(k));
-        const RegelNummer nummer(k + 1);
-        p = std::fill_n(p, nummer.nullen, u'0');
-        for (const char* c = nummer.cijfers; c != nummer.eind; ++c)
-            *p++ = QChar(char16_t(*c));
-        Schrijf(p, u"  ");
-        Schrijf(p, velden[0]);
-        Schrijf(p, u"=(");
-        Schrijf(p, velden[2]);
-        p = std::fill_n(p, opvulling(velden[2]), u' ');
-        Schrijf(p, u")  ");
-        Schrijf(p, velden[4]);
-        Schrijf(p, u"\r\n");
-    }
-    return tekst;
+} // namespace
+
+bool IsOverleden(QStringView veld15) {
+    return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
+}
+
+LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
+    return Lijst(bestand, lst1, chkPartnerOok, false);
 }
 
 std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
@@ -368,7 +367,5 @@ std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLi
                        Meldingen::Pictogram::Uitroep);
         return std::nullopt;
     }
-    LedenLijst lijst = LeesLeden(bestand, lst1, chkPartnerOok);
-    lijst.txt1 = ToonLeden(lijst.ListH, lijst.NaamBreedte);
-    return lijst;
+    return Lijst(bestand, lst1, chkPartnerOok, true);
 }

@@ -31,10 +31,8 @@ bool IsOverleden(QStringView veld15);
 // and NaamBreedte; txt1 stays empty.
 LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok);
 
-// The overview of the member records: "0001  01=(A1 )  Jan van Dijk" CR LF per record.
-QString ToonLeden(const QStringList& ListH, int NaamBreedte);
-
-// LeesLeden and ToonLeden for the current selection. Without a ticked row the user is told
+// LeesLeden and the overview txt1 ("0001  01=(A1 )  Jan van Dijk" CR LF per record) for
+// the current selection. Without a ticked row the user is told
 // "U hebt nog geen ledenbestand gekozen!" and the result is empty: the previous list stays.
 // The caller clears and disables chkToonPartner when the overview is empty.
 std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
