@@ -112,12 +112,15 @@ int Collatie(QStringView a, QStringView b)
     return v.collator.compare(a, b);
 }
 
-// Most texts have neither sign and are shared, not copied.
-QString ZonderTekens(const QString& s)
+bool MetTekens(QStringView s)
 {
-    if (!s.contains(u'-') && !s.contains(u'\''))
-        return s;
-    QString uit = s;
+    return s.contains(u'-') || s.contains(u'\'');
+}
+
+// `s` without hyphens and apostrophes.
+QString ZonderTekens(QStringView s)
+{
+    QString uit = s.toString();
     uit.remove(u'-');
     uit.remove(u'\'');
     return uit;
@@ -125,21 +128,35 @@ QString ZonderTekens(const QString& s)
 
 // Comparing two texts is cheaper than making their sort keys: a list's texts mostly differ
 // early, and in plain ASCII.
-void SorteerOp(const std::vector<QString>& teksten, std::vector<qsizetype>& posities)
+void SorteerOp(const std::vector<QStringView>& teksten, std::vector<qsizetype>& posities)
 {
     struct Plek {
-        QString vorm;
+        QStringView vorm;
         qsizetype index;
     };
+    std::vector<QString> zonder; // the forms of the texts with a sign; most have none
     std::vector<Plek> plekken;
     plekken.reserve(posities.size());
-    for (const qsizetype i : posities)
-        plekken.push_back({ZonderTekens(teksten[i]), i});
+    for (const qsizetype i : posities) {
+        const QStringView tekst = teksten[static_cast<std::size_t>(i)];
+        if (MetTekens(tekst)) {
+            zonder.push_back(ZonderTekens(tekst));
+            plekken.push_back({{}, i});
+        } else {
+            plekken.push_back({tekst, i});
+        }
+    }
+    // Views into `zonder` are taken once it no longer grows.
+    std::size_t z = 0;
+    for (Plek& plek : plekken)
+        if (plek.vorm.isNull() && !teksten[static_cast<std::size_t>(plek.index)].isNull())
+            plek.vorm = zonder[z++];
     std::sort(plekken.begin(), plekken.end(), [&](const Plek& x, const Plek& y) {
         const int c = Collatie(x.vorm, y.vorm);
         if (c != 0)
             return c < 0;
-        return QString::compare(teksten[x.index], teksten[y.index], Qt::CaseSensitive) < 0;
+        return teksten[static_cast<std::size_t>(x.index)].compare(teksten[static_cast<std::size_t>(y.index)],
+                                                                   Qt::CaseSensitive) < 0;
     });
     for (std::size_t k = 0; k < plekken.size(); ++k)
         posities[k] = plekken[k].index;
@@ -157,7 +174,7 @@ namespace LijstVolgorde {
 
 int Vergelijk(const QString& a, const QString& b)
 {
-    const int c = Collatie(ZonderTekens(a), ZonderTekens(b));
+    const int c = Collatie(MetTekens(a) ? ZonderTekens(a) : a, MetTekens(b) ? ZonderTekens(b) : b);
     if (c != 0)
         return c;
     return QString::compare(a, b, Qt::CaseSensitive);
@@ -165,15 +182,16 @@ int Vergelijk(const QString& a, const QString& b)
 
 void Sorteer(QStringList& lijst)
 {
-    const std::vector<QString> teksten(lijst.cbegin(), lijst.cend());
-    std::vector<qsizetype> volgorde(teksten.size());
+    const QStringList teksten = lijst;
+    const std::vector<QStringView> views(teksten.cbegin(), teksten.cend());
+    std::vector<qsizetype> volgorde(views.size());
     std::iota(volgorde.begin(), volgorde.end(), 0);
-    SorteerOp(teksten, volgorde);
+    SorteerOp(views, volgorde);
     for (qsizetype i = 0; i < lijst.size(); ++i)
-        lijst[i] = teksten[volgorde[i]];
+        lijst[i] = teksten[volgorde[static_cast<std::size_t>(i)]];
 }
 
-void SorteerPosities(const std::vector<QString>& teksten, std::vector<qsizetype>& posities)
+void SorteerPosities(const std::vector<QStringView>& teksten, std::vector<qsizetype>& posities)
 {
     SorteerOp(teksten, posities);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -17,7 +18,7 @@ int Vergelijk(const QString& a, const QString& b);
 void Sorteer(QStringList& lijst);
 
 // Puts `posities` (indexes into `teksten`) in the list order of their texts, for callers
-// that sort part of a list without copying it.
-void SorteerPosities(const std::vector<QString>& teksten, std::vector<qsizetype>& posities);
+// that sort texts they hold elsewhere without copying them.
+void SorteerPosities(const std::vector<QStringView>& teksten, std::vector<qsizetype>& posities);
 
 } // namespace LijstVolgorde

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <numeric>
 #include <future>
 #include <vector>
 
@@ -22,14 +23,21 @@ enum class Soort : unsigned char {
 
 } // namespace
 
+// The members of a key take the places begin[k] to begin[k + 1] - 1, in rank order once the
+// key is ranked: every tick walks the ticked groups' records in that order, so they are kept,
+// and made, in it.
 struct LedenVolgorde {
-    std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines, once ranked in rank order
-    std::vector<char> gerangschikt;              // per group key: its lines are ranked (not bits: keys are ranked on two threads)
-    std::vector<QString> nummers;  // per group key: the group number its lines' records carry
-    std::vector<QString> records;  // per line: its member record, group number first
-    std::vector<std::pair<qint32, qint32>> naam; // per line: start and length of the display name in its record, after the group number
-    std::vector<int> rang;         // per line: the sorted-list rank of its record within its key
-    std::vector<Soort> soort;      // per line: whether a member list takes it
+    std::vector<qsizetype> begin;                  // per group key, and one past the last
+    std::vector<std::vector<qsizetype>> regelsVan; // per group key: its lines, until it is ranked
+    std::vector<char> gerangschikt;                // per group key: ranked (not bits: keys are ranked on two threads)
+    std::vector<QString> nummers;                  // per group key: the group number its records carry
+    std::vector<QString> records;                  // per place: a member record, group number first
+    std::vector<std::pair<qint32, qint32>> naam;   // per place: start and length of the display name in its record, after the group number
+    std::vector<Soort> soort;                      // per place: whether a member list takes it
+
+    int SleutelVan(qsizetype plaats) const {
+        return static_cast<int>(std::upper_bound(begin.begin(), begin.end(), plaats) - begin.begin()) - 1;
+    }
 };
 
 namespace {
@@ -50,41 +58,49 @@ void Schrijf(QChar*& p, QStringView deel) {
     p = std::copy(deel.begin(), deel.end(), p);
 }
 
-// The member record: "group number,last name,key,number,display name,field 17", written
-// into a text of its exact size. The display name is first name, infix and last name, each
-// trimmed, with a space after each of the first two that is there; `naam` gets its place.
-QString Record(const QString& nummer, const LidVelden& lid, QStringView sleutel, std::pair<qint32, qint32>& naam) {
-    const QStringView achternaam = TrimSpaties(lid.Achternaam);
-    const QStringView voornaam = TrimSpaties(lid.Voornaam);
-    const QStringView tussenvoegsel = TrimSpaties(lid.Tussenvoegsel);
-    const QStringView extra = lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra;
-    const bool metVoornaam = !voornaam.isEmpty() || !tussenvoegsel.isEmpty();
-    const bool metTussenvoegsel = !tussenvoegsel.isEmpty();
-    QString uit(nummer.size() + 2 * achternaam.size() + sleutel.size() + lid.Nummer.size() + extra.size() + 5 +
-                    (metVoornaam ? voornaam.size() + 1 : 0) + (metTussenvoegsel ? tussenvoegsel.size() + 1 : 0),
-                Qt::Uninitialized);
-    QChar* p = uit.data();
-    Schrijf(p, nummer);
-    for (const QStringView deel : {achternaam, sleutel, lid.Nummer}) {
+// The member record: "group number,last name,key,number,display name,field 17". The display
+// name is first name, infix and last name, each trimmed, with a space after each of the first
+// two that is there.
+struct Record {
+    Record(const LidVelden& lid, QStringView sleutel)
+        : achternaam(TrimSpaties(lid.Achternaam)), voornaam(TrimSpaties(lid.Voornaam)),
+          tussenvoegsel(TrimSpaties(lid.Tussenvoegsel)), nummer(lid.Nummer), sleutel(sleutel),
+          extra(lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra) {}
+
+    qsizetype Lengte(const QString& groep) const {
+        return groep.size() + 2 * achternaam.size() + sleutel.size() + nummer.size() + extra.size() + 5 +
+               (MetVoornaam() ? voornaam.size() + 1 : 0) + (tussenvoegsel.isEmpty() ? 0 : tussenvoegsel.size() + 1);
+    }
+
+    // Writes the record with group number `groep` at `p`; `naam` gets the display name's place.
+    QChar* Schrijf(QChar* p, const QString& groep, std::pair<qint32, qint32>& naam) const {
+        const QChar* const begin = p;
+        ::Schrijf(p, groep);
+        for (const QStringView deel : {achternaam, sleutel, nummer}) {
+            *p++ = u',';
+            ::Schrijf(p, deel);
+        }
         *p++ = u',';
-        Schrijf(p, deel);
+        const QChar* const naamBegin = p;
+        if (MetVoornaam()) {
+            ::Schrijf(p, voornaam);
+            *p++ = u' ';
+        }
+        if (!tussenvoegsel.isEmpty()) {
+            ::Schrijf(p, tussenvoegsel);
+            *p++ = u' ';
+        }
+        ::Schrijf(p, achternaam);
+        naam = {static_cast<qint32>(naamBegin - begin - groep.size()), static_cast<qint32>(p - naamBegin)};
+        *p++ = u',';
+        ::Schrijf(p, extra);
+        return p;
     }
-    *p++ = u',';
-    const QChar* const naamBegin = p;
-    if (metVoornaam) {
-        Schrijf(p, voornaam);
-        *p++ = u' ';
-    }
-    if (metTussenvoegsel) {
-        Schrijf(p, tussenvoegsel);
-        *p++ = u' ';
-    }
-    Schrijf(p, achternaam);
-    naam = {static_cast<qint32>(naamBegin - uit.constData() - nummer.size()), static_cast<qint32>(p - naamBegin)};
-    *p++ = u',';
-    Schrijf(p, extra);
-    return uit;
-}
+
+    bool MetVoornaam() const { return !voornaam.isEmpty() || !tussenvoegsel.isEmpty(); }
+
+    QStringView achternaam, voornaam, tussenvoegsel, nummer, sleutel, extra;
+};
 
 // The lines of one key all carry their group's number, and that number orders before anything
 // after it. So records are ranked once, each among the lines of its own key (the members a
@@ -97,11 +113,13 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
         volgorde->regelsVan.resize(sleutels);
         for (qsizetype i = 0; i < bestand.Aantal(); ++i)
             volgorde->regelsVan[static_cast<std::size_t>(bestand.Sleutel(i))].push_back(i);
+        volgorde->begin.assign(1, 0);
+        for (const std::vector<qsizetype>& regels : volgorde->regelsVan)
+            volgorde->begin.push_back(volgorde->begin.back() + static_cast<qsizetype>(regels.size()));
         volgorde->gerangschikt.assign(sleutels, 0);
         volgorde->nummers.resize(sleutels);
         volgorde->records.resize(n);
         volgorde->naam.resize(n);
-        volgorde->rang.assign(n, 0);
         volgorde->soort.assign(n, Soort::Weg);
         bestand.volgorde = std::move(volgorde);
     }
@@ -129,34 +147,60 @@ Soort SoortVan(const LidVelden& lid) {
     return BevatPartner(lid.Achternaam) ? Soort::Partner : Soort::Lid;
 }
 
-// The lines of a key in rank order, with their records (carrying `nummer`), ranks and kinds.
+// The places of a key [first, last), ranked, with their records (carrying `nummer`) and kinds.
 // Records that start with the same group number order as the rest of them does, so a rank
 // outlives a change of number.
-const std::vector<qsizetype>& Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel,
-                                        const QString& nummer) {
+std::pair<qsizetype, qsizetype> Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel,
+                                          const QString& nummer) {
     const auto k = static_cast<std::size_t>(sleutel);
-    std::vector<qsizetype>& regels = volgorde.regelsVan[k];
+    const std::pair plaatsen{volgorde.begin[k], volgorde.begin[k + 1]};
     QString& oud = volgorde.nummers[k];
     if (volgorde.gerangschikt[k]) {
         if (oud != nummer) {
-            for (const qsizetype i : regels)
-                volgorde.records[static_cast<std::size_t>(i)].replace(0, oud.size(), nummer);
+            for (qsizetype p = plaatsen.first; p < plaatsen.second; ++p)
+                volgorde.records[static_cast<std::size_t>(p)].replace(0, oud.size(), nummer);
             oud = nummer;
         }
-        return regels;
+        return plaatsen;
     }
+    // The records are first written one after another into one text and ranked there; each
+    // is then made in rank order, so that they lie in memory as the list reads them.
+    std::vector<qsizetype>& regels = volgorde.regelsVan[k];
+    std::vector<Record> delen;
+    std::vector<Soort> soorten;
+    delen.reserve(regels.size());
+    soorten.reserve(regels.size());
+    qsizetype lengte = 0;
     for (const qsizetype i : regels) {
         const LidVelden lid = bestand.Lid(i);
-        volgorde.records[static_cast<std::size_t>(i)] =
-            Record(nummer, lid, bestand.sleutels.at(lid.sleutel), volgorde.naam[static_cast<std::size_t>(i)]);
-        volgorde.soort[static_cast<std::size_t>(i)] = SoortVan(lid);
+        delen.emplace_back(lid, bestand.sleutels.at(lid.sleutel));
+        soorten.push_back(SoortVan(lid));
+        lengte += delen.back().Lengte(nummer);
     }
-    LijstVolgorde::SorteerPosities(volgorde.records, regels);
-    for (std::size_t r = 0; r < regels.size(); ++r)
-        volgorde.rang[static_cast<std::size_t>(regels[r])] = static_cast<int>(r);
+    QString tekst(lengte, Qt::Uninitialized);
+    std::vector<QStringView> teksten;
+    std::vector<std::pair<qint32, qint32>> namen(regels.size());
+    teksten.reserve(regels.size());
+    QChar* p = tekst.data();
+    for (std::size_t j = 0; j < delen.size(); ++j) {
+        QChar* const begin = p;
+        p = delen[j].Schrijf(p, nummer, namen[j]);
+        teksten.emplace_back(begin, p);
+    }
+    std::vector<qsizetype> orde(regels.size());
+    std::iota(orde.begin(), orde.end(), 0);
+    LijstVolgorde::SorteerPosities(teksten, orde);
+    for (std::size_t r = 0; r < orde.size(); ++r) {
+        const auto j = static_cast<std::size_t>(orde[r]);
+        const auto plaats = static_cast<std::size_t>(plaatsen.first) + r;
+        volgorde.records[plaats] = teksten[j].toString();
+        volgorde.naam[plaats] = namen[j];
+        volgorde.soort[plaats] = soorten[j];
+    }
+    std::vector<qsizetype>().swap(regels);
     oud = nummer;
     volgorde.gerangschikt[k] = 1;
-    return regels;
+    return plaatsen;
 }
 
 // Ranking is most of a list's work the first time its keys are asked for, and each key is
@@ -219,26 +263,32 @@ struct RegelNummer {
 // The overview of the lines of a list: "0001  01=(A1 )  Jan van Dijk" CR LF each. Measured
 // first, then written through a pointer: every tick of a group shows the whole overview
 // again, and an append per piece cost more than the list itself.
-QString Overzicht(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& regels,
+QString Overzicht(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& plaatsen,
                   int NaamBreedte) {
     const auto opvulling = [NaamBreedte](QStringView sleutel) {
         return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
     };
+    // The places come key by key: the key is looked up only where one ends.
+    std::size_t sleutel = 0;
+    const auto sleutelVan = [&](qsizetype plaats) {
+        if (plaats < volgorde.begin[sleutel] || plaats >= volgorde.begin[sleutel + 1])
+            sleutel = static_cast<std::size_t>(volgorde.SleutelVan(plaats));
+        return sleutel;
+    };
     qsizetype lengte = 0;
-    for (std::size_t k = 0; k < regels.size(); ++k) {
-        const auto i = static_cast<std::size_t>(regels[k]);
-        const auto sleutel = static_cast<std::size_t>(bestand.Sleutel(regels[k]));
-        const QString& tekst = bestand.sleutels.at(static_cast<qsizetype>(sleutel));
-        lengte += RegelNummer(static_cast<qsizetype>(k) + 1).size() + 2 + volgorde.nummers[sleutel].size() + 2 +
-                  tekst.size() + opvulling(tekst) + 3 + volgorde.naam[i].second + 2;
+    for (std::size_t k = 0; k < plaatsen.size(); ++k) {
+        const std::size_t s = sleutelVan(plaatsen[k]);
+        const QString& tekst = bestand.sleutels.at(static_cast<qsizetype>(s));
+        lengte += RegelNummer(static_cast<qsizetype>(k) + 1).size() + 2 + volgorde.nummers[s].size() + 2 +
+                  tekst.size() + opvulling(tekst) + 3 + volgorde.naam[static_cast<std::size_t>(plaatsen[k])].second + 2;
     }
     QString tekst(lengte, Qt::Uninitialized);
     QChar* p = tekst.data();
-    for (std::size_t k = 0; k < regels.size(); ++k) {
-        const auto i = static_cast<std::size_t>(regels[k]);
-        const auto sleutel = static_cast<std::size_t>(bestand.Sleutel(regels[k]));
-        const QString& nummer = volgorde.nummers[sleutel];
-        const QString& sleuteltekst = bestand.sleutels.at(static_cast<qsizetype>(sleutel));
+    for (std::size_t k = 0; k < plaatsen.size(); ++k) {
+        const auto plaats = static_cast<std::size_t>(plaatsen[k]);
+        const std::size_t s = sleutelVan(plaatsen[k]);
+        const QString& nummer = volgorde.nummers[s];
+        const QString& sleuteltekst = bestand.sleutels.at(static_cast<qsizetype>(s));
         const RegelNummer regelnummer(static_cast<qsizetype>(k) + 1);
         p = std::fill_n(p, regelnummer.nullen, u'0');
         for (const char* c = regelnummer.cijfers; c != regelnummer.eind; ++c)
@@ -249,7 +299,8 @@ QString Overzicht(const Ledenbestand& bestand, const LedenVolgorde& volgorde, co
         Schrijf(p, sleuteltekst);
         p = std::fill_n(p, opvulling(sleuteltekst), u' ');
         Schrijf(p, u")  ");
-        Schrijf(p, QStringView(volgorde.records[i]).sliced(nummer.size() + volgorde.naam[i].first, volgorde.naam[i].second));
+        const auto [naamBegin, naamLengte] = volgorde.naam[plaats];
+        Schrijf(p, QStringView(volgorde.records[plaats]).sliced(nummer.size() + naamBegin, naamLengte));
         Schrijf(p, u"\r\n");
     }
     return tekst;
@@ -298,7 +349,7 @@ LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkP
     for (std::size_t i = 0; i < nummerTekst.size(); ++i)
         if (!nummerTekst[i].isEmpty())
             nummerVolgorde.push_back(static_cast<qsizetype>(i));
-    LijstVolgorde::SorteerPosities(nummerTekst, nummerVolgorde);
+    LijstVolgorde::SorteerPosities(std::vector<QStringView>(nummerTekst.begin(), nummerTekst.end()), nummerVolgorde);
     std::vector<int> nummerRang(nummerTekst.size());
     for (std::size_t r = 0; r < nummerVolgorde.size(); ++r)
         nummerRang[static_cast<std::size_t>(nummerVolgorde[r])] = static_cast<int>(r);
@@ -310,47 +361,57 @@ LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkP
                                                                    : a.sleutel < b.sleutel;
     });
 
-    const auto neemt = [&](qsizetype regel) {
-        const Soort soort = volgorde.soort[static_cast<std::size_t>(regel)];
+    const auto neemt = [&](qsizetype plaats) {
+        const Soort soort = volgorde.soort[static_cast<std::size_t>(plaats)];
         return soort == Soort::Lid || (soort == Soort::Partner && chkPartnerOok != 0);
     };
-    const auto record = [&](qsizetype regel) -> const QString& {
-        return volgorde.records[static_cast<std::size_t>(regel)];
+    const auto record = [&](qsizetype plaats) -> const QString& {
+        return volgorde.records[static_cast<std::size_t>(plaats)];
     };
     std::vector<std::pair<int, const QString*>> teRangschikken;
     for (const Keuze& keuze : keuzes)
         teRangschikken.emplace_back(keuze.sleutel, &nummerTekst[static_cast<std::size_t>(keuze.nummer - laagste)]);
     RangschikVooraf(bestand, volgorde, teRangschikken);
-    std::vector<qsizetype> regels;
+    std::vector<qsizetype> plaatsen;
     for (auto begin = keuzes.begin(); begin != keuzes.end();) {
         const auto eind = std::find_if(begin, keuzes.end(), [&](const Keuze& k) { return k.nummer != begin->nummer; });
         const QString& nummer = nummerTekst[static_cast<std::size_t>(begin->nummer - laagste)];
-        const auto vanaf = static_cast<std::ptrdiff_t>(regels.size());
-        for (auto keuze = begin; keuze != eind; ++keuze)
-            for (const qsizetype regel : Rangschik(bestand, volgorde, keuze->sleutel, nummer))
-                if (neemt(regel))
-                    regels.push_back(regel);
+        const auto vanaf = static_cast<std::ptrdiff_t>(plaatsen.size());
+        for (auto keuze = begin; keuze != eind; ++keuze) {
+            const auto [eerste, voorbij] = Rangschik(bestand, volgorde, keuze->sleutel, nummer);
+            for (qsizetype plaats = eerste; plaats < voorbij; ++plaats)
+                if (neemt(plaats))
+                    plaatsen.push_back(plaats);
+        }
         // Keys that differ in case, or a key found inside another's row, share a number.
         if (eind - begin > 1)
-            std::sort(regels.begin() + vanaf, regels.end(), [&](qsizetype a, qsizetype b) {
-                const auto x = static_cast<std::size_t>(a);
-                const auto y = static_cast<std::size_t>(b);
-                if (bestand.Sleutel(a) == bestand.Sleutel(b))
-                    return volgorde.rang[x] < volgorde.rang[y];
+            std::stable_sort(plaatsen.begin() + vanaf, plaatsen.end(), [&](qsizetype a, qsizetype b) {
                 return LijstVolgorde::Vergelijk(record(a), record(b)) < 0;
             });
         begin = eind;
     }
-    lijst.ListH.reserve(static_cast<qsizetype>(regels.size()));
-    for (const qsizetype regel : regels)
-        lijst.ListH.append(record(regel));
+    lijst.ListH.reserve(static_cast<qsizetype>(plaatsen.size()));
+    for (const qsizetype plaats : plaatsen)
+        lijst.ListH.append(record(plaats));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
     if (metOverzicht)
-        lijst.txt1 = Overzicht(bestand, volgorde, regels, lijst.NaamBreedte);
+        lijst.txt1 = Overzicht(bestand, volgorde, plaatsen, lijst.NaamBreedte);
     return lijst;
 }
 
 } // namespace
+
+QStringView RecordVeld(QStringView record, int n) {
+    qsizetype begin = 0;
+    for (; n > 0; --n) {
+        const qsizetype komma = record.indexOf(u',', begin);
+        if (komma < 0)
+            return {};
+        begin = komma + 1;
+    }
+    const qsizetype komma = record.indexOf(u',', begin);
+    return record.sliced(begin, (komma < 0 ? record.size() : komma) - begin);
+}
 
 bool IsOverleden(QStringView veld15) {
     return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);

@@ -22,6 +22,9 @@ struct LedenLijst {
     int NaamBreedte = 0; // longest ticked row minus 3; aligns the ")" of the overview
 };
 
+// Field `n` (from 0) of a member record; empty when the record has fewer.
+QStringView RecordVeld(QStringView record, int n);
+
 // Field 15 marks a deceased member when it is at least five characters long and occurs,
 // ignoring case, in the word OVERLEDEN (Overleden, Overl; not OVER).
 bool IsOverleden(QStringView veld15);

@@ -1,6 +1,7 @@
 #include "members/ledennaartabellen.h"
 
 #include "common/instellingen.h"
+#include "members/ledenlijst.h"
 
 LedenTabellen LedenNaarTabellen(const QStringList& ListH) {
     LedenTabellen tabellen;
@@ -10,12 +11,19 @@ LedenTabellen LedenNaarTabellen(const QStringList& ListH) {
     tabellen.LidNaam.append(QString());
     tabellen.LidNummer.append(QString());
     tabellen.LidGroep.append(QString());
+    // The members of a group follow each other: their group number is worked out once and
+    // its text shared.
+    QStringView vorigeNummer;
+    QString vorigeGroep;
     for (const QString& record : ListH) {
-        const QStringList velden = record.split(u',');
-        tabellen.LidNummer.append(velden.value(3));
-        tabellen.LidNaam.append(velden.value(4));
-        tabellen.LidGroep.append(
-            QString::number(static_cast<qint64>(Instellingen::LeidendGetal(record.left(2)))));
+        const QStringView nummer = QStringView(record).left(2);
+        if (vorigeGroep.isNull() || nummer != vorigeNummer) {
+            vorigeNummer = nummer;
+            vorigeGroep = QString::number(static_cast<qint64>(Instellingen::LeidendGetal(nummer.toString())));
+        }
+        tabellen.LidNummer.append(RecordVeld(record, 3).toString());
+        tabellen.LidNaam.append(RecordVeld(record, 4).toString());
+        tabellen.LidGroep.append(vorigeGroep);
     }
     return tabellen;
 }

@@ -1,6 +1,7 @@
 #include "members/partnerbestand.h"
 
 #include "common/paden.h"
+#include "members/ledenlijst.h"
 #include "members/tafelwerktekst.h"
 
 #include <QDir>
@@ -75,5 +76,5 @@ Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartn
 QString ZoekPartner(const Partnerbestand& paren, const QString& record) {
     if (record.isEmpty())
         return {};
-    return paren.partnerVan.value(record.section(u',', 3, 3));
+    return paren.partnerVan.value(RecordVeld(record, 3).toString());
 }
