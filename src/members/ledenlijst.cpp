@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
-#include <numeric>
 #include <future>
+#include <numeric>
 #include <vector>
 
 namespace {
