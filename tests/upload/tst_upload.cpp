@@ -89,19 +89,14 @@ private slots:
         QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/IniKop.ini", "logofile=000001.jpg\r\nlogojn=1\r\n"));
     }
 
-    void ontbrekendVeld()
+    // The first empty field is named; an unknown protocol ends reading Upload.ini.
+    void controles()
     {
         const QStringList meldingen{"Vul de naam van de server in.", "Vul de gebruikersnaam in.", "Vul het wachtwoord in.", ""};
-        for (const QString& melding : meldingen) {
-            const int gevuld = meldingen.indexOf(melding); // the first fields, in order
+        for (int gevuld = 0; gevuld < 4; ++gevuld) {
             const auto ontbreekt = Overdracht::OntbrekendVeld({"SFTP", gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "", gevuld > 2 ? "w" : "", "/", ""});
-            QCOMPARE(ontbreekt ? ontbreekt->second : QString(), melding);
+            QCOMPARE(ontbreekt ? ontbreekt->second : QString(), meldingen[gevuld]);
         }
-    }
-
-    void onbekendProtocol()
-    {
-        // An unknown protocol ends the reading: nothing after it is taken.
         QTemporaryDir map;
         QVERIFY(TestPaden::SchrijfBestand(map.filePath("Upload.ini"), "Protocol=Gopher\r\nServer=s\r\n"));
         UploadInstellingen u;
@@ -121,7 +116,7 @@ private slots:
         QTest::newRow("sftp logo that differs is sent") << Soort::Sftp << "" << QByteArray("ander") << Uitkomst::Gelukt << "";
         QTest::newRow("sftp wrong password") << Soort::Sftp << "wachtwoord" << QByteArray() << Uitkomst::Fout << "weigert";
         QTest::newRow("sftp changed host key") << Soort::Sftp << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
-        QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na" << QByteArray() << Uitkomst::Fout << "verbroken";
+        QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na 50000" << QByteArray() << Uitkomst::Fout << "verbroken";
         QTest::newRow("sftp no rights") << Soort::Sftp << "--alleen-lezen" << QByteArray() << Uitkomst::Fout << "'0777'";
         QTest::newRow("sftp folder missing") << Soort::Sftp << "map" << QByteArray() << Uitkomst::Fout << "bestaat niet";
         QTest::newRow("ftps first upload") << Soort::Ftps << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
@@ -139,9 +134,7 @@ private slots:
         QFETCH(QString, melding);
         QTemporaryDir gebruiker;
         TestServer server(soort);
-        QVERIFY(server.Start(storing == "--afbreken-na"    ? QStringList{storing, "50000"}
-                             : storing == "--alleen-lezen" ? QStringList{storing}
-                                                           : QStringList()));
+        QVERIFY(server.Start(storing.startsWith("--") ? storing.split(' ') : QStringList()));
         const QByteArray oud = storing == "eerste" || storing == "map" ? QByteArray() : "oud";
         if (!oud.isEmpty())
             QVERIFY(TestPaden::SchrijfBestand(server.Pad("hovelink.js"), oud));
