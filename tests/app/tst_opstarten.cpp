@@ -35,17 +35,13 @@ private slots:
         }
     }
 
-    void kwintelSchrijven()
+    // Kwintel.ini written, then read: Speeldag|Clubnaam|Tooninval; 99, -2, Tooninval 3 and
+    // values beyond 16 bits end reading.
+    void kwintel()
     {
-        QTemporaryDir dir;
-        const QString pad = dir.filePath("Kwintel.ini");
-        QVERIFY(Algemeen::SchrijfAlgemeen(pad, {4, "  BC De Tr\u00EBf  ", 1}).ok);
-        QCOMPARE(TestPaden::LeesBestand(pad), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
-    }
-
-    void kwintelLezen()
-    {
-        // Speeldag|Clubnaam|Tooninval read; 99, -2, Tooninval 3 and values beyond 16 bits end reading.
+        QTemporaryDir geschreven;
+        QVERIFY(Algemeen::SchrijfAlgemeen(geschreven.filePath("Kwintel.ini"), {4, "  BC De Tr\u00EBf  ", 1}).ok);
+        QCOMPARE(TestPaden::LeesBestand(geschreven.filePath("Kwintel.ini")), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
         const QList<std::pair<QByteArray, QString>> rijen = {
             {{}, "0||0"}, {"Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n", u"4|BC De Tr\u00EBf|1"_qs},
             {"Speeldag=7\r\nSpeeldag=\r\n", "0||0"}, {"Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n", "0|A|0"},
