@@ -26,14 +26,6 @@ public:
     std::optional<QString> KiesAfbeelding(QWidget*, const QString&, const QString& f) override { return filter = f, afbeelding; }
 };
 
-// A real picture in the format its name says.
-bool MaakPlaatje(const QString& pad, int maat = 10)
-{
-    QImage beeld(maat, maat, QImage::Format_RGB32);
-    beeld.fill(Qt::red);
-    return beeld.save(pad);
-}
-
 } // namespace
 
 class TstFrmSitekop : public QObject {
@@ -66,9 +58,7 @@ class TstFrmSitekop : public QObject {
 private slots:
     void cleanup() { QDir(m_map.path()).removeRecursively(), QDir().mkpath(m_map.path()); }
 
-    // A refused width is said once and keeps the focus, on Tab as on saving with Alt+A. Escape
-    // from any control and "Annuleren" restore the header as it came in; the close box keeps
-    // the edits but never a refused width.
+    // A refused width is said once; Escape and Annuleren restore the header, the close box keeps edits.
     void bewerken_data()
     {
         QTest::addColumn<QString>("tekst"); // typed into the width box; only digits are taken
@@ -132,8 +122,7 @@ private slots:
         QVERIFY(vlak->geometry().right() < m_venster->width());
     }
 
-    // A logo is chosen in the file dialog or dropped on the logo frame and checked alike; a
-    // refused one keeps the stored logo and its name; saving renames a new one; other pictures go.
+    // A logo chosen or dropped is checked alike; saving renames a new one; other pictures go.
     void logo_data()
     {
         QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen
@@ -149,8 +138,10 @@ private slots:
         QFETCH(QString, melding);
         QFETCH(QString, logofile);
         QTemporaryDir bron;
-        QVERIFY(MaakPlaatje(m_map.filePath("000001.jpg")) && MaakPlaatje(m_map.filePath("oud.png")));
-        QVERIFY(MaakPlaatje(bron.filePath("groot.bmp"), 700) && TestPaden::SchrijfBestand(bron.filePath("tekst.jpg"), "geen plaatje"));
+        QImage beeld(700, 700, QImage::Format_RGB32); // 1.9 MB as a bmp
+        beeld.fill(Qt::red);
+        QVERIFY(beeld.save(m_map.filePath("000001.jpg")) && beeld.save(m_map.filePath("oud.png")) && beeld.save(bron.filePath("groot.bmp")));
+        QVERIFY(TestPaden::SchrijfBestand(bron.filePath("tekst.jpg"), "geen plaatje"));
         const QString pad = bron.filePath(bestand.section(':', -1));
         const QByteArray inhoud = TestPaden::LeesBestand(logofile == "000001.jpg" ? m_map.filePath(logofile) : pad);
         Open(VoorbeeldKop());

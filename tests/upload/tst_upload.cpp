@@ -17,8 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// A real SFTP or FTP(S) server on 127.0.0.1 for one test: a Python process over a temporary
-// folder, with one user. Its host key or certificate ("sleutel") lives as long as the object.
+// A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
 struct TestServer {
     enum class Soort { Sftp, Ftps, Ftp } soort;
     static inline const QString Gebruiker = "secretaris", Wachtwoord = "Zwaluw-7781-geheim", Map = "/public_html/afm/donderdag";
@@ -107,11 +106,10 @@ private slots:
     void verstuur_data()
     {
         QTest::addColumn<Soort>("soort");
-        QTest::addColumn<QString>("storing"); // "eerste": nothing on the server yet; "--...": a server option
+        QTest::addColumn<QString>("storing"); // "--...": a server option
         QTest::addColumn<QByteArray>("logoOpServer");
         QTest::addColumn<Uitkomst>("uitkomst");
         QTest::addColumn<QString>("melding"); // a piece of it
-        QTest::newRow("sftp first upload") << Soort::Sftp << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
         QTest::newRow("sftp overwrite, same logo not sent") << Soort::Sftp << "" << Logo << Uitkomst::Gelukt << "";
         QTest::newRow("sftp logo that differs is sent") << Soort::Sftp << "" << QByteArray("ander") << Uitkomst::Gelukt << "";
         QTest::newRow("sftp wrong password") << Soort::Sftp << "wachtwoord" << QByteArray() << Uitkomst::Fout << "weigert";
@@ -119,7 +117,6 @@ private slots:
         QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na 50000" << QByteArray() << Uitkomst::Fout << "verbroken";
         QTest::newRow("sftp no rights") << Soort::Sftp << "--alleen-lezen" << QByteArray() << Uitkomst::Fout << "'0777'";
         QTest::newRow("sftp folder missing") << Soort::Sftp << "map" << QByteArray() << Uitkomst::Fout << "bestaat niet";
-        QTest::newRow("ftps first upload") << Soort::Ftps << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
         QTest::newRow("ftps folder missing") << Soort::Ftps << "map" << QByteArray() << Uitkomst::Fout << "geen toegang";
         QTest::newRow("ftps changed certificate") << Soort::Ftps << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
         QTest::newRow("ftp overwrite") << Soort::Ftp << "" << QByteArray() << Uitkomst::Gelukt << "";
@@ -135,7 +132,7 @@ private slots:
         QTemporaryDir gebruiker;
         TestServer server(soort);
         QVERIFY(server.Start(storing.startsWith("--") ? storing.split(' ') : QStringList()));
-        const QByteArray oud = storing == "eerste" || storing == "map" ? QByteArray() : "oud";
+        const QByteArray oud = storing == "map" ? QByteArray() : "oud";
         if (!oud.isEmpty())
             QVERIFY(TestPaden::SchrijfBestand(server.Pad("hovelink.js"), oud));
         if (!logoOpServer.isEmpty())
@@ -167,7 +164,6 @@ private slots:
         const bool gelukt = uitkomst == Uitkomst::Gelukt;
         QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js")), gelukt ? script : oud);
         QCOMPARE(TestPaden::LeesBestand(server.Pad("000001.jpg")), gelukt ? Logo : logoOpServer);
-        // No temporary file is left.
         QCOMPARE(server.Bestanden(), gelukt ? QStringList({"000001.jpg", "hovelink.js"}) : vooraf);
         if (gelukt) {
             QCOMPARE(laatste, script.size() + Logo.size());
@@ -177,8 +173,7 @@ private slots:
         }
     }
 
-    // Typed and chosen by keys; the server's key is asked about and trusted; the password kept
-    // in the real Secret Service comes back on reopening.
+    // Filled in by keys; the server's key is asked about; the password kept in the real Secret Service comes back.
     void uploaden_data()
     {
         QTest::addColumn<Soort>("soort");
