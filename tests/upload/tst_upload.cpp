@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -204,6 +205,7 @@ private slots:
             for (int i = 0; i < int(soort); ++i)
                 QTest::keyClick(protocol, Qt::Key_Down);
             QCOMPARE(protocol->currentText(), server.Protocol());
+            QCOMPARE(dia.findChild<QSpinBox*>("txtPoort")->value(), soort == Soort::Sftp ? 22 : 21); // the protocol's own port
             for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)},
                                               {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}}) {
                 auto* vak = dia.findChild<QWidget*>(veld);
