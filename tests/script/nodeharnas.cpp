@@ -14,13 +14,14 @@ QString NodeHarnas::Fout() const
                                                                             : QString();
 }
 
-int NodeHarnas::Node(const QStringList& argumenten, QByteArray& uit) const
+int NodeHarnas::Node(const QStringList& argumenten, QByteArray* uit) const
 {
     QProcess node;
     node.start(QStandardPaths::findExecutable(QStringLiteral("node")), argumenten);
     if (!node.waitForFinished(120000) || node.exitStatus() != QProcess::NormalExit)
         return -1;
-    uit = node.readAllStandardOutput();
+    if (uit)
+        *uit = node.readAllStandardOutput();
     return node.exitCode();
 }
 
@@ -35,10 +36,16 @@ QList<QJsonObject> NodeHarnas::Draai(const QList<std::pair<QString, std::array<Q
     }
     const QString pad = m_map.filePath(QStringLiteral("manifest.json"));
     QByteArray uit;
-    if (!TestPaden::SchrijfBestand(pad, QJsonDocument(manifest).toJson()) || Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad}, uit) != 0)
+    if (!TestPaden::SchrijfBestand(pad, QJsonDocument(manifest).toJson()) || Node({QStringLiteral(HOVELINK_SCRIPT_HARNESS), pad}, &uit) != 0)
         return {};
     QList<QJsonObject> js;
     for (const QByteArray& regel : uit.trimmed().split('\n'))
         js.append(QJsonDocument::fromJson(regel).object());
     return js;
+}
+
+QJsonObject NodeHarnas::DraaiBestand(const QString& pad, const std::array<QString, 4>& namen)
+{
+    const QJsonObject js = Node({QStringLiteral("--check"), pad}) == 0 ? Draai({{pad, namen}}).value(0) : QJsonObject();
+    return js.contains(QStringLiteral("fout")) ? QJsonObject() : js;
 }
