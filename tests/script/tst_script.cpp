@@ -186,6 +186,7 @@ void TstScript::regels_data()
     QTest::newRow("filter: zeros") << "007,0,00" << 2 << "#000#007#000#000";
     QTest::newRow("filter: no number, beyond 16 bits") << "1,x,70000,32767" << 3 << "#000#001#000#000#32767";
     QTest::newRow("filter: partners in box 3 is no word") << "2,partners" << 3 << "#000#002#000";
+    QTest::newRow("digits: blanks around") << " 77 " << 6 << "000077";
     QTest::newRow("digits: leading zeros do not count") << "0000012" << 6 << "000012";
     QTest::newRow("digits: more kept, beyond 64 bits") << "123456789012345678901" << 6 << "123456789012345678901";
     for (const QString& nul : {u"12a"_qs, u"-5"_qs, u"1'2"_qs, u"\u0661\u0662"_qs, u""_qs, u"   "_qs})
