@@ -188,6 +188,16 @@ private slots:
         }
     }
 
+    // The site-structure help shows both of its example pictures.
+    void plaatjes()
+    {
+        Venster v("diaSitestructuur");
+        int getoond = 0;
+        for (const QLabel* label : v.venster->findChildren<QLabel*>())
+            getoond += !label->pixmap().isNull() && label->isVisible();
+        QCOMPARE(getoond, 2);
+    }
+
     // Deleting a moment removes the links inside it, never what they point to; "Open map" follows the selection.
     void verwijderen()
     {
