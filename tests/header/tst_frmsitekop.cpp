@@ -7,7 +7,6 @@
 #include "support/testpaden.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
@@ -26,14 +25,6 @@ public:
     std::optional<QColor> KiesKleur(QWidget*) override { return {}; }
     std::optional<QString> KiesAfbeelding(QWidget*, const QString&, const QString& f) override { return filter = f, afbeelding; }
 };
-
-// A real picture in the format its name says.
-bool MaakPlaatje(const QString& pad, int maat = 10)
-{
-    QImage beeld(maat, maat, QImage::Format_RGB32);
-    beeld.fill(Qt::red);
-    return beeld.save(pad);
-}
 
 } // namespace
 
@@ -67,105 +58,80 @@ class TstFrmSitekop : public QObject {
 private slots:
     void cleanup() { QDir(m_map.path()).removeRecursively(), QDir().mkpath(m_map.path()); }
 
-    // The width box is left with Tab, or with Alt+A, which saves when the width is accepted
-    // and otherwise says so once.
-    void breedte_data()
+    // A refused width is said once; Escape and Annuleren restore the header, the close box keeps edits.
+    void bewerken_data()
     {
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<bool>("opslaan");
-        QTest::addColumn<int>("kopvakbr");
-        QTest::addColumn<int>("voorbeeldBreed");
-        QTest::newRow("1200 refused") << "1200" << false << 1200 << 750;
-        QTest::newRow("1200 refused on saving") << "1200" << true << 1200 << 750;
-        // Only digits are typed: Backspace, letters, signs and blanks are refused.
-        QTest::newRow("999 typed among refused keys") << "9 x-9\b9" << false << 999 << 999;
-        QTest::newRow("500 saved") << "500" << true << 500 << 500;
+        QTest::addColumn<QString>("tekst"); // typed into the width box; only digits are taken
+        QTest::addColumn<int>("breedte");
+        QTest::addColumn<bool>("geweigerd");
+        QTest::addColumn<QString>("daarna"); // Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box
+        QTest::newRow("1200 refused") << "1200" << 1200 << true << "Tab";
+        QTest::newRow("1200 refused on saving") << "1200" << 1200 << true << "Alt+A";
+        QTest::newRow("999 typed among refused keys") << "9 x-9\b9" << 999 << false << "Tab";
+        QTest::newRow("500 saved") << "500" << 500 << false << "Alt+A";
+        QTest::newRow("Annuleren with a refused width") << "1200" << 1200 << true << "cmdAnnu";
+        QTest::newRow("Escape in the refused width box") << "1200" << 1200 << true << "txtKopVakBr";
+        for (const char* deel : {"cmbKopVakHo", "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmdAkkoord"})
+            QTest::addRow("Escape in %s", deel) << "900" << 900 << false << deel;
+        QTest::newRow("close box keeps the edits") << "900" << 900 << false << "";
+        QTest::newRow("close box puts back the last width") << "1200" << 1200 << true << "";
+        QTest::newRow("close box after an emptied width box") << "" << 0 << true << "";
     }
 
-    void breedte()
+    void bewerken()
     {
         QFETCH(QString, tekst);
-        QFETCH(bool, opslaan);
-        QFETCH(int, kopvakbr);
-        QFETCH(int, voorbeeldBreed);
-        Open(KopInstellingen{});
+        QFETCH(int, breedte);
+        QFETCH(bool, geweigerd);
+        QFETCH(QString, daarna);
+        KopInstellingen begin = VoorbeeldKop();
+        begin.logofile.clear(); // the logo area then takes a third of the width
+        Open(begin);
         const int vensterBreed = m_venster->width();
+        const bool opslaan = daarna == "Alt+A", blijftOpen = daarna == "Tab" || (opslaan && geweigerd);
+        Typ("txtKopTekst", "Andere kop");
         Typ("txtKopVakBr", tekst);
         QTest::keyClick(QApplication::focusWidget(), opslaan ? Qt::Key_A : Qt::Key_Tab, opslaan ? Qt::AltModifier : Qt::NoModifier);
-        const bool geweigerd = kopvakbr != voorbeeldBreed;
         QCOMPARE(m_meldingen.Teksten(), geweigerd ? QStringList{"Breedte-waarde is 500 t/m 999. \r\nWijzig de waarde"} : QStringList());
+        KopInstellingen bewerkt = m_kop;
+        bewerkt.kopvakbr = geweigerd ? 750 : breedte;
+        QCOMPARE(bewerkt.koptekst, "Andere kop");
+        if (daarna.isEmpty()) {
+            m_venster->close();
+        } else if (daarna == "cmdAnnu") {
+            QTest::mouseClick(Deel("cmdAnnu"), Qt::LeftButton);
+        } else if (!blijftOpen && !opslaan) {
+            // Tab along the controls, as a user does, until the one the row starts from.
+            for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != daarna; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), daarna);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        QCOMPARE(m_venster->isVisible(), blijftOpen);
+        QCOMPARE(KopBestand().contains("\r\nkoptekst=Andere kop\r\n") && KopBestand().contains("\r\nkopvakbr=" + QByteArray::number(breedte) + "\r\n"),
+                 opslaan && !geweigerd);
+        if (!blijftOpen) {
+            QCOMPARE(m_venster->result(), int(opslaan ? QDialog::Accepted : QDialog::Rejected));
+            QVERIFY(m_kop == (daarna.isEmpty() || opslaan ? bewerkt : begin));
+            return;
+        }
         QCOMPARE(QApplication::focusWidget() == Deel("txtKopVakBr"), geweigerd);
-        QCOMPARE(qobject_cast<QLineEdit*>(Deel("txtKopVakBr"))->text(), QString::number(kopvakbr));
-        QCOMPARE(m_kop.kopvakbr, kopvakbr);
-        QCOMPARE(m_venster->isVisible(), !opslaan || geweigerd);
-        QCOMPARE(KopBestand().contains("\r\nkopvakbr=" + QByteArray::number(kopvakbr) + "\r\n"), opslaan && !geweigerd);
+        QCOMPARE(qobject_cast<QLineEdit*>(Deel("txtKopVakBr"))->text(), QString::number(breedte));
         auto* vlak = m_venster->findChild<KopVlak*>("P0");
-        QCOMPARE(vlak->Maat().width(), voorbeeldBreed);
-        QCOMPARE(vlak->Vak().p1.width(), qRound(voorbeeldBreed / 3.0)); // laid out at once
+        QCOMPARE(vlak->Maat().width(), bewerkt.kopvakbr);
+        QCOMPARE(vlak->Vak().p1.width(), qRound(bewerkt.kopvakbr / 3.0)); // laid out at once
         // The window grows with a wide header and keeps its buttons 8 pixels from its right edge.
-        QCOMPARE(m_venster->width() > vensterBreed, voorbeeldBreed == 999);
+        QCOMPARE(m_venster->width() > vensterBreed, breedte == 999);
         QCOMPARE(Deel("cmdAkkoord")->geometry().right() + 1, m_venster->width() - 8);
         QVERIFY(vlak->geometry().right() < m_venster->width());
     }
 
-    // Escape from any control is "Annuleren" and restores the header as it came in; the close
-    // box keeps the edits but never a refused width.
-    void sluiten_data()
-    {
-        QTest::addColumn<KopInstellingen>("begin");
-        QTest::addColumn<QString>("breedte"); // typed into the width box and left
-        QTest::addColumn<QString>("vanuit");  // the control that has the focus; empty: close box
-        QTest::newRow("Annuleren, fresh run") << KopInstellingen{} << "900" << "cmdAnnu";
-        QTest::newRow("Annuleren with a refused width") << VoorbeeldKop() << "1200" << "cmdAnnu";
-        QTest::newRow("Escape in the refused width box") << VoorbeeldKop() << "1200" << "txtKopVakBr";
-        for (const char* deel : {"cmbKopVakHo", "cmbMa", "cmdKiesAfb", "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmbKopHoog",
-                                 "chkKopVet", "cmdKopKleur", "cmdKopBack", "cmbKopVert", "txtTL", "txtTR", "cmdAkkoord"})
-            QTest::addRow("Escape in %s", deel) << VoorbeeldKop() << "900" << deel;
-        QTest::newRow("close box keeps the edits") << VoorbeeldKop() << "900" << "";
-        QTest::newRow("close box puts back the last width") << KopInstellingen{} << "1200" << "";
-        QTest::newRow("close box after an emptied width box") << VoorbeeldKop() << "" << "";
-    }
-
-    void sluiten()
-    {
-        QFETCH(KopInstellingen, begin);
-        QFETCH(QString, breedte);
-        QFETCH(QString, vanuit);
-        Open(begin);
-        Typ("txtKopTekst", "Andere kop");
-        QTest::keyClicks(Deel("cmbKopHoog"), "40"); // as on a closed list
-        QCOMPARE(qobject_cast<QComboBox*>(Deel("cmbKopHoog"))->currentText(), "40");
-        Typ("txtKopVakBr", breedte);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        KopInstellingen bewerkt = m_kop;
-        bewerkt.kopvakbr = breedte == "900" ? 900 : 750;
-        if (vanuit.isEmpty()) {
-            m_venster->close();
-        } else if (vanuit == "cmdAnnu") {
-            QTest::mouseClick(Deel("cmdAnnu"), Qt::LeftButton);
-        } else {
-            // Tab along the controls, as a user does, until the one the row starts from.
-            for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != vanuit; ++i)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), vanuit);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        }
-        QVERIFY(!m_venster->isVisible());
-        QCOMPARE(m_venster->result(), int(QDialog::Rejected));
-        QVERIFY(m_kop == (vanuit.isEmpty() ? bewerkt : begin));
-        QCOMPARE(bewerkt.koptekst, "Andere kop");
-        QVERIFY(!QFile::exists(m_map.filePath(StandaardNaamKop)));
-        QCOMPARE(m_meldingen.meldingen.size(), breedte == "900" ? 0 : 1);
-    }
-
-    // A logo is chosen in the file dialog or dropped on the logo frame and checked alike;
-    // saving without a new one keeps the stored logo and its name; other pictures go.
+    // A logo chosen or dropped is checked alike; saving renames a new one; other pictures go.
     void logo_data()
     {
-        QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen; empty: none
+        QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen
         QTest::addColumn<QString>("melding"); // its first line
         QTest::addColumn<QString>("logofile");
-        QTest::newRow("stored logo keeps its name") << "" << "" << "000001.jpg";
         QTest::newRow("text named .jpg dropped") << "slepen:tekst.jpg" << "Dit bestand is geen afbeelding die Hovelink kan lezen:" << "000001.jpg";
         QTest::newRow("over 1 MB taken with a warning") << "groot.bmp" << "Deze afbeelding is groter dan 1 MB:" << "000001.bmp";
     }
@@ -176,8 +142,10 @@ private slots:
         QFETCH(QString, melding);
         QFETCH(QString, logofile);
         QTemporaryDir bron;
-        QVERIFY(MaakPlaatje(m_map.filePath("000001.jpg")) && MaakPlaatje(m_map.filePath("oud.png")));
-        QVERIFY(MaakPlaatje(bron.filePath("groot.bmp"), 700) && TestPaden::SchrijfBestand(bron.filePath("tekst.jpg"), "geen plaatje"));
+        QImage beeld(700, 700, QImage::Format_RGB32); // 1.9 MB as a bmp
+        beeld.fill(Qt::red);
+        QVERIFY(beeld.save(m_map.filePath("000001.jpg")) && beeld.save(m_map.filePath("oud.png")) && beeld.save(bron.filePath("groot.bmp")));
+        QVERIFY(TestPaden::SchrijfBestand(bron.filePath("tekst.jpg"), "geen plaatje"));
         const QString pad = bron.filePath(bestand.section(':', -1));
         const QByteArray inhoud = TestPaden::LeesBestand(logofile == "000001.jpg" ? m_map.filePath(logofile) : pad);
         Open(VoorbeeldKop());
@@ -189,7 +157,7 @@ private slots:
             QVERIFY(binnen.isAccepted());
             QDropEvent los(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(Deel("frmLogo"), &los);
-        } else if (!bestand.isEmpty()) {
+        } else {
             m_dialogen.afbeelding = pad;
             QTest::mouseClick(Deel("cmdKiesAfb"), Qt::LeftButton);
             QCOMPARE(m_dialogen.filter.section(";;", 0, 0), "Graphic Files (*.bmp *.gif *.jpg *.ico)");

@@ -10,7 +10,7 @@
 class TstKopMaten : public QObject {
     Q_OBJECT
 private slots:
-    // The captions, and so the logo's share of a third of the width, rounded half up.
+    // The captions: the logo's share is a third of the width, rounded half up.
     void opschriften()
     {
         QCOMPARE(KopAfmeting(750, 100) + " | " + LogoRuimte(MaxLogoBreed(750), 100), "Kopafmeting= 750x100 pixels | 250 x 100");
@@ -22,11 +22,7 @@ private slots:
     // Header width, height, margin, picture size: the logo area P1 and the logo P2 in it.
     void pasLogoIn()
     {
-        const struct {
-            int breedte, hoogte, marge;
-            QSize beeld;
-            QRect p1, p2;
-        } rijen[] = {
+        const struct { int breedte, hoogte, marge; QSize beeld; QRect p1, p2; } rijen[] = {
             {750, 100, 5, QSize(), QRect(0, 0, 250, 100), QRect(5, 5, 240, 90)},      // no picture
             {750, 70, 30, QSize(), QRect(0, 0, 250, 70), QRect(30, 30, 190, 10)},     // margin 30, height 70
             {750, 100, 5, QSize(400, 100), QRect(0, 0, 250, 100), QRect(5, 5, 240, 60)},  // wide picture
@@ -71,8 +67,7 @@ private slots:
         }
     }
 
-    // P0's outer corner is at (0, Rand), its inner area one pixel further; Line1 shows only above
-    // and below the box; the logo area is white within its margin; text and corner texts are drawn.
+    // Frame at (0, Rand), Line1 only outside it, the logo white within its margin, texts drawn.
     void tekenen()
     {
         const QColor blauw(0, 128, 255), rood(255, 0, 0);
@@ -89,11 +84,9 @@ private slots:
         const int binnen = KopVlak::Rand + 1;
         const auto kleur = [&](int x, int y) { return QColor(beeld.pixel(x, y)); };
         const auto telt = [&](QRect vak, auto past) {
-            int n = 0;
-            for (int x = vak.left(); x <= vak.right(); ++x)
-                for (int y = vak.top(); y <= vak.bottom(); ++y)
-                    n += past(kleur(x, y));
-            return n;
+            const QImage stuk = beeld.copy(vak);
+            const auto* p = reinterpret_cast<const QRgb*>(stuk.constBits());
+            return std::count_if(p, p + stuk.width() * stuk.height(), [&](QRgb c) { return past(QColor(c)); });
         };
         QCOMPARE(beeld.height(), KopVlak::Rand + 106);
         QCOMPARE(kleur(0, KopVlak::Rand), Qt::black);

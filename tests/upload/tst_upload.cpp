@@ -13,12 +13,12 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-// A real SFTP or FTP(S) server on 127.0.0.1 for one test: a Python process over a temporary
-// folder, with one user. Its host key or certificate ("sleutel") lives as long as the object.
+// A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
 struct TestServer {
     enum class Soort { Sftp, Ftps, Ftp } soort;
     static inline const QString Gebruiker = "secretaris", Wachtwoord = "Zwaluw-7781-geheim", Map = "/public_html/afm/donderdag";
@@ -89,19 +89,14 @@ private slots:
         QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/IniKop.ini", "logofile=000001.jpg\r\nlogojn=1\r\n"));
     }
 
-    void ontbrekendVeld()
+    // The first empty field is named; an unknown protocol ends reading Upload.ini.
+    void controles()
     {
         const QStringList meldingen{"Vul de naam van de server in.", "Vul de gebruikersnaam in.", "Vul het wachtwoord in.", ""};
-        for (const QString& melding : meldingen) {
-            const int gevuld = meldingen.indexOf(melding); // the first fields, in order
+        for (int gevuld = 0; gevuld < 4; ++gevuld) {
             const auto ontbreekt = Overdracht::OntbrekendVeld({"SFTP", gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "", gevuld > 2 ? "w" : "", "/", ""});
-            QCOMPARE(ontbreekt ? ontbreekt->second : QString(), melding);
+            QCOMPARE(ontbreekt ? ontbreekt->second : QString(), meldingen[gevuld]);
         }
-    }
-
-    void onbekendProtocol()
-    {
-        // An unknown protocol ends the reading: nothing after it is taken.
         QTemporaryDir map;
         QVERIFY(TestPaden::SchrijfBestand(map.filePath("Upload.ini"), "Protocol=Gopher\r\nServer=s\r\n"));
         UploadInstellingen u;
@@ -112,19 +107,17 @@ private slots:
     void verstuur_data()
     {
         QTest::addColumn<Soort>("soort");
-        QTest::addColumn<QString>("storing"); // "eerste": nothing on the server yet; "--...": a server option
+        QTest::addColumn<QString>("storing"); // "--...": a server option
         QTest::addColumn<QByteArray>("logoOpServer");
         QTest::addColumn<Uitkomst>("uitkomst");
         QTest::addColumn<QString>("melding"); // a piece of it
-        QTest::newRow("sftp first upload") << Soort::Sftp << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
         QTest::newRow("sftp overwrite, same logo not sent") << Soort::Sftp << "" << Logo << Uitkomst::Gelukt << "";
         QTest::newRow("sftp logo that differs is sent") << Soort::Sftp << "" << QByteArray("ander") << Uitkomst::Gelukt << "";
         QTest::newRow("sftp wrong password") << Soort::Sftp << "wachtwoord" << QByteArray() << Uitkomst::Fout << "weigert";
         QTest::newRow("sftp changed host key") << Soort::Sftp << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
-        QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na" << QByteArray() << Uitkomst::Fout << "verbroken";
+        QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na 50000" << QByteArray() << Uitkomst::Fout << "verbroken";
         QTest::newRow("sftp no rights") << Soort::Sftp << "--alleen-lezen" << QByteArray() << Uitkomst::Fout << "'0777'";
         QTest::newRow("sftp folder missing") << Soort::Sftp << "map" << QByteArray() << Uitkomst::Fout << "bestaat niet";
-        QTest::newRow("ftps first upload") << Soort::Ftps << "eerste" << QByteArray() << Uitkomst::Gelukt << "";
         QTest::newRow("ftps folder missing") << Soort::Ftps << "map" << QByteArray() << Uitkomst::Fout << "geen toegang";
         QTest::newRow("ftps changed certificate") << Soort::Ftps << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
         QTest::newRow("ftp overwrite") << Soort::Ftp << "" << QByteArray() << Uitkomst::Gelukt << "";
@@ -139,10 +132,8 @@ private slots:
         QFETCH(QString, melding);
         QTemporaryDir gebruiker;
         TestServer server(soort);
-        QVERIFY(server.Start(storing == "--afbreken-na"    ? QStringList{storing, "50000"}
-                             : storing == "--alleen-lezen" ? QStringList{storing}
-                                                           : QStringList()));
-        const QByteArray oud = storing == "eerste" || storing == "map" ? QByteArray() : "oud";
+        QVERIFY(server.Start(storing.startsWith("--") ? storing.split(' ') : QStringList()));
+        const QByteArray oud = storing == "map" ? QByteArray() : "oud";
         if (!oud.isEmpty())
             QVERIFY(TestPaden::SchrijfBestand(server.Pad("hovelink.js"), oud));
         if (!logoOpServer.isEmpty())
@@ -174,7 +165,6 @@ private slots:
         const bool gelukt = uitkomst == Uitkomst::Gelukt;
         QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js")), gelukt ? script : oud);
         QCOMPARE(TestPaden::LeesBestand(server.Pad("000001.jpg")), gelukt ? Logo : logoOpServer);
-        // No temporary file is left.
         QCOMPARE(server.Bestanden(), gelukt ? QStringList({"000001.jpg", "hovelink.js"}) : vooraf);
         if (gelukt) {
             QCOMPARE(laatste, script.size() + Logo.size());
@@ -184,8 +174,7 @@ private slots:
         }
     }
 
-    // Typed and chosen by keys; the server's key is asked about and trusted; the password kept
-    // in the real Secret Service comes back on reopening.
+    // Filled in by keys; the server's key is asked about; the password kept in the real Secret Service comes back.
     void uploaden_data()
     {
         QTest::addColumn<Soort>("soort");
@@ -216,6 +205,7 @@ private slots:
             for (int i = 0; i < int(soort); ++i)
                 QTest::keyClick(protocol, Qt::Key_Down);
             QCOMPARE(protocol->currentText(), server.Protocol());
+            QCOMPARE(dia.findChild<QSpinBox*>("txtPoort")->value(), soort == Soort::Sftp ? 22 : 21); // the protocol's own port
             for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)},
                                               {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}}) {
                 auto* vak = dia.findChild<QWidget*>(veld);
