@@ -158,18 +158,19 @@ void frmSitekop::PasLogoIn()
     P0->ZetLogo(Im1);
 }
 
-void frmSitekop::LaadLogo()
+bool frmSitekop::LaadLogo()
 {
     const QString pad = HuidigLogo(m_mapKop, NieuwLogo, m_kop);
     if (pad.isEmpty())
-        return;
+        return false;
     const std::optional<QImage> beeld = LaadAfbeelding(pad);
     if (!beeld)
-        return;
+        return false;
     Im1 = *beeld;
     MaakLogoVak();
     PasLogoIn();
     TekenKoptekst();
+    return true;
 }
 
 void frmSitekop::TekenKoptekst()
@@ -213,16 +214,12 @@ void frmSitekop::ZetMaatOpschriften()
     Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
 }
 
-bool frmSitekop::HeeftLogo() const { return !HuidigLogo(m_mapKop, NieuwLogo, m_kop).isEmpty(); }
-
-// A new size re-fits the logo; without a logo the empty logo area and the texts follow the
-// new size at once instead of waiting for the next redraw.
+// A new size re-fits the logo; without a logo that can be shown the empty logo area and the
+// texts follow the new size at once instead of waiting for the next redraw.
 void frmSitekop::VernieuwLogoVak()
 {
-    if (HeeftLogo()) {
-        LaadLogo();
+    if (LaadLogo())
         return;
-    }
     MaakLogoVak();
     TekenKoptekst();
 }
@@ -341,9 +338,7 @@ void frmSitekop::Ma_Click()
         m_kop.logomarge = qint16(Getal(cmbMa));
     else
         cmbMa->setCurrentIndex(m_kop.logomarge);
-    if (HeeftLogo())
-        LaadLogo();
-    else
+    if (!LaadLogo())
         MaakLogoVak();
 }
 

@@ -46,7 +46,7 @@ private:
     // Preview procedures.
     void MaakLogoVak();
     void PasLogoIn();
-    void LaadLogo();
+    bool LaadLogo(); // false when there is no logo, or it cannot be read
     void TekenKoptekst();
     void TekenHoekteksten();
     void ToonLogoVak();
@@ -54,7 +54,6 @@ private:
     void PasVensterAan();
     void ZetMaatOpschriften();
     void ZetKopHoogte();
-    bool HeeftLogo() const;
     void VernieuwLogoVak();
 
     // Events.

@@ -65,17 +65,18 @@ private slots:
         QTest::addColumn<int>("breedte");
         QTest::addColumn<bool>("geweigerd");
         QTest::addColumn<QString>("daarna"); // Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box
-        QTest::newRow("1200 refused") << "1200" << 1200 << true << "Tab";
-        QTest::newRow("1200 refused on saving") << "1200" << 1200 << true << "Alt+A";
-        QTest::newRow("999 typed among refused keys") << "9 x-9\b9" << 999 << false << "Tab";
-        QTest::newRow("500 saved") << "500" << 500 << false << "Alt+A";
-        QTest::newRow("Annuleren with a refused width") << "1200" << 1200 << true << "cmdAnnu";
-        QTest::newRow("Escape in the refused width box") << "1200" << 1200 << true << "txtKopVakBr";
+        QTest::addColumn<bool>("onleesbaar"); // the stored logo cannot be read; else there is none
+        QTest::newRow("1200 refused") << "1200" << 1200 << true << "Tab" << false;
+        QTest::newRow("1200 refused on saving") << "1200" << 1200 << true << "Alt+A" << false;
+        QTest::newRow("999 typed among refused keys, unreadable logo") << "9 x-9\b9" << 999 << false << "Tab" << true;
+        QTest::newRow("500 saved") << "500" << 500 << false << "Alt+A" << false;
+        QTest::newRow("Annuleren with a refused width") << "1200" << 1200 << true << "cmdAnnu" << false;
+        QTest::newRow("Escape in the refused width box") << "1200" << 1200 << true << "txtKopVakBr" << false;
         for (const char* deel : {"cmbKopVakHo", "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmdAkkoord"})
-            QTest::addRow("Escape in %s", deel) << "900" << 900 << false << deel;
-        QTest::newRow("close box keeps the edits") << "900" << 900 << false << "";
-        QTest::newRow("close box puts back the last width") << "1200" << 1200 << true << "";
-        QTest::newRow("close box after an emptied width box") << "" << 0 << true << "";
+            QTest::addRow("Escape in %s", deel) << "900" << 900 << false << deel << false;
+        QTest::newRow("close box keeps the edits") << "900" << 900 << false << "" << false;
+        QTest::newRow("close box puts back the last width") << "1200" << 1200 << true << "" << false;
+        QTest::newRow("close box after an emptied width box") << "" << 0 << true << "" << false;
     }
 
     void bewerken()
@@ -84,8 +85,10 @@ private slots:
         QFETCH(int, breedte);
         QFETCH(bool, geweigerd);
         QFETCH(QString, daarna);
-        KopInstellingen begin = VoorbeeldKop();
-        begin.logofile.clear(); // the logo area then takes a third of the width
+        QFETCH(bool, onleesbaar);
+        KopInstellingen begin = VoorbeeldKop(); // the logo area takes a third of the width without a logo to show
+        if (!onleesbaar || !TestPaden::SchrijfBestand(m_map.filePath(begin.logofile), "geen plaatje"))
+            begin.logofile.clear();
         Open(begin);
         const int vensterBreed = m_venster->width();
         const bool opslaan = daarna == "Alt+A", blijftOpen = daarna == "Tab" || (opslaan && geweigerd);
