@@ -83,6 +83,7 @@ private slots:
         QTest::newRow("hyphen and apostrophe ignored, blank counts")
             << QStringList{"D-Amsel", "de Wit", "Dewaal", "Dijk", "'t Hart", "Tromp"};
         QTest::newRow("accent near its base letter") << QStringList{u"Émile"_qs, "Fons", u"Zoë"_qs, "Zwart"};
+        QTest::newRow("accent after its own letter") << QStringList{"Muller", u"Müller"_qs, "Mullers"};
     }
     void volgorde()
     {
