@@ -13,6 +13,16 @@ QString Trim(const QString& s)
     return s.mid(begin, eind - begin);
 }
 
+QString ZonderStuurtekens(const QString& s)
+{
+    QString uit;
+    uit.reserve(s.size());
+    for (const QChar c : s)
+        if (c.category() != QChar::Other_Control && c != QChar::LineSeparator && c != QChar::ParagraphSeparator)
+            uit.append(c);
+    return uit;
+}
+
 QString Nullen(qint64 getal, int cijfers)
 {
     const QString digits = QString::number(getal < 0 ? -getal : getal).rightJustified(cijfers, u'0');

@@ -8,6 +8,10 @@ namespace Tekst {
 // Removes leading and trailing spaces, and nothing else (no tabs, no line breaks).
 QString Trim(const QString& s);
 
+// Without control characters (line breaks, tabs, C1 codes): a value that goes into one line of
+// a settings file can then never add a line of its own.
+QString ZonderStuurtekens(const QString& s);
+
 // The line break of every file and message of this program.
 inline const QString CrLf = QStringLiteral("\r\n");
 

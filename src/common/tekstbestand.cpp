@@ -1,8 +1,10 @@
 #include "common/tekstbestand.h"
 
 #include "common/ansi.h"
+#include "common/gewoonbestand.h"
 #include "common/restanten.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,6 +26,10 @@ std::optional<QString> Poging(const QString& pad, const QByteArray& bytes, Tekst
                               bool& bijCommit)
 {
     bijCommit = false;
+    // QSaveFile writes into what a link points to, which may lie outside Travenza: the link
+    // itself is replaced by a real file instead.
+    if (GewoonBestand::IsKoppeling(pad) && !QFile::remove(pad) && !QDir().rmdir(pad))
+        return QStringLiteral("De koppeling kan niet worden vervangen door een bestand.");
     QSaveFile bestand(pad);
     // Unbuffered, so that a disk that fills up shows as a short write here: Qt 6.4's commit()
     // does not notice when flushing its buffer fails, and would put a cut-off file in place.

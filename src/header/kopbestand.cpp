@@ -134,6 +134,7 @@ void LeesKop(const QString& MapKop, const QString& NaamKop, KopInstellingen& kop
     const std::optional<QStringList> regels = TekstBestand::LeesRegels(Paden::Samen(MapKop, NaamKop));
     if (!regels)
         return;
+    kop.MapHerkomst = MapKop;
     for (const QString& regel : *regels) {
         for (const Sleutel& s : Sleutels()) {
             if (!Instellingen::Past(regel, s.gelezen))

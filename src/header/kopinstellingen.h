@@ -23,5 +23,9 @@ struct KopInstellingen {
     qint16 logomarge = 0; // free margin around the logo
     qint16 logojn = 0;    // 1 = place the logo
 
+    // The folder whose IniKop.ini was read last: a new play moment carries this header over,
+    // and its logo is still in that folder.
+    QString MapHerkomst = {};
+
     bool operator==(const KopInstellingen&) const = default;
 };

@@ -1,8 +1,11 @@
 #include "header/logobestand.h"
 
+#include "common/gewoonbestand.h"
 #include "common/paden.h"
 #include "common/tekst.h"
+#include "common/tekstbestand.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +18,8 @@ const QStringList LogoPatronen{QStringLiteral("*.jpg"), QStringLiteral("*.bmp"),
                                QStringLiteral("*.ico"), QStringLiteral("*.png"), QStringLiteral("*.jpeg")};
 
 constexpr qint64 GrootLogo = 1024 * 1024;
+// Beyond this no site would show it anyway; reading stops there.
+constexpr qint64 GrootsteLogo = 64 * GrootLogo;
 
 // The size from the picture's header, when Qt can read the file and would load it.
 bool LeesbaarFormaat(QImageReader& lezer)
@@ -91,6 +96,29 @@ void BewaarLogo(const QString& MapKop, const QString& NieuwLogo, KopInstellingen
         if (naam != kop.logofile)
             QFile::remove(map.filePath(naam));
     }
+}
+
+bool IsAfbeelding(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader lezer(&buffer);
+    return LeesbaarFormaat(lezer);
+}
+
+bool ZorgVoorLogo(const QString& MapKop, const KopInstellingen& kop)
+{
+    if (kop.logojn != 1 || kop.logofile.isEmpty())
+        return true;
+    if (!GeldigeLogoNaam(kop.logofile))
+        return false;
+    const QString hier = Paden::Samen(MapKop, kop.logofile);
+    if (GewoonBestand::Lees(hier, GrootsteLogo))
+        return true;
+    if (kop.MapHerkomst.isEmpty() || Paden::Bestaat(hier))
+        return false;
+    const std::optional<QByteArray> daar = GewoonBestand::Lees(Paden::Samen(kop.MapHerkomst, kop.logofile), GrootsteLogo);
+    return daar && IsAfbeelding(*daar) && TekstBestand::SchrijfBytes(hier, *daar).ok;
 }
 
 LogoKeuring KeurLogo(const QString& pad)

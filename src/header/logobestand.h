@@ -38,6 +38,15 @@ QString HuidigLogo(const QString& MapKop, const QString& NieuwLogo, const KopIns
 // stored logo if it still exists; `logofile` never names a missing file.
 void BewaarLogo(const QString& MapKop, const QString& NieuwLogo, KopInstellingen& kop);
 
+// True when the bytes are a picture Qt would load: what is sent to the site as the logo.
+bool IsAfbeelding(const QByteArray& bytes);
+
+// The logo that the header names (logojn 1) must be in MapKop before a script names it. A
+// header carried over from another play moment names a picture of that moment's folder:
+// it is copied here. False, with nothing changed, when it is neither here nor can be
+// brought here.
+bool ZorgVoorLogo(const QString& MapKop, const KopInstellingen& kop);
+
 // What a file offered as a logo is.
 enum class LogoKeuring { Goed, GeenAfbeelding, Groot };
 

@@ -2,11 +2,14 @@
 
 #include "members/ledennaartabellen.h"
 #include "common/tekst.h"
+#include "header/logobestand.h"
 #include "members/partnerbestand.h"
 #include "script/bewaarscript.h"
 #include "script/maakscript.h"
 #include "script/scripttekst.h"
 #include "script/sitevakken.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -79,6 +82,11 @@ ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegeve
     }
     const ScriptInvoer invoer = AfmeldInvoer(gegevens, groepen, kop);
     MeldLangeLidnummers(invoer, meldingen);
+    if (!ZorgVoorLogo(QFileInfo(pad).path(), kop))
+        meldingen.Toon(QStringLiteral("Het logo '%1' van de kop staat niet in de map van deze speeldag en kon niet "
+                                      "worden overgenomen. De afmeldsite toont het pas als u het opnieuw kiest met "
+                                      "'Koptekst en logo instellen'.").arg(kop.logofile),
+                       Meldingen::Pictogram::Uitroep);
     return Script::BewaarScript(pad, Script::MaakScriptBestand(invoer), gegevens.speeldag, meldingen)
                ? ScriptUitkomst::Geschreven
                : ScriptUitkomst::NietGeschreven;

@@ -39,6 +39,8 @@ enum class ScriptUitkomst {
 // Turns the member list into the member tables, looks up each member's partner when
 // "Toon Partner op website" is ticked, and writes the script to `pad`, telling the user.
 // Without members no script is made, and the user is told why. Members whose number has
-// more than 6 digits are named in a warning first; the script stays as it is.
+// more than 6 digits are named in a warning first; the script stays as it is. A logo that a
+// header carried over from another play moment names is copied into this moment's folder
+// first; when that cannot be done the user is told before the script is written.
 ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
                       const KopInstellingen& kop, Meldingen& meldingen);

@@ -15,9 +15,9 @@ QString StandaardPad()
     return Paden::Samen(map, QStringLiteral("bekende-servers.ini"));
 }
 
-QString Sleutel(const QString& protocol, const QString& server, int poort)
+QString Sleutel(Protocol protocol, const QString& server, int poort)
 {
-    return protocol.toUpper() + QStringLiteral("://") + server.toUpper() + u':' + QString::number(poort);
+    return Protocollen::Naam(protocol) + QStringLiteral("://") + server.toUpper() + u':' + QString::number(poort);
 }
 
 QString Zoek(const QString& pad, const QString& sleutel)
@@ -36,7 +36,8 @@ TekstBestand::SchrijfResultaat Bewaar(const QString& pad, const QString& sleutel
     for (const QString& regel : TekstBestand::LeesRegels(pad).value_or(QStringList()))
         if (!Instellingen::Past(regel, metIs))
             regels.append(regel);
-    regels.append(metIs + waarde);
+    if (!waarde.isEmpty())
+        regels.append(metIs + waarde);
     return TekstBestand::SchrijfRegels(pad, regels);
 }
 

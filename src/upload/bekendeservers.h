@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/tekstbestand.h"
+#include "upload/protocol.h"
 
 #include <QString>
 
@@ -12,12 +13,13 @@ namespace BekendeServers {
 // The file in the user's application data folder.
 QString StandaardPad();
 
-QString Sleutel(const QString& protocol, const QString& server, int poort);
+QString Sleutel(Protocol protocol, const QString& server, int poort);
 
 // The stored value for a server; empty when it is not known.
 QString Zoek(const QString& pad, const QString& sleutel);
 
-// Stores (or replaces) the value for a server, keeping every other line.
+// Stores (or replaces) the value for a server, keeping every other line; an empty value
+// forgets the server.
 TekstBestand::SchrijfResultaat Bewaar(const QString& pad, const QString& sleutel, const QString& waarde);
 
 } // namespace BekendeServers

@@ -1,11 +1,11 @@
 #include "upload/diaupload.h"
 
 #include "common/paden.h"
-#include "common/schrijfmelding.h"
 #include "common/tekst.h"
 #include "upload/bekendeservers.h"
 #include "upload/overdrachtmeldingen.h"
 #include "upload/uploadbestanden.h"
+#include "upload/uploadbesturing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 using Uitkomst = OverdrachtResultaat::Uitkomst;
+using UploadBesturing::Vervolg;
 
 namespace {
 
@@ -38,11 +39,12 @@ DiaUpload::DiaUpload(const QString& MapProgramma, const QString& speeldag, const
 {
     setObjectName(QStringLiteral("diaUpload"));
     setWindowTitle(QStringLiteral("Uploaden naar de afmeldsite"));
+    UploadBesturing::GeenKerndump();
     BouwVenster();
 
     Upload::LeesUploadIni(Paden::Samen(m_mapProgramma, Upload::NaamUploadIni), m_instellingen);
-    m_cmbProtocol->setCurrentText(m_instellingen.Protocol);
-    m_vorigProtocol = m_cmbProtocol->currentText();
+    m_cmbProtocol->setCurrentIndex(int(m_instellingen.protocol));
+    m_vorigProtocol = m_instellingen.protocol;
     m_txtServer->setText(m_instellingen.Server);
     m_txtPoort->setValue(m_instellingen.Poort);
     m_txtGebruiker->setText(m_instellingen.Gebruiker);
@@ -50,7 +52,7 @@ DiaUpload::DiaUpload(const QString& MapProgramma, const QString& speeldag, const
     m_chkOnthouden->setChecked(m_instellingen.Onthouden);
     if (m_instellingen.Onthouden)
         m_txtWachtwoord->setText(m_opslag
-                                     .Lees(WachtwoordSleutel(m_instellingen.Protocol, m_instellingen.Gebruiker,
+                                     .Lees(WachtwoordSleutel(m_instellingen.protocol, m_instellingen.Gebruiker,
                                                              m_instellingen.Server, m_instellingen.Poort))
                                      .value_or(QString()));
     connect(m_cmbProtocol, &QComboBox::currentIndexChanged, this, &DiaUpload::ProtocolGekozen);
@@ -68,7 +70,8 @@ DiaUpload::~DiaUpload()
 void DiaUpload::BouwVenster()
 {
     m_cmbProtocol = Benoemd(new QComboBox, "cmbProtocol");
-    m_cmbProtocol->addItems({QStringLiteral("SFTP"), QStringLiteral("FTPS"), QStringLiteral("FTP")});
+    for (const Protocol protocol : Protocollen::Alle)
+        m_cmbProtocol->addItem(Protocollen::Naam(protocol));
     m_txtServer = Benoemd(new QLineEdit, "txtServer");
     m_txtPoort = Benoemd(new QSpinBox, "txtPoort");
     m_txtPoort->setRange(1, 65535);
@@ -127,49 +130,19 @@ void DiaUpload::reject()
 
 void DiaUpload::ProtocolGekozen(int)
 {
-    const QString protocol = m_cmbProtocol->currentText();
-    if (protocol == u"FTP" &&
-        m_meldingen.Toon(QStringLiteral("FTP verstuurt uw wachtwoord onversleuteld. Toch gebruiken?"),
-                         Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee) != Meldingen::Antwoord::Ja) {
-        const QSignalBlocker stil(m_cmbProtocol);
-        m_cmbProtocol->setCurrentText(m_vorigProtocol);
-        return;
-    }
-    if (m_txtPoort->value() == Upload::StandaardPoort(m_vorigProtocol))
-        m_txtPoort->setValue(Upload::StandaardPoort(protocol));
+    const Protocol protocol = HuidigProtocol();
+    if (m_txtPoort->value() == Protocollen::StandaardPoort(m_vorigProtocol))
+        m_txtPoort->setValue(Protocollen::StandaardPoort(protocol));
     m_vorigProtocol = protocol;
 }
 
+Protocol DiaUpload::HuidigProtocol() const { return Protocollen::Alle.at(size_t(qMax(0, m_cmbProtocol->currentIndex()))); }
+
 Verbinding DiaUpload::HuidigeVerbinding() const
 {
-    return {m_cmbProtocol->currentText(), Tekst::Trim(m_txtServer->text()), m_txtPoort->value(),
-            Tekst::Trim(m_txtGebruiker->text()), m_txtWachtwoord->text(), Tekst::Trim(m_txtMap->text()),
-            BekendeServers::StandaardPad()};
-}
-
-bool DiaUpload::BewaarInstellingen()
-{
-    const Verbinding v = HuidigeVerbinding();
-    m_instellingen.Protocol = v.Protocol;
-    m_instellingen.Server = v.Server;
-    m_instellingen.Poort = v.Poort;
-    m_instellingen.Gebruiker = v.Gebruiker;
-    m_instellingen.Onthouden = m_chkOnthouden->isChecked();
-    m_instellingen.Mappen.insert(m_speeldag, v.Map);
-    const QString pad = Paden::Samen(m_mapProgramma, Upload::NaamUploadIni);
-    if (!MeldAlsNietOpgeslagen(Upload::SchrijfUploadIni(pad, m_instellingen), pad, m_meldingen))
-        return false;
-
-    const QString sleutel = WachtwoordSleutel(v.Protocol, v.Gebruiker, v.Server, v.Poort);
-    QString fout;
-    if (!m_instellingen.Onthouden)
-        m_opslag.Wis(sleutel);
-    else if (!m_opslag.Bewaar(sleutel, v.Wachtwoord, fout))
-        m_meldingen.Toon(QStringLiteral("Het wachtwoord kon niet in de wachtwoordkluis van het systeem worden "
-                                        "bewaard; het wordt de volgende keer weer gevraagd.") +
-                             Tekst::CrLf + fout,
-                         Meldingen::Pictogram::Uitroep);
-    return true;
+    const auto schoon = [](const QLineEdit* vak) { return Tekst::Trim(Tekst::ZonderStuurtekens(vak->text())); };
+    return {HuidigProtocol(), schoon(m_txtServer), m_txtPoort->value(), schoon(m_txtGebruiker),
+            m_txtWachtwoord->text(), schoon(m_txtMap), BekendeServers::StandaardPad(), QString()};
 }
 
 void DiaUpload::Start(Actie actie)
@@ -177,11 +150,17 @@ void DiaUpload::Start(Actie actie)
     const Verbinding v = HuidigeVerbinding();
     if (const auto ontbreekt = Overdracht::OntbrekendVeld(v)) {
         m_meldingen.Toon(ontbreekt->second, Meldingen::Pictogram::Uitroep);
-        QWidget* const vakken[] = {m_txtServer, m_txtGebruiker, m_txtWachtwoord};
+        QWidget* const vakken[] = {m_txtServer, m_txtGebruiker, m_txtWachtwoord, m_txtMap};
         vakken[static_cast<int>(ontbreekt->first)]->setFocus();
         return;
     }
-    if (!BewaarInstellingen())
+    if (!UploadBesturing::FtpToegestaan(v.protocol, m_meldingen))
+        return;
+    bool onthouden = m_chkOnthouden->isChecked();
+    const bool bewaard = UploadBesturing::Bewaar(Paden::Samen(m_mapProgramma, Upload::NaamUploadIni), m_instellingen,
+                                                 m_speeldag, v, onthouden, m_opslag, m_meldingen, m_kluisGemeld);
+    m_chkOnthouden->setChecked(onthouden);
+    if (!bewaard)
         return;
     UploadBestanden bestanden;
     if (actie == Actie::Uploaden) {
@@ -202,7 +181,7 @@ void DiaUpload::Start(Actie actie)
                 m_voortgang->setValue(totaal > 0 ? int(gedaan * 1000 / totaal) : 0);
             }, Qt::QueuedConnection);
         };
-        *resultaat = actie == Actie::Test ? Overdracht::TestVerbinding(v)
+        *resultaat = actie == Actie::Test ? Overdracht::TestVerbinding(v, m_annuleren)
                                           : Overdracht::Verstuur(v, lijst, voortgang, m_annuleren);
     });
     connect(m_werker, &QThread::finished, this, [this, actie, resultaat] {
@@ -218,36 +197,16 @@ void DiaUpload::Start(Actie actie)
 void DiaUpload::Klaar(Actie actie, const OverdrachtResultaat& resultaat)
 {
     const Verbinding v = HuidigeVerbinding();
-    switch (resultaat.uitkomst) {
-    case Uitkomst::Gelukt:
-        if (actie == Actie::Test) {
-            m_meldingen.Toon(QStringLiteral("De verbinding is in orde: de map '%1' is gevonden.").arg(v.Map),
-                             Meldingen::Pictogram::Informatie);
-        } else {
-            for (const GecontroleerdBestand& bestand : resultaat.bestanden)
-                m_lstResultaat->addItem(OverdrachtMeldingen::ResultaatRegel(bestand));
-            m_voortgang->setValue(m_voortgang->maximum());
-        }
-        break;
-    case Uitkomst::OnbekendeServer:
-        if (m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Uitroep, Meldingen::Knoppen::JaNee) ==
-            Meldingen::Antwoord::Ja) {
-            const QString sleutel = BekendeServers::Sleutel(v.Protocol, v.Server, v.Poort);
-            if (MeldAlsNietOpgeslagen(BekendeServers::Bewaar(v.BekendeServersPad, sleutel, resultaat.teBewaren),
-                                      v.BekendeServersPad, m_meldingen))
-                Start(actie);
-        }
-        break;
-    case Uitkomst::GewijzigdeServer:
-        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Kritiek);
-        break;
-    case Uitkomst::Fout:
-        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Uitroep);
-        break;
-    case Uitkomst::Geannuleerd:
-        m_meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Informatie);
-        break;
+    if (resultaat.uitkomst == Uitkomst::Gelukt && actie == Actie::Test) {
+        m_meldingen.Toon(QStringLiteral("De verbinding is in orde: de map '%1' is gevonden.").arg(v.Map),
+                         Meldingen::Pictogram::Informatie);
+    } else if (resultaat.uitkomst == Uitkomst::Gelukt) {
+        for (const GecontroleerdBestand& bestand : resultaat.bestanden)
+            m_lstResultaat->addItem(OverdrachtMeldingen::ResultaatRegel(bestand));
+        m_voortgang->setValue(m_voortgang->maximum());
     }
+    if (UploadBesturing::Afhandelen(resultaat, v, m_meldingen) == Vervolg::Opnieuw)
+        Start(actie);
 }
 
 void DiaUpload::ZetBezig(bool bezig)

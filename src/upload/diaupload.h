@@ -36,7 +36,7 @@ private:
     void Start(Actie actie);
     void Klaar(Actie actie, const OverdrachtResultaat& resultaat);
     void ZetBezig(bool bezig);
-    bool BewaarInstellingen();
+    Protocol HuidigProtocol() const;
     Verbinding HuidigeVerbinding() const;
 
     QString m_mapProgramma;
@@ -45,7 +45,8 @@ private:
     Meldingen& m_meldingen;
     WachtwoordOpslag& m_opslag;
     UploadInstellingen m_instellingen;
-    QString m_vorigProtocol;
+    Protocol m_vorigProtocol = Protocol::Sftp;
+    bool m_kluisGemeld = false; // the password store's failure is told once per dialog
     QThread* m_werker = nullptr;
     std::atomic<bool> m_annuleren = false;
 

@@ -1,35 +1,126 @@
 #include "upload/overdracht.h"
 
+#include "common/tekst.h"
+#include "upload/bekendeservers.h"
 #include "upload/curlsessie.h"
 #include "upload/overdrachtmeldingen.h"
 
+#include <QRandomGenerator>
+
 using Uitkomst = OverdrachtResultaat::Uitkomst;
-using OverdrachtMeldingen::Stap;
+namespace M = OverdrachtMeldingen;
 
 namespace {
 
-// The site never sees this name: the file gets its own name only when it is complete.
-QString TijdelijkeNaam(const QString& naam) { return u'.' + naam + QStringLiteral(".upload"); }
+// What the server holds after a failed step, for the last line of the message.
+enum class Gevolg { Geen, NietGewijzigd, OudAlsReserve, NieuwOngecontroleerd };
 
-OverdrachtResultaat Mislukt(CURLcode code, const CurlSessie& sessie, const Verbinding& v, Stap stap,
-                            const QString& bestand)
+struct Mislukking {
+    Mislukking(Fout f, Stap s, QString b, Gevolg g = Gevolg::NietGewijzigd, QString r = {})
+        : fout(f), stap(s), bestand(std::move(b)), gevolg(g), reserve(std::move(r))
+    {
+    }
+    Fout fout;
+    Stap stap;
+    QString bestand;
+    Gevolg gevolg;
+    QString reserve; // the old file's name on the server, when it could not go back
+};
+
+OverdrachtResultaat Resultaat(const Mislukking& m, const CurlSessie& sessie, const Verbinding& v)
 {
     OverdrachtResultaat r;
     r.uitkomst = Uitkomst::Fout;
-    if (code == CURLE_ABORTED_BY_CALLBACK) {
-        r.uitkomst = Uitkomst::Geannuleerd;
-        r.melding = OverdrachtMeldingen::Geannuleerd();
-    } else if ((code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_PINNEDPUBKEYNOTMATCH) &&
-               (sessie.WasBekend() || !sessie.GezienSleutel().teBewaren.isEmpty())) {
+    if (m.fout == Fout::Vertrouwen && (sessie.WasBekend() || !sessie.GezienSleutel().teBewaren.isEmpty())) {
         r.uitkomst = sessie.WasBekend() ? Uitkomst::GewijzigdeServer : Uitkomst::OnbekendeServer;
         r.vingerafdruk = sessie.GezienSleutel().vingerafdruk;
         r.teBewaren = sessie.GezienSleutel().teBewaren;
-        r.melding = sessie.WasBekend() ? OverdrachtMeldingen::GewijzigdeServer(v)
-                                       : OverdrachtMeldingen::OnbekendeServer(v, r.vingerafdruk);
-    } else {
-        r.melding = OverdrachtMeldingen::Melding(code, v, stap, bestand, sessie.Fouttekst());
+        r.melding = sessie.WasBekend() ? M::GewijzigdeServer(v, r.vingerafdruk) : M::OnbekendeServer(v, r.vingerafdruk);
+        return r;
+    }
+    if (m.fout == Fout::Geannuleerd)
+        r.uitkomst = Uitkomst::Geannuleerd;
+    r.melding = M::Oorzaak(m.fout, m.stap, v, m.bestand, sessie.LaatsteCode());
+    switch (m.gevolg) {
+    case Gevolg::Geen:
+        break;
+    case Gevolg::NietGewijzigd:
+        r.melding += Tekst::CrLf + M::NietGewijzigd(m.bestand);
+        break;
+    case Gevolg::OudAlsReserve:
+        r.melding += Tekst::CrLf + M::OudAlsReserve(m.bestand, m.reserve);
+        break;
+    case Gevolg::NieuwOngecontroleerd:
+        r.melding += Tekst::CrLf + M::NieuwOngecontroleerd(m.bestand);
+        break;
     }
     return r;
+}
+
+// Unique per upload, so that two uploads to one folder never share a temporary file.
+QString Kenmerk()
+{
+    return QString::number(QRandomGenerator::system()->generate64(), 36);
+}
+
+// After a failure the step that tidies up may not be cancelled, but may not hang either.
+struct Opruimen {
+    CurlSessie& sessie;
+    explicit Opruimen(CurlSessie& s) : sessie(s) { sessie.ZetAnnuleerbaar(false); }
+    ~Opruimen() { sessie.ZetAnnuleerbaar(true); }
+};
+
+// After a failed rename the server is asked what it holds, because a connection that broke
+// may have broken before or after the rename: the site must end up with a whole file.
+std::optional<Mislukking> Herstel(CurlSessie& sessie, Fout fout, const QString& tijdelijk, const QString& naam,
+                                  const QString& reserve, bool bestond)
+{
+    Mislukking mislukt{fout, Stap::Vervangen, naam, Gevolg::NietGewijzigd, reserve};
+    QStringList namen; // the session opens a new connection when the old one broke
+    if (sessie.Namen(namen) != Fout::Geen) {
+        if (bestond)
+            mislukt.gevolg = Gevolg::OudAlsReserve;
+        return mislukt;
+    }
+    if (namen.contains(naam) && !namen.contains(tijdelijk)) {
+        sessie.Verwijder(reserve); // the new file made it after all
+        return std::nullopt;
+    }
+    if (!namen.contains(naam) && namen.contains(reserve) && sessie.Hernoem(reserve, naam) != Fout::Geen)
+        mislukt.gevolg = Gevolg::OudAlsReserve;
+    sessie.Verwijder(tijdelijk);
+    return mislukt;
+}
+
+// Puts the uploaded `tijdelijk` in the place of `naam`. The old file keeps existing under
+// `reserve` until the new one is in place, and goes back on any failure.
+std::optional<Mislukking> Vervang(CurlSessie& sessie, const Verbinding& v, const QString& tijdelijk,
+                                  const QString& naam, const QString& reserve, bool bestond)
+{
+    const Opruimen zonderAnnuleren(sessie);
+    // FTP servers mostly replace a file in the rename itself; SFTP servers refuse to.
+    if (!bestond || v.protocol != Protocol::Sftp) {
+        const Fout fout = sessie.Hernoem(tijdelijk, naam);
+        if (fout == Fout::Geen)
+            return std::nullopt;
+        if (!bestond)
+            return Herstel(sessie, fout, tijdelijk, naam, reserve, bestond);
+    }
+    for (const auto& [van, naar] : {std::pair{naam, reserve}, std::pair{tijdelijk, naam}})
+        if (const Fout fout = sessie.Hernoem(van, naar); fout != Fout::Geen)
+            return Herstel(sessie, fout, tijdelijk, naam, reserve, bestond);
+    // A backup that cannot be removed is a hidden leftover, not a failure: the site is whole.
+    sessie.Verwijder(reserve);
+    return std::nullopt;
+}
+
+// A server trusted through the system's authorities is remembered after its first good
+// connection, so that another key later is a changed server and not a first meeting.
+void Onthoud(const CurlSessie& sessie, const Verbinding& v)
+{
+    if (!sessie.WasBekend() && !sessie.GezienSleutel().teBewaren.isEmpty())
+        BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort),
+                               sessie.GezienSleutel().teBewaren);
 }
 
 } // namespace
@@ -44,14 +135,21 @@ std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbind
         return std::pair{Veld::Gebruiker, QStringLiteral("Vul de gebruikersnaam in.")};
     if (verbinding.Wachtwoord.isEmpty())
         return std::pair{Veld::Wachtwoord, QStringLiteral("Vul het wachtwoord in.")};
+    // The library would fold "a/../b" into "b" in one step and not in another.
+    for (const QString& deel : verbinding.Map.split(u'/'))
+        if (deel == u"." || deel == u"..")
+            return std::pair{Veld::Map, QStringLiteral("Een map op de server mag geen '.' of '..' als deel hebben.")};
     return std::nullopt;
 }
 
-OverdrachtResultaat TestVerbinding(const Verbinding& verbinding)
+OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atomic<bool>& annuleren)
 {
-    CurlSessie sessie(verbinding);
-    const CURLcode code = sessie.LeesMap();
-    return code == CURLE_OK ? OverdrachtResultaat{} : Mislukt(code, sessie, verbinding, Stap::Map, QString());
+    CurlSessie sessie(verbinding, annuleren);
+    QStringList namen;
+    if (const Fout fout = sessie.Namen(namen); fout != Fout::Geen)
+        return Resultaat(Mislukking{fout, Stap::Verbinden, QString(), Gevolg::Geen}, sessie, verbinding);
+    Onthoud(sessie, verbinding);
+    return {};
 }
 
 OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVersturen>& bestanden,
@@ -62,50 +160,66 @@ OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVerstur
         totaal += bestand.Inhoud.size();
     qint64 klaar = 0;
 
-    CurlSessie sessie(verbinding);
-    if (const CURLcode code = sessie.LeesMap(); code != CURLE_OK)
-        return Mislukt(code, sessie, verbinding, Stap::Map, QString());
+    CurlSessie sessie(verbinding, annuleren);
+    QStringList namen;
+    if (const Fout fout = sessie.Namen(namen); fout != Fout::Geen)
+        return Resultaat(Mislukking{fout, Stap::Verbinden, QString(), Gevolg::Geen}, sessie, verbinding);
 
     OverdrachtResultaat resultaat;
+    const QString kenmerk = Kenmerk();
     for (const TeVersturen& bestand : bestanden) {
-        if (annuleren)
-            return Mislukt(CURLE_ABORTED_BY_CALLBACK, sessie, verbinding, Stap::Schrijven, bestand.Naam);
+        const QString& naam = bestand.Naam;
+        const qsizetype grootte = bestand.Inhoud.size();
+        const bool bestond = namen.contains(naam);
+        if (bestond && sessie.IsMap(naam)) {
+            OverdrachtResultaat r;
+            r.uitkomst = Uitkomst::Fout;
+            r.melding = M::MapInDeWeg(naam) + Tekst::CrLf + M::NietGewijzigd(naam);
+            return r;
+        }
+        GecontroleerdBestand gecontroleerd{naam, grootte};
         QByteArray opServer;
-        GecontroleerdBestand gecontroleerd{bestand.Naam, bestand.Inhoud.size()};
-        if (bestand.AlleenAlsAnders) {
-            const CURLcode code = sessie.Lees(bestand.Naam, opServer);
-            if (code != CURLE_OK && code != CURLE_REMOTE_FILE_NOT_FOUND)
-                return Mislukt(code, sessie, verbinding, Stap::Lezen, bestand.Naam);
-            gecontroleerd.Verstuurd = code != CURLE_OK || opServer != bestand.Inhoud;
+        if (bestand.AlleenAlsAnders && bestond) {
+            // One byte more than sent is enough to know that it differs.
+            const Fout fout = sessie.Lees(naam, opServer, grootte + 1);
+            if (fout != Fout::Geen && fout != Fout::TeGroot && fout != Fout::NietGevonden)
+                return Resultaat(Mislukking{fout, Stap::Vergelijken, naam}, sessie, verbinding);
+            gecontroleerd.Verstuurd = fout != Fout::Geen || opServer != bestand.Inhoud;
         }
         if (gecontroleerd.Verstuurd) {
-            const auto vordering = [&](qint64 gedaan) {
+            const QString tijdelijk = u'.' + naam + u'.' + kenmerk + QStringLiteral(".upload");
+            const QString reserve = u'.' + naam + u'.' + kenmerk + QStringLiteral(".vorige");
+            const std::function<void(qint64)> vordering = [&](qint64 gedaan) {
                 if (voortgang)
-                    voortgang(klaar + gedaan, totaal);
-                return !annuleren;
+                    voortgang(klaar + qMin(gedaan, qint64(grootte)), totaal);
             };
-            const QString tijdelijk = TijdelijkeNaam(bestand.Naam);
-            if (const CURLcode code = sessie.Schrijf(tijdelijk, bestand.Naam, bestand.Inhoud, vordering);
-                code != CURLE_OK) {
-                // A fresh connection: the old one may be the one that broke.
-                CurlSessie opruimen(verbinding);
-                opruimen.Verwijder(tijdelijk);
-                return Mislukt(code, sessie, verbinding, Stap::Schrijven, bestand.Naam);
+            if (Fout fout = sessie.Schrijf(tijdelijk, bestand.Inhoud, vordering); fout != Fout::Geen) {
+                const Opruimen zonderAnnuleren(sessie);
+                // An SFTP server that refuses a write halfway (a full disk) and one that drops the
+                // connection look alike to libcurl; when the server answers again, it may be either.
+                QStringList nogDaar;
+                if (fout == Fout::Verbroken && verbinding.protocol == Protocol::Sftp && sessie.Namen(nogDaar) == Fout::Geen)
+                    fout = Fout::NietAangenomen;
+                sessie.Verwijder(tijdelijk);
+                return Resultaat(Mislukking{fout, Stap::Schrijven, naam}, sessie, verbinding);
             }
-            if (const CURLcode code = sessie.Lees(bestand.Naam, opServer); code != CURLE_OK)
-                return Mislukt(code, sessie, verbinding, Stap::Lezen, bestand.Naam);
+            if (const auto mislukt = Vervang(sessie, verbinding, tijdelijk, naam, reserve, bestond))
+                return Resultaat(*mislukt, sessie, verbinding);
+            if (const Fout fout = sessie.Lees(naam, opServer, grootte); fout != Fout::Geen)
+                return Resultaat(Mislukking{fout, Stap::Controleren, naam, Gevolg::NieuwOngecontroleerd}, sessie, verbinding);
             if (opServer != bestand.Inhoud) {
                 OverdrachtResultaat fout;
                 fout.uitkomst = Uitkomst::Fout;
-                fout.melding = OverdrachtMeldingen::ControleMislukt(bestand.Naam);
+                fout.melding = M::ControleMislukt(naam);
                 return fout;
             }
         }
-        klaar += bestand.Inhoud.size();
+        klaar += grootte;
         if (voortgang)
             voortgang(klaar, totaal);
         resultaat.bestanden.append(gecontroleerd);
     }
+    Onthoud(sessie, verbinding);
     return resultaat;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "upload/protocol.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -11,13 +13,14 @@
 
 // Where and as whom to upload. The password lives only here, in memory.
 struct Verbinding {
-    QString Protocol; // SFTP, FTPS or FTP
+    Protocol protocol = Protocol::Sftp;
     QString Server;
     int Poort = 22;
     QString Gebruiker;
     QString Wachtwoord;
     QString Map;               // folder on the server, from the login folder
     QString BekendeServersPad; // the user's trusted host keys and certificates
+    QString Autoriteiten;      // certificate authorities to trust; empty: the system's own
 };
 
 struct TeVersturen {
@@ -36,27 +39,30 @@ struct OverdrachtResultaat {
     enum class Uitkomst { Gelukt, OnbekendeServer, GewijzigdeServer, Fout, Geannuleerd };
     Uitkomst uitkomst = Uitkomst::Gelukt;
     QString melding;      // for the user, when not Gelukt
-    QString vingerafdruk; // shown when asking to trust the server
+    QString vingerafdruk; // shown when asking to trust the server, or warning of a changed one
     QString teBewaren;    // stored in the trust file when the user says yes
     QList<GecontroleerdBestand> bestanden;
 };
 
 using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
 
-// libcurl, blocking: run these on a worker thread.
+// libcurl, blocking: run these on a worker thread. Setting `annuleren` stops any step within
+// a second, connecting included.
 namespace Overdracht {
 
-enum class Veld { Server, Gebruiker, Wachtwoord };
+enum class Veld { Server, Gebruiker, Wachtwoord, Map };
 
-// The first field a connection cannot do without that is still empty, with what to tell the
-// user; nothing when all are filled.
+// The first field a connection cannot do without that is still empty or unusable, with what
+// to tell the user; nothing when all are good.
 std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbinding);
 
 // Logs in and lists the folder: trust, password and folder checked without writing.
-OverdrachtResultaat TestVerbinding(const Verbinding& verbinding);
+OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atomic<bool>& annuleren);
 
-// Each file goes to a temporary name, is renamed over the old one, then read back and
-// compared; on any failure the temporary file is removed and the old one stays.
+// Each file goes to a temporary name of its own, the old one to a backup name, the new one
+// into place, the backup removed; on any failure the backup goes back. Then it is read back
+// and compared. A server trusted through the system's authorities is remembered, so that a
+// different key later is a changed server.
 OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVersturen>& bestanden,
                              const Voortgang& voortgang, const std::atomic<bool>& annuleren);
 

@@ -9,8 +9,6 @@ namespace OverdrachtMeldingen {
 
 namespace {
 
-const QString NietGewijzigd = QStringLiteral("Het bestand op de server is niet gewijzigd.");
-
 QString Rechten(const Verbinding& v)
 {
     return QStringLiteral("U heeft geen rechten om in de map '%1' op de server te schrijven.").arg(v.Map) +
@@ -18,47 +16,95 @@ QString Rechten(const Verbinding& v)
            QStringLiteral("Zet de rechten van deze map op '0777' (zie 'Zie voorbeeld site-structuur').");
 }
 
+QString Onbekend(Stap stap, const QString& bestand, int code)
+{
+    if (stap == Stap::Verbinden)
+        return QStringLiteral("De verbinding met de server is mislukt (foutcode %1).").arg(code);
+    return QStringLiteral("Het uploaden van '%1' is mislukt (foutcode %2).").arg(bestand).arg(code);
+}
+
 } // namespace
 
-QString Melding(CURLcode code, const Verbinding& v, Stap stap, const QString& bestand, const QString& fouttekst)
+QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestand, int code)
 {
-    switch (code) {
-    case CURLE_COULDNT_RESOLVE_HOST:
+    switch (fout) {
+    case Fout::ServerNietGevonden:
         return QStringLiteral("De server '%1' is niet gevonden. Controleer de naam van de server.").arg(v.Server);
-    case CURLE_COULDNT_CONNECT:
+    case Fout::GeenVerbinding:
         return QStringLiteral("De server '%1' neemt niet op (poort %2). Controleer de server, het protocol en de poort.")
             .arg(v.Server).arg(v.Poort);
-    case CURLE_OPERATION_TIMEDOUT:
-        return QStringLiteral("De server '%1' antwoordt niet meer (time-out). Probeer het later opnieuw.")
-                   .arg(v.Server) + Tekst::CrLf + NietGewijzigd;
-    case CURLE_LOGIN_DENIED:
+    case Fout::AnderProtocol:
+        return QStringLiteral("De server '%1' antwoordt op poort %2 niet als %3-server. Controleer het protocol en de "
+                              "poort.").arg(v.Server).arg(v.Poort).arg(Protocollen::Naam(v.protocol));
+    case Fout::GeenAntwoord:
+        if (stap == Stap::Verbinden)
+            return QStringLiteral("De server '%1' antwoordt niet (time-out). Controleer de server, het protocol en de "
+                                  "poort, of probeer het later opnieuw.").arg(v.Server);
+        return QStringLiteral("De server '%1' antwoordt niet meer (time-out). Probeer het later opnieuw.").arg(v.Server);
+    case Fout::Inlog:
         return QStringLiteral("De server weigert de gebruikersnaam of het wachtwoord. Controleer beide.");
-    case CURLE_USE_SSL_FAILED:
+    case Fout::GeenTls:
         return QStringLiteral("De server '%1' biedt geen versleutelde verbinding (FTPS) aan.").arg(v.Server);
-    case CURLE_REMOTE_FILE_NOT_FOUND:
-        if (stap == Stap::Map)
+    case Fout::TlsMislukt:
+        return QStringLiteral("De versleutelde verbinding met de server '%1' is mislukt. Controleer het protocol en de "
+                              "poort.").arg(v.Server);
+    case Fout::Vertrouwen:
+        return QStringLiteral("De server '%1' kon niet worden gecontroleerd: zijn sleutel is niet te vertrouwen.")
+            .arg(v.Server);
+    case Fout::NietGevonden:
+        if (stap == Stap::Verbinden)
             return QStringLiteral("De map '%1' bestaat niet op de server. Controleer de map op de server.").arg(v.Map);
-        break;
-    case CURLE_REMOTE_ACCESS_DENIED:
-        if (stap == Stap::Map && v.Protocol != u"SFTP")
+        return QStringLiteral("Het bestand '%1' is niet gevonden op de server.").arg(bestand);
+    case Fout::Geweigerd:
+        if (stap == Stap::Verbinden)
             return QStringLiteral("De map '%1' bestaat niet op de server of u heeft er geen toegang toe.").arg(v.Map);
-        [[fallthrough]];
-    case CURLE_UPLOAD_FAILED:
-    case CURLE_QUOTE_ERROR:
-        if (stap == Stap::Schrijven)
-            return Rechten(v) + Tekst::CrLf + NietGewijzigd;
-        break;
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_SSH:
-    case CURLE_PARTIAL_FILE:
-    case CURLE_GOT_NOTHING:
-        return QStringLiteral("De verbinding met de server is verbroken tijdens '%1'.").arg(bestand) + Tekst::CrLf +
-               NietGewijzigd;
-    default:
+        if (stap == Stap::Vergelijken || stap == Stap::Controleren)
+            return QStringLiteral("De server weigert '%1' te laten lezen.").arg(bestand);
+        return Rechten(v);
+    case Fout::SchijfVol:
+        return QStringLiteral("De server heeft geen ruimte meer voor '%1' (schijf of quotum vol). Maak ruimte vrij op "
+                              "de server of vraag uw provider om meer ruimte.").arg(bestand);
+    case Fout::NietAangenomen:
+        return QStringLiteral("De server heeft '%1' niet helemaal aangenomen: de schijf of het quotum op de server is "
+                              "vol, of de verbinding is verbroken.").arg(bestand);
+    case Fout::Verbroken:
+        if (bestand.isEmpty())
+            return QStringLiteral("De verbinding met de server is verbroken.");
+        return QStringLiteral("De verbinding met de server is verbroken tijdens '%1'.").arg(bestand);
+    case Fout::TeGroot:
+        if (bestand.isEmpty())
+            return QStringLiteral("De map '%1' op de server bevat te veel namen om te lezen.").arg(v.Map);
+        return QStringLiteral("Het bestand '%1' op de server is groter dan verwacht.").arg(bestand);
+    case Fout::Geannuleerd:
+        return QStringLiteral("Het uploaden is geannuleerd.");
+    case Fout::Geen:
+    case Fout::Onbekend:
         break;
     }
-    return QStringLiteral("Het uploaden van '%1' is mislukt: %2").arg(bestand, fouttekst) + Tekst::CrLf + NietGewijzigd;
+    return Onbekend(stap, bestand, code);
+}
+
+QString MapInDeWeg(const QString& bestand)
+{
+    return QStringLiteral("Op de server staat een map met de naam '%1' waar het bestand hoort. Verwijder of hernoem "
+                          "die map op de server en upload opnieuw.").arg(bestand);
+}
+
+QString NietGewijzigd(const QString& bestand)
+{
+    return QStringLiteral("Het bestand '%1' op de server is niet gewijzigd.").arg(bestand);
+}
+
+QString OudAlsReserve(const QString& bestand, const QString& reserve)
+{
+    return QStringLiteral("Ontbreekt '%1' op de server, dan staat het vorige bestand daar onder de naam '%2': upload "
+                          "opnieuw, of geef het met uw eigen FTP-programma weer de naam '%1'.").arg(bestand, reserve);
+}
+
+QString NieuwOngecontroleerd(const QString& bestand)
+{
+    return QStringLiteral("Het nieuwe bestand '%1' staat al op de server, maar is niet gecontroleerd. Upload opnieuw "
+                          "om het te controleren.").arg(bestand);
 }
 
 QString OnbekendeServer(const Verbinding& v, const QString& vingerafdruk)
@@ -68,11 +114,22 @@ QString OnbekendeServer(const Verbinding& v, const QString& vingerafdruk)
            QStringLiteral("Vergelijk deze met de gegevens van uw provider. Vertrouwt u deze server?");
 }
 
-QString GewijzigdeServer(const Verbinding& v)
+QString GewijzigdeServer(const Verbinding& v, const QString& vingerafdruk)
 {
     return QStringLiteral("Waarschuwing: de server '%1' geeft een andere sleutel dan de vorige keer.").arg(v.Server) +
-           Tekst::CrLf +
-           QStringLiteral("Er wordt niets verstuurd. Vraag uw provider of de sleutel van de server is vervangen.");
+           Tekst::CrLf + QStringLiteral("De vingerafdruk van de nieuwe sleutel is:") + Tekst::CrLf +
+           (vingerafdruk.isEmpty() ? QStringLiteral("(onbekend)") : vingerafdruk) + Tekst::CrLf + Tekst::CrLf +
+           QStringLiteral("Er wordt niets verstuurd. Vraag uw provider of de sleutel van de server is vervangen. Is "
+                          "dat zo, dan kunt u de oude sleutel vergeten; de volgende verbinding vraagt dan of u de "
+                          "nieuwe vertrouwt. De vertrouwde servers staan in:") +
+           Tekst::CrLf + Paden::Toon(v.BekendeServersPad) + Tekst::CrLf + Tekst::CrLf +
+           QStringLiteral("Wilt u de oude sleutel vergeten?");
+}
+
+QString VergeetSleutel(const Verbinding& v)
+{
+    return QStringLiteral("Weet u zeker dat de server '%1' een nieuwe sleutel heeft? Doe dit alleen als uw provider "
+                          "dat heeft bevestigd: anders kan een ander zich voor uw server uitgeven.").arg(v.Server);
 }
 
 QString ControleMislukt(const QString& bestand)
@@ -81,10 +138,7 @@ QString ControleMislukt(const QString& bestand)
                           "deze pc. Upload opnieuw.").arg(bestand);
 }
 
-QString Geannuleerd()
-{
-    return QStringLiteral("Het uploaden is geannuleerd.") + Tekst::CrLf + NietGewijzigd;
-}
+QString Geannuleerd() { return QStringLiteral("Het uploaden is geannuleerd."); }
 
 QString ResultaatRegel(const GecontroleerdBestand& bestand)
 {

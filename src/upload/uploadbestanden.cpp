@@ -1,20 +1,15 @@
 #include "upload/uploadbestanden.h"
 
+#include "common/gewoonbestand.h"
 #include "common/paden.h"
 #include "common/tekst.h"
-#include "header/kopbestand.h"
-
-#include <QFile>
+#include "header/logobestand.h"
+#include "script/scriptlogo.h"
 
 namespace {
 
-std::optional<QByteArray> Lees(const QString& pad)
-{
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return bestand.readAll();
-}
+// Far above any club's script or logo; nothing larger is read into memory.
+constexpr qint64 Grootste = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -22,20 +17,25 @@ UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naa
 {
     UploadBestanden uit;
     const QString scriptPad = Paden::Samen(momentMap, naamScript);
-    const std::optional<QByteArray> script = Lees(scriptPad);
+    const std::optional<QByteArray> script = GewoonBestand::Lees(scriptPad, Grootste);
     if (!script) {
         uit.fout = QStringLiteral("Het Script-bestand kon niet worden gelezen:") + Tekst::CrLf + Paden::Toon(scriptPad);
         return uit;
     }
+    if (const QString logo = LogoVanScript(*script); !logo.isEmpty()) {
+        const QString logoPad = Paden::Samen(momentMap, logo);
+        const std::optional<QByteArray> beeld =
+            GeldigeLogoNaam(logo) ? GewoonBestand::Lees(logoPad, Grootste) : std::nullopt;
+        if (!beeld || !IsAfbeelding(*beeld)) {
+            uit.fout = QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
+                                      "geen afbeelding:") +
+                       Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf +
+                       QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
+                                      "afmeldinstellingen met OK.");
+            return uit;
+        }
+        uit.bestanden.append({logo, *beeld, true});
+    }
     uit.bestanden.append({naamScript, *script});
-
-    KopInstellingen kop;
-    LeesKop(momentMap, StandaardNaamKop, kop);
-    // Only a plain file name of the moment's folder: the name is also the path on the server.
-    const bool gewoneNaam = !kop.logofile.isEmpty() && !kop.logofile.contains(u'/') &&
-                            !kop.logofile.contains(u'\\') && !kop.logofile.startsWith(u'.');
-    if (kop.logojn == 1 && gewoneNaam)
-        if (const std::optional<QByteArray> logo = Lees(Paden::Samen(momentMap, kop.logofile)))
-            uit.bestanden.append({kop.logofile, *logo, true});
     return uit;
 }

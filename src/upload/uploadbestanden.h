@@ -5,11 +5,12 @@
 #include <QList>
 #include <QString>
 
-// What goes to the site for one play moment: hovelink.js always; the logo of the header
-// settings (logofile when logojn is 1) only when the server lacks it or holds other bytes.
+// What goes to the site for one play moment: the logo that hovelink.js shows, when the
+// server lacks it or holds other bytes, and hovelink.js itself, in that order, so the site
+// never names a logo it does not have yet. Only plain files go, never what a link points to.
 struct UploadBestanden {
     QList<TeVersturen> bestanden;
-    QString fout; // for the user, when the script cannot be read
+    QString fout; // for the user, when a file cannot be sent
 };
 
 UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naamScript);

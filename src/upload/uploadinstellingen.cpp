@@ -5,7 +5,11 @@
 
 namespace Upload {
 
-int StandaardPoort(const QString& protocol) { return protocol == u"SFTP" ? 22 : 21; }
+namespace {
+
+QString Schoon(const QString& tekst) { return Tekst::Trim(Tekst::ZonderStuurtekens(tekst)); }
+
+} // namespace
 
 QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag)
 {
@@ -15,14 +19,14 @@ QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag)
 TekstBestand::SchrijfResultaat SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen)
 {
     QStringList regels{
-        QStringLiteral("Protocol=") + instellingen.Protocol,
-        QStringLiteral("Server=") + Tekst::Trim(instellingen.Server),
+        QStringLiteral("Protocol=") + Protocollen::Naam(instellingen.protocol),
+        QStringLiteral("Server=") + Schoon(instellingen.Server),
         QStringLiteral("Poort=") + QString::number(instellingen.Poort),
-        QStringLiteral("Gebruiker=") + Tekst::Trim(instellingen.Gebruiker),
+        QStringLiteral("Gebruiker=") + Schoon(instellingen.Gebruiker),
         QStringLiteral("Onthouden=") + QString::number(instellingen.Onthouden ? 1 : 0),
     };
     for (auto it = instellingen.Mappen.cbegin(); it != instellingen.Mappen.cend(); ++it)
-        regels.append(QStringLiteral("Map-") + it.key() + u'=' + Tekst::Trim(it.value()));
+        regels.append(QStringLiteral("Map-") + Schoon(it.key()) + u'=' + Schoon(it.value()));
     return TekstBestand::SchrijfRegels(pad, regels);
 }
 
@@ -32,12 +36,12 @@ void LeesUploadIni(const QString& pad, UploadInstellingen& instellingen)
     if (!regels)
         return;
     for (const QString& regel : *regels) {
-        const QString waarde = Instellingen::Waarde(regel);
+        const QString waarde = Schoon(Instellingen::Waarde(regel));
         if (Instellingen::Past(regel, u"PROTOCOL=")) {
-            const QString protocol = waarde.toUpper();
-            if (protocol != u"SFTP" && protocol != u"FTPS" && protocol != u"FTP")
+            const std::optional<Protocol> protocol = Protocollen::Van(waarde);
+            if (!protocol)
                 return;
-            instellingen.Protocol = protocol;
+            instellingen.protocol = *protocol;
         } else if (Instellingen::Past(regel, u"SERVER=")) {
             instellingen.Server = waarde;
         } else if (Instellingen::Past(regel, u"POORT=")) {
@@ -50,7 +54,7 @@ void LeesUploadIni(const QString& pad, UploadInstellingen& instellingen)
         } else if (Instellingen::Past(regel, u"ONTHOUDEN=")) {
             instellingen.Onthouden = Instellingen::Getal32(waarde).value_or(0) == 1;
         } else if (Instellingen::Past(regel, u"MAP-") && regel.contains(u'=')) {
-            instellingen.Mappen.insert(regel.mid(4, regel.indexOf(u'=') - 4).toLower(), waarde);
+            instellingen.Mappen.insert(Schoon(regel.mid(4, regel.indexOf(u'=') - 4)).toLower(), waarde);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/tekstbestand.h"
+#include "upload/protocol.h"
 
 #include <QMap>
 #include <QString>
@@ -8,7 +9,7 @@
 // Travenza/Upload.ini: how the club's site is reached, and the folder on the server per play
 // moment. Never the password: that is asked each time or kept in the password store.
 struct UploadInstellingen {
-    QString Protocol = QStringLiteral("SFTP"); // SFTP, FTPS or FTP
+    Protocol protocol = Protocol::Sftp;
     QString Server;
     int Poort = 22;
     QString Gebruiker;
@@ -20,12 +21,11 @@ namespace Upload {
 
 inline const QString NaamUploadIni = QStringLiteral("Upload.ini");
 
-// The usual port of a protocol.
-int StandaardPoort(const QString& protocol);
-
 // The folder of a play moment on the server: the saved one, else "/public_html/afm/" + name.
 QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag);
 
+// Texts lose their control characters and outer spaces on the way in and out: the file sits
+// in the club's shared folder, and a pasted line break must never become a line of its own.
 TekstBestand::SchrijfResultaat SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen);
 
 // Reads by the settings-file rules; a value that cannot be applied ends the reading there.

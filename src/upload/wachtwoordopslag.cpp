@@ -1,7 +1,7 @@
 #include "upload/wachtwoordopslag.h"
 
-QString WachtwoordSleutel(const QString& protocol, const QString& gebruiker, const QString& server, int poort)
+QString WachtwoordSleutel(Protocol protocol, const QString& gebruiker, const QString& server, int poort)
 {
-    return protocol.toLower() + QStringLiteral("://") + gebruiker + u'@' + server.toLower() + u':' +
+    return Protocollen::Naam(protocol).toLower() + QStringLiteral("://") + gebruiker + u'@' + server.toLower() + u':' +
            QString::number(poort);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "upload/protocol.h"
+
 #include <QString>
 
 #include <optional>
@@ -18,4 +20,4 @@ public:
 };
 
 // The key under which a login's password is stored.
-QString WachtwoordSleutel(const QString& protocol, const QString& gebruiker, const QString& server, int poort);
+QString WachtwoordSleutel(Protocol protocol, const QString& gebruiker, const QString& server, int poort);

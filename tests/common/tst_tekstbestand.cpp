@@ -5,6 +5,7 @@
 #include "support/testpaden.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +27,23 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(TekstBestand::SchrijfRegels(dir.filePath("uit.ini"), {tekst}).ok);
         QCOMPARE(TestPaden::LeesBestand(dir.filePath("uit.ini")), bytes);
+    }
+
+    // A save never writes through a link (to a file outside, a missing one, a folder): the link becomes a real file.
+    void koppelingen()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("buiten/geheim.ini"), "geheim"));
+        for (const char* doel : {"buiten/geheim.ini", "buiten/weg.ini", "buiten"}) {
+            const QString pad = dir.filePath("Travenza/Upload.ini");
+            QFile::remove(pad);
+            QVERIFY(QDir().mkpath(dir.filePath("Travenza")) && QFile::link(dir.filePath(doel), pad));
+            QVERIFY(TekstBestand::SchrijfRegels(pad, {"Server=s"}).ok);
+            QVERIFY(!QFileInfo(pad).isSymLink());
+            QCOMPARE(TestPaden::LeesBestand(pad), "Server=s\r\n");
+            QCOMPARE(QDir(dir.filePath("buiten")).entryList(QDir::Files), QStringList{"geheim.ini"});
+            QCOMPARE(TestPaden::LeesBestand(dir.filePath("buiten/geheim.ini")), "geheim");
+        }
     }
 
     void leesRegels_data()

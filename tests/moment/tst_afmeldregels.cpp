@@ -1,10 +1,13 @@
+#include "header/kopbestand.h"
 #include "moment/adrescontrole.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/regelmodel.h"
 #include "support/meldingrecorder.h"
+#include "support/testpaden.h"
 
 #include <QAbstractItemModelTester>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,6 +91,21 @@ private slots:
                  (QStringList{u"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"_qs,
                               "Let op: deze leden hebben een lidnummer van meer dan 6 cijfers; de afmeldsite toont hen in "
                               "elk naamvak:\r\nLid 2"}));
+        // A header carried over from another moment brings its logo along; when it cannot, the user is told first.
+        QTemporaryDir vorige;
+        QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(vorige.filePath("000001.png")));
+        const QByteArray logo = TestPaden::LeesBestand(vorige.filePath("000001.png"));
+        QVERIFY(TestPaden::SchrijfBestand(vorige.filePath(StandaardNaamKop), "logofile=000001.png\r\nlogojn=1\r\n"));
+        KopInstellingen kop;
+        LeesKop(vorige.path(), StandaardNaamKop, kop);
+        for (const bool weg : {false, true}) {
+            QTemporaryDir nieuw;
+            meldingen.meldingen.clear();
+            QVERIFY(!weg || QFile::remove(vorige.filePath("000001.png")));
+            QCOMPARE(MaakAfmeldScript(nieuw.filePath("hovelink.js"), {}, groepen, kop, meldingen), ScriptUitkomst::Geschreven);
+            QCOMPARE(TestPaden::LeesBestand(nieuw.filePath("000001.png")), weg ? QByteArray() : logo);
+            QCOMPARE(meldingen.Teksten().filter("'000001.png'").size(), weg ? 1 : 0);
+        }
     }
 };
 

@@ -4,11 +4,15 @@
 #include "upload/diaupload.h"
 #include "upload/keychainopslag.h"
 #include "upload/overdracht.h"
+#include "upload/uploadbestanden.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -17,6 +21,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <sys/prctl.h>
 
 // A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
 struct TestServer {
@@ -33,12 +40,13 @@ struct TestServer {
     bool Start(const QStringList& opties = {})
     {
         proces.kill(), proces.waitForFinished();
-        const bool sftp = soort == Soort::Sftp;
+        // A server that hangs or speaks another protocol is the SFTP script's, for every protocol.
+        const bool sftp = soort == Soort::Sftp || opties.contains("--stil") || opties.contains("--anders");
         proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         proces.start("/usr/bin/python3", QStringList{HOVELINK_TESTSERVERS_DIR + QString(sftp ? "/sftpserver.py" : "/ftpsserver.py"),
                                                      sftp ? "--sleutel" : "--certificaat", dir.filePath("sleutel"), "--map",
                                                      dir.filePath("root"), "--gebruiker", Gebruiker, "--wachtwoord", Wachtwoord,
-                                                     "--poort", QString::number(poort)} + (soort == Soort::Ftp ? QStringList{"--zonder-tls"} : QStringList()) + opties);
+                                                     "--poort", QString::number(poort)} + (soort == Soort::Ftp && !sftp ? QStringList{"--zonder-tls"} : QStringList()) + opties);
         while (!proces.canReadLine() && proces.waitForReadyRead(20000)) {
         }
         const QStringList regel = QString::fromLatin1(proces.readLine()).trimmed().split(u' ');
@@ -46,32 +54,53 @@ struct TestServer {
         vingerafdruk = regel.value(1);
         return poort > 0;
     }
-    QString Protocol() const { return QStringList{"SFTP", "FTPS", "FTP"}.at(int(soort)); }
-    // A file in Map on the server's disk.
-    QString Pad(const QString& naam) const { return dir.filePath("root" + Map + u'/' + naam); }
-    QStringList Bestanden() const { return QDir(Pad({})).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    Protocol protocol() const { return Protocollen::Alle.at(size_t(soort)); }
+    // A file in `map` on the server's disk.
+    QString Pad(const QString& naam, const QString& map = Map) const { return dir.filePath("root" + map + u'/' + naam); }
+    QStringList Bestanden(const QString& map = Map) const { return QDir(Pad({}, map)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name); }
+    ::Verbinding Aansluiting(const QString& trust, const QString& map = Map) const
+    {
+        return {protocol(), "127.0.0.1", poort, Gebruiker, Wachtwoord, map, trust, {}};
+    }
 };
 
 using Uitkomst = OverdrachtResultaat::Uitkomst;
 using Soort = TestServer::Soort;
 Q_DECLARE_METATYPE(Soort)
 Q_DECLARE_METATYPE(Uitkomst)
-const QByteArray Logo = "\xFF\xD8\xFF\xE0 logo";
+
+QByteArray Png(int kant)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImage(kant, kant, QImage::Format_RGB32).save(&buffer, "PNG");
+    return bytes;
+}
+const QByteArray Logo = Png(3);
+const QByteArray Script = "var ikop=[];\r\nikop[6]=1;\r\nikop[7]='000001.png';\r\n" + QByteArray(12300, 'x');
+
+// Trusts the server as a user answering Ja would: the fingerprint asked about is the server's own.
+bool Vertrouw(const Verbinding& v, const QString& vingerafdruk)
+{
+    std::atomic<bool> nooit = false;
+    const OverdrachtResultaat eerst = Overdracht::TestVerbinding(v, nooit);
+    return eerst.uitkomst == Uitkomst::OnbekendeServer && eerst.vingerafdruk == vingerafdruk &&
+           BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort), eerst.teBewaren).ok;
+}
 
 class TstUpload : public QObject {
     Q_OBJECT
     QTemporaryDir m_twk; // Tafelwerk's data folder; Travenza holds one play moment
     QString Travenza() const { return m_twk.filePath("Travenza"); }
 
-    // Clicks "Uploaden" and waits until the transfer on the worker thread is over; the result rows.
-    static QStringList Uploaden(DiaUpload& dia, const MeldingRecorder* annuleren = nullptr)
+    // Clicks a button and waits until the transfer on the worker thread is over; the result rows.
+    static QStringList Klik(DiaUpload& dia, const char* knop = "cmdUploaden", const MeldingRecorder* annuleren = nullptr)
     {
-        QTest::mouseClick(dia.findChild<QPushButton*>("cmdUploaden"), Qt::LeftButton);
+        QTest::mouseClick(dia.findChild<QPushButton*>(knop), Qt::LeftButton);
+        auto* stop = dia.findChild<QPushButton*>("cmdAnnuleren");
         // Once the host key is trusted the upload itself runs, and stalls at the server.
-        auto* knop = dia.findChild<QPushButton*>("cmdAnnuleren");
-        if (annuleren && QTest::qWaitFor([&] { return annuleren->meldingen.size() == 1 && knop->isEnabled(); }, 60000) &&
-            !dia.findChild<QPushButton*>("cmdSluiten")->isEnabled())
-            QTest::mouseClick(knop, Qt::LeftButton);
+        if (annuleren && QTest::qWaitFor([&] { return annuleren->meldingen.size() == 1 && stop->isEnabled(); }, 60000))
+            QTest::mouseClick(stop, Qt::LeftButton);
         if (!QTest::qWaitFor([&] { return dia.findChild<QPushButton*>("cmdSluiten")->isEnabled(); }, 60000))
             return {"time-out"};
         QStringList rijen;
@@ -79,98 +108,234 @@ class TstUpload : public QObject {
             rijen.append(rij->text());
         return rijen;
     }
+    static void Typ(DiaUpload& dia, const char* veld, const QString& tekst)
+    {
+        auto* vak = dia.findChild<QWidget*>(veld);
+        vak->setFocus();
+        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(vak, tekst);
+    }
 
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/hovelink.js", QByteArray(12345, 'x')));
-        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/000001.jpg", Logo));
-        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/IniKop.ini", "logofile=000001.jpg\r\nlogojn=1\r\n"));
+        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/hovelink.js", Script));
+        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/donderdag/000001.png", Logo));
     }
 
-    // The first empty field is named; an unknown protocol ends reading Upload.ini.
+    // Required fields and folders; what Upload.ini takes in and gives back.
     void controles()
     {
-        const QStringList meldingen{"Vul de naam van de server in.", "Vul de gebruikersnaam in.", "Vul het wachtwoord in.", ""};
-        for (int gevuld = 0; gevuld < 4; ++gevuld) {
-            const auto ontbreekt = Overdracht::OntbrekendVeld({"SFTP", gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "", gevuld > 2 ? "w" : "", "/", ""});
-            QCOMPARE(ontbreekt ? ontbreekt->second : QString(), meldingen[gevuld]);
+        const QStringList meldingen{"Vul de naam van de server in.", "Vul de gebruikersnaam in.", "Vul het wachtwoord in.", "geen '.' of '..'", ""};
+        for (int gevuld = 0; gevuld < 5; ++gevuld) {
+            const auto ontbreekt = Overdracht::OntbrekendVeld({Protocol::Sftp, gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "",
+                                                               gevuld > 2 ? "w" : "", gevuld > 3 ? "/a..b/c" : "/a/../b", "", ""});
+            QVERIFY(ontbreekt ? ontbreekt->second.contains(meldingen[gevuld]) : meldingen[gevuld].isEmpty());
         }
         QTemporaryDir map;
-        QVERIFY(TestPaden::SchrijfBestand(map.filePath("Upload.ini"), "Protocol=Gopher\r\nServer=s\r\n"));
+        const QString ini = map.filePath("Upload.ini");
         UploadInstellingen u;
-        Upload::LeesUploadIni(map.filePath("Upload.ini"), u);
-        QCOMPARE(u.Protocol + u.Server, u"SFTP"_qs);
+        u.Server = "  s.example\r\nProtocol=FTP";
+        u.Mappen.insert("donderdag", "/afm\nServer=evil.example\t");
+        QVERIFY(Upload::SchrijfUploadIni(ini, u).ok);
+        QCOMPARE(TestPaden::LeesBestand(ini), "Protocol=SFTP\r\nServer=s.exampleProtocol=FTP\r\nPoort=22\r\nGebruiker=\r\nOnthouden=0\r\n"
+                                              "Map-donderdag=/afmServer=evil.example\r\n");
+        QVERIFY(TestPaden::SchrijfBestand(ini, "Server=a\x01" "b\r\nProtocol=Gopher\r\nServer=s\r\n"));
+        UploadInstellingen gelezen;
+        Upload::LeesUploadIni(ini, gelezen);
+        QCOMPARE(Protocollen::Naam(gelezen.protocol) + gelezen.Server, u"SFTPab"_qs);
     }
 
+    // What is sent: only plain files, the logo the script shows only when it is a picture.
+    void bestanden_data()
+    {
+        QTest::addColumn<QString>("geval");
+        QTest::addColumn<QStringList>("namen"); // sent, in order; or a piece of the message
+        QTest::newRow("logo first, then the script") << "" << QStringList{"000001.png", "hovelink.js"};
+        QTest::newRow("script without logo") << "geen logo" << QStringList{"hovelink.js"};
+        QTest::newRow("script is a link") << "scriptlink" << QStringList{"Script-bestand kon niet worden gelezen"};
+        QTest::newRow("logo is a link to a private file") << "logolink" << QStringList{"geen afbeelding"};
+        QTest::newRow("logo is no picture") << "geen afbeelding" << QStringList{"geen afbeelding"};
+        QTest::newRow("logo missing") << "ontbreekt" << QStringList{"ontbreekt"};
+    }
+    void bestanden()
+    {
+        QFETCH(QString, geval);
+        QFETCH(QStringList, namen);
+        QTemporaryDir map;
+        const QString prive = map.filePath("prive.png");
+        QVERIFY(TestPaden::SchrijfBestand(prive, Logo));
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("m/hovelink.js"), geval == "geen logo" ? "var ikop=[];\r\nikop[6]=0;\r\nikop[7]='000001.png';\r\n" : Script));
+        if (geval == "scriptlink")
+            QVERIFY(QFile::remove(map.filePath("m/hovelink.js")) && QFile::link(prive, map.filePath("m/hovelink.js")));
+        if (geval == "logolink")
+            QVERIFY(QFile::link(prive, map.filePath("m/000001.png")));
+        else if (geval != "ontbreekt")
+            QVERIFY(TestPaden::SchrijfBestand(map.filePath("m/000001.png"), geval == "geen afbeelding" ? "PK\x03\x04 geheim" : Logo));
+        const UploadBestanden uit = BestandenVoorUpload(map.filePath("m"), "hovelink.js");
+        QStringList gezien;
+        for (const TeVersturen& b : uit.bestanden)
+            gezien.append(b.Naam);
+        if (uit.fout.isEmpty())
+            QCOMPARE(gezien, namen);
+        else
+            QVERIFY2(uit.fout.contains(namen[0]) && gezien.isEmpty(), qPrintable(uit.fout));
+    }
+
+    // Each failure at each step: the message names its cause and what the site holds, and the site always has a whole file.
     void verstuur_data()
     {
         QTest::addColumn<Soort>("soort");
-        QTest::addColumn<QString>("storing"); // "--...": a server option
-        QTest::addColumn<QByteArray>("logoOpServer");
+        QTest::addColumn<QStringList>("opties"); // server options
         QTest::addColumn<Uitkomst>("uitkomst");
         QTest::addColumn<QString>("melding"); // a piece of it
-        QTest::newRow("sftp overwrite, same logo not sent") << Soort::Sftp << "" << Logo << Uitkomst::Gelukt << "";
-        QTest::newRow("sftp logo that differs is sent") << Soort::Sftp << "" << QByteArray("ander") << Uitkomst::Gelukt << "";
-        QTest::newRow("sftp wrong password") << Soort::Sftp << "wachtwoord" << QByteArray() << Uitkomst::Fout << "weigert";
-        QTest::newRow("sftp changed host key") << Soort::Sftp << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
-        QTest::newRow("sftp server drops midway") << Soort::Sftp << "--afbreken-na 50000" << QByteArray() << Uitkomst::Fout << "verbroken";
-        QTest::newRow("sftp no rights") << Soort::Sftp << "--alleen-lezen" << QByteArray() << Uitkomst::Fout << "'0777'";
-        QTest::newRow("sftp folder missing") << Soort::Sftp << "map" << QByteArray() << Uitkomst::Fout << "bestaat niet";
-        QTest::newRow("ftps folder missing") << Soort::Ftps << "map" << QByteArray() << Uitkomst::Fout << "geen toegang";
-        QTest::newRow("ftps changed certificate") << Soort::Ftps << "sleutel" << QByteArray() << Uitkomst::GewijzigdeServer << "andere sleutel";
-        QTest::newRow("ftp overwrite") << Soort::Ftp << "" << QByteArray() << Uitkomst::Gelukt << "";
+        QTest::addColumn<QByteArray>("daarna"); // hovelink.js on the server afterwards
+        QTest::addColumn<QString>("map");      // the folder on the server
+        const QByteArray oud = "oud", nieuw = "nieuw";
+        const QString d = TestServer::Map;
+        QTest::newRow("sftp replaced") << Soort::Sftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << d;
+        QTest::newRow("sftp wrong password") << Soort::Sftp << QStringList{"wachtwoord"} << Uitkomst::Fout << "weigert de gebruikersnaam" << oud << d;
+        QTest::newRow("sftp changed host key") << Soort::Sftp << QStringList{"sleutel"} << Uitkomst::GewijzigdeServer << "andere sleutel" << oud << d;
+        QTest::newRow("sftp folder missing") << Soort::Sftp << QStringList() << Uitkomst::Fout << "bestaat niet" << QByteArray() << "/public_html/afm/vrijdag";
+        QTest::newRow("sftp no rights") << Soort::Sftp << QStringList{"--alleen-lezen"} << Uitkomst::Fout << "'0777'" << oud << d;
+        QTest::newRow("drop while writing") << Soort::Sftp << QStringList{"--afbreken-na", "5000"} << Uitkomst::Fout << "niet helemaal aangenomen: de schijf of het quotum op de server is vol, of de verbinding is verbroken.\r\nHet bestand 'hovelink.js' op de server is niet gewijzigd." << oud << d;
+        QTest::newRow("disk full while writing") << Soort::Sftp << QStringList{"--fout", "schrijf:1:vol"} << Uitkomst::Fout << "quotum op de server is vol" << oud << d;
+        QTest::newRow("old to backup refused") << Soort::Sftp << QStringList{"--fout", "hernoem:1:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("old to backup drops") << Soort::Sftp << QStringList{"--fout", "hernoem:1:verbreek"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("new into place refused, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("new into place drops, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:verbreek"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("backup cannot go back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger", "--fout", "hernoem:3:weiger"} << Uitkomst::Fout << "onder de naam '.hovelink.js." << QByteArray() << d;
+        QTest::newRow("backup not removed: still whole") << Soort::Sftp << QStringList{"--fout", "verwijder:1:weiger"} << Uitkomst::Gelukt << "" << nieuw << d;
+        QTest::newRow("read-back drops") << Soort::Sftp << QStringList{"--fout", "lees:1:verbreek"} << Uitkomst::Fout << "staat al op de server, maar is niet gecontroleerd" << nieuw << d;
+        QTest::newRow("a folder in the file's place") << Soort::Sftp << QStringList{"map"} << Uitkomst::Fout << "een map met de naam 'hovelink.js'" << QByteArray() << d;
+        QTest::newRow("sftp: a web server on the port") << Soort::Sftp << QStringList{"--anders"} << Uitkomst::Fout << "niet als SFTP-server" << oud << d;
+        QTest::newRow("ftp: a web server on the port") << Soort::Ftp << QStringList{"--anders"} << Uitkomst::Fout << "niet als FTP-server" << oud << d;
+        for (const char* vreemd : {"a\"b", "a\\b", "it's", "met spatie", "100%"})
+            QTest::addRow("folder %s", vreemd) << Soort::Sftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << "/public_html/afm/" + QString(vreemd);
+        QTest::newRow("ftps changed certificate") << Soort::Ftps << QStringList{"sleutel"} << Uitkomst::GewijzigdeServer << "andere sleutel" << oud << d;
+        QTest::newRow("ftps folder missing") << Soort::Ftps << QStringList() << Uitkomst::Fout << "geen toegang" << QByteArray() << "/public_html/afm/vrijdag";
+        QTest::newRow("ftp replaced") << Soort::Ftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << d;
+        QTest::newRow("ftp rename refused: through a backup") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger"} << Uitkomst::Gelukt << "" << nieuw << d;
+        QTest::newRow("ftp renames refused") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger", "--fout", "hernoem:3:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
     }
 
     void verstuur()
     {
         QFETCH(Soort, soort);
-        QFETCH(QString, storing);
-        QFETCH(QByteArray, logoOpServer);
+        QFETCH(QStringList, opties);
         QFETCH(Uitkomst, uitkomst);
         QFETCH(QString, melding);
+        QFETCH(QByteArray, daarna);
+        QFETCH(QString, map);
+        const QString rij = QTest::currentDataTag();
         QTemporaryDir gebruiker;
         TestServer server(soort);
-        QVERIFY(server.Start(storing.startsWith("--") ? storing.split(' ') : QStringList()));
-        const QByteArray oud = storing == "map" ? QByteArray() : "oud";
-        if (!oud.isEmpty())
-            QVERIFY(TestPaden::SchrijfBestand(server.Pad("hovelink.js"), oud));
-        if (!logoOpServer.isEmpty())
-            QVERIFY(TestPaden::SchrijfBestand(server.Pad("000001.jpg"), logoOpServer));
-        const QStringList vooraf = server.Bestanden();
-        Verbinding v{server.Protocol(), "127.0.0.1", server.poort, TestServer::Gebruiker, TestServer::Wachtwoord,
-                     storing == "map" ? "/public_html/afm/vrijdag" : TestServer::Map, gebruiker.filePath("bekende-servers.ini")};
-        if (soort != Soort::Ftp) {
-            // Unknown at first: the fingerprint to ask about is the server's own; once stored, trusted.
-            const OverdrachtResultaat eerst = Overdracht::TestVerbinding(v);
-            QVERIFY2(eerst.uitkomst == Uitkomst::OnbekendeServer && eerst.vingerafdruk == server.vingerafdruk, qPrintable(eerst.melding));
-            QVERIFY(BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.Protocol, v.Server, v.Poort), eerst.teBewaren).ok);
-        }
-        if (storing == "sleutel") {
+        QVERIFY(server.Start(opties.value(0).startsWith("--") ? opties : QStringList()));
+        // A neighbour that a badly quoted folder name would reach.
+        QVERIFY(TestPaden::SchrijfBestand(server.Pad("a", "/public_html/afm"), "buur"));
+        if (rij == "a folder in the file's place")
+            QVERIFY(QDir().mkpath(server.Pad("hovelink.js", map)));
+        else if (!map.endsWith("vrijdag"))
+            QVERIFY(TestPaden::SchrijfBestand(server.Pad("hovelink.js", map), "oud"));
+        Verbinding v = server.Aansluiting(gebruiker.filePath("bekende-servers.ini"), map);
+        if (soort != Soort::Ftp && !opties.contains("--anders"))
+            QVERIFY(Vertrouw(v, server.vingerafdruk));
+        if (opties == QStringList{"sleutel"}) {
             QFile::remove(server.dir.filePath("sleutel")); // the next start makes a new one
             QVERIFY(server.Start());
         }
-        if (storing == "wachtwoord")
+        if (opties == QStringList{"wachtwoord"})
             v.Wachtwoord = "fout";
         // Large enough that a transfer is still running when the server drops.
-        const QByteArray script = QByteArray("Leden[0] = 'Lid 7919';\r\n").repeated(15000);
+        const QByteArray nieuw = "nieuw" + QByteArray(20000, '.');
         std::atomic<bool> stop = false;
         qint64 laatste = -1;
-        const OverdrachtResultaat r = Overdracht::Verstuur(v, {{"hovelink.js", script}, {"000001.jpg", Logo, true}}, [&](qint64 gedaan, qint64 totaal) {
+        const OverdrachtResultaat r = Overdracht::Verstuur(v, {{"hovelink.js", nieuw}}, [&](qint64 gedaan, qint64 totaal) {
             QVERIFY(gedaan <= totaal);
             laatste = gedaan;
         }, stop);
         QVERIFY2(r.uitkomst == uitkomst && r.melding.contains(melding), qPrintable(r.melding));
-        const bool gelukt = uitkomst == Uitkomst::Gelukt;
-        QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js")), gelukt ? script : oud);
-        QCOMPARE(TestPaden::LeesBestand(server.Pad("000001.jpg")), gelukt ? Logo : logoOpServer);
-        QCOMPARE(server.Bestanden(), gelukt ? QStringList({"000001.jpg", "hovelink.js"}) : vooraf);
-        if (gelukt) {
-            QCOMPARE(laatste, script.size() + Logo.size());
-            QCOMPARE(r.bestanden.size(), 2);
-            QCOMPARE(r.bestanden[0].Grootte, script.size());
-            QCOMPARE(r.bestanden[1].Verstuurd, logoOpServer != Logo);
+        QVERIFY2(!r.melding.contains("niet gewijzigd") || daarna != "nieuw", qPrintable(r.melding));
+        QVERIFY(uitkomst != Uitkomst::GewijzigdeServer || (r.melding.contains(server.vingerafdruk) && r.vingerafdruk == server.vingerafdruk));
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js", map)).left(5), daarna);
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("a", "/public_html/afm")), "buur");
+        // Nothing half-written or left behind, but a backup that the server would not let go.
+        QStringList over = server.Bestanden(map);
+        over.removeAll("hovelink.js");
+        QCOMPARE(over.size(), rij.startsWith("backup") ? 1 : 0);
+        if (uitkomst == Uitkomst::Gelukt)
+            QCOMPARE(laatste, nieuw.size());
+    }
+
+    // A server trusted through an authority is remembered; one with a chain to an unknown root is asked about.
+    void ftpsKeten()
+    {
+        QTemporaryDir gebruiker;
+        TestServer server(Soort::Ftps);
+        QVERIFY(server.Start({"--keten"}));
+        Verbinding v = server.Aansluiting(gebruiker.filePath("bekende-servers.ini"));
+        std::atomic<bool> nooit = false;
+        const OverdrachtResultaat onbekend = Overdracht::TestVerbinding(v, nooit);
+        QVERIFY2(onbekend.uitkomst == Uitkomst::OnbekendeServer && onbekend.vingerafdruk == server.vingerafdruk, qPrintable(onbekend.melding));
+        v.Autoriteiten = server.dir.filePath("sleutel.root");
+        const OverdrachtResultaat vertrouwd = Overdracht::Verstuur(v, {{"hovelink.js", "nieuw"}}, {}, nooit);
+        QVERIFY2(vertrouwd.uitkomst == Uitkomst::Gelukt, qPrintable(vertrouwd.melding));
+        QFile::remove(server.dir.filePath("sleutel"));
+        QVERIFY(server.Start()); // self-signed now: a man in the middle
+        const OverdrachtResultaat ander = Overdracht::Verstuur(v, {{"hovelink.js", "kwaad"}}, {}, nooit);
+        QVERIFY2(ander.uitkomst == Uitkomst::GewijzigdeServer && ander.melding.contains(server.vingerafdruk), qPrintable(ander.melding));
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js")), "nieuw");
+    }
+
+    // Large files on the server are never read whole; two uploads at once each use their own temporary file.
+    void grenzen()
+    {
+        QTemporaryDir gebruiker;
+        TestServer server(Soort::Sftp);
+        QVERIFY(server.Start());
+        QFile groot(server.Pad("000001.png"));
+        QVERIFY(groot.open(QIODevice::WriteOnly) && groot.resize(qint64(6) << 30));
+        groot.close();
+        const Verbinding v = server.Aansluiting(gebruiker.filePath("bekende-servers.ini"));
+        QVERIFY(Vertrouw(v, server.vingerafdruk));
+        std::atomic<bool> nooit = false;
+        QElapsedTimer klok;
+        klok.start();
+        QList<OverdrachtResultaat> r(2);
+        QList<QByteArray> scripts{QByteArray("een").repeated(200000), QByteArray("twee").repeated(150000)};
+        auto* ander = QThread::create([&] { r[1] = Overdracht::Verstuur(v, {{"hovelink.js", scripts[1]}}, {}, nooit); });
+        ander->start();
+        r[0] = Overdracht::Verstuur(v, {{"000001.png", Logo, true}, {"hovelink.js", scripts[0]}}, {}, nooit);
+        ander->wait();
+        delete ander;
+        QVERIFY2(klok.elapsed() < 30000, "a 6 GB file was read");
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("000001.png")), Logo);
+        QVERIFY(scripts.contains(TestPaden::LeesBestand(server.Pad("hovelink.js"))));
+        for (const OverdrachtResultaat& een : r)
+            QVERIFY2(een.uitkomst == Uitkomst::Gelukt || een.melding.contains("niet gewijzigd"), qPrintable(een.melding));
+        QCOMPARE(server.Bestanden(), QStringList({"000001.png", "hovelink.js"}));
+    }
+
+    // Annuleren stops a server that accepts and never greets within a second.
+    void annulerenTijdensVerbinden()
+    {
+        for (const Soort soort : {Soort::Sftp, Soort::Ftps}) {
+            TestServer server(soort);
+            QVERIFY(server.Start({"--stil"}));
+            const Verbinding v = server.Aansluiting(server.dir.filePath("bekend.ini"));
+            std::atomic<bool> stop = false;
+            OverdrachtResultaat r;
+            auto* werker = QThread::create([&] { r = Overdracht::TestVerbinding(v, stop); });
+            werker->start();
+            QTest::qWait(500);
+            QElapsedTimer klok;
+            klok.start();
+            stop = true;
+            QVERIFY(werker->wait(5000));
+            delete werker;
+            QVERIFY2(klok.elapsed() < 1100, qPrintable(QString::number(klok.elapsed())));
+            QCOMPARE(r.melding, "Het uploaden is geannuleerd.");
         }
     }
 
@@ -182,7 +347,7 @@ private slots:
         QTest::newRow("sftp: host key asked, trusted, remembered") << Soort::Sftp << QStringList{"is nog onbekend"};
         QTest::newRow("sftp: cancel while the server stalls") << Soort::Sftp << QStringList{"is nog onbekend", "geannuleerd"};
         QTest::newRow("ftps: certificate asked, trusted, remembered") << Soort::Ftps << QStringList{"is nog onbekend"};
-        QTest::newRow("ftp: used after the warning") << Soort::Ftp << QStringList{"onversleuteld"};
+        QTest::newRow("ftp: asked before each connection") << Soort::Ftp << QStringList{"onversleuteld", "in orde", "onversleuteld"};
     }
 
     void uploaden()
@@ -195,39 +360,102 @@ private slots:
         QFile::remove(Travenza() + "/Upload.ini");
         MeldingRecorder recorder;
         KeychainOpslag opslag;
-        const QStringList rijen{"hovelink.js  (12.345 bytes)  gecontroleerd", "000001.jpg  (9 bytes)  gecontroleerd"};
+        const QStringList rijen{"000001.png  (" + QString::number(Logo.size()) + " bytes)  gecontroleerd", "hovelink.js  (12.349 bytes)  gecontroleerd"};
         {
             DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
             dia.show();
+            QCOMPARE(prctl(PR_GET_DUMPABLE), 0); // no core dump can hold the password
             QCOMPARE(dia.findChild<QLineEdit*>("txtMap")->text(), TestServer::Map);
             auto* protocol = dia.findChild<QComboBox*>("cmbProtocol");
             protocol->setFocus();
             for (int i = 0; i < int(soort); ++i)
                 QTest::keyClick(protocol, Qt::Key_Down);
-            QCOMPARE(protocol->currentText(), server.Protocol());
+            QCOMPARE(protocol->currentText(), Protocollen::Naam(server.protocol()));
             QCOMPARE(dia.findChild<QSpinBox*>("txtPoort")->value(), soort == Soort::Sftp ? 22 : 21); // the protocol's own port
-            for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)},
-                                              {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}}) {
-                auto* vak = dia.findChild<QWidget*>(veld);
-                vak->setFocus();
-                QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(vak, tekst);
-            }
+            Typ(dia, "txtServer", "127.0.0.1");
+            Typ(dia, "txtPoort", QString::number(server.poort));
+            Typ(dia, "txtGebruiker", TestServer::Gebruiker);
+            Typ(dia, "txtWachtwoord", TestServer::Wachtwoord);
             QTest::keyClick(dia.findChild<QCheckBox*>("chkOnthouden"), Qt::Key_Space);
-            QCOMPARE(Uploaden(dia, annuleren ? &recorder : nullptr), annuleren ? QStringList() : rijen);
+            if (soort == Soort::Ftp)
+                QCOMPARE(Klik(dia, "cmdTest"), QStringList());
+            QCOMPARE(Klik(dia, "cmdUploaden", annuleren ? &recorder : nullptr), annuleren ? QStringList() : rijen);
             QCOMPARE(recorder.meldingen.size(), meldingen.size());
             for (int i = 0; i < meldingen.size(); ++i)
                 QVERIFY2(recorder.meldingen[i].tekst.contains(meldingen[i]), qPrintable(recorder.meldingen[i].tekst));
             QVERIFY(recorder.meldingen[0].tekst.contains(server.vingerafdruk) || soort == Soort::Ftp);
         }
-        if (soort == Soort::Ftp || annuleren)
+        if (annuleren)
             return;
+        // Reopened: the password comes back; FTP from Upload.ini is asked about again, and Nee sends nothing.
         recorder.meldingen.clear();
+        recorder.ZetVolgendAntwoord(Meldingen::Antwoord::Nee);
+        QFile::remove(server.Pad("hovelink.js"));
         DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
         dia.show();
         QCOMPARE(dia.findChild<QLineEdit*>("txtWachtwoord")->text(), TestServer::Wachtwoord);
-        QCOMPARE(Uploaden(dia).value(1), "000001.jpg  (9 bytes)  stond al op de server, gecontroleerd");
-        QCOMPARE(recorder.Teksten(), QStringList());
+        const QStringList tweede = Klik(dia);
+        if (soort == Soort::Ftp) {
+            QCOMPARE(recorder.Teksten(), QStringList{"FTP verstuurt uw wachtwoord onversleuteld. Toch gebruiken?"});
+            QVERIFY(!QFile::exists(server.Pad("hovelink.js")));
+        } else {
+            QCOMPARE(tweede.value(0), "000001.png  (" + QString::number(Logo.size()) + " bytes)  stond al op de server, gecontroleerd");
+            QCOMPARE(recorder.Teksten(), QStringList());
+        }
+    }
+
+    // A changed key: the warning shows the new fingerprint; forgetting the old key takes two Ja's, then the first-use question.
+    void gewijzigdeSleutel()
+    {
+        TestServer server(Soort::Sftp);
+        QVERIFY(server.Start());
+        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/Upload.ini", "Protocol=SFTP\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(server.poort) +
+                                                                       "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
+        QVERIFY(Vertrouw(server.Aansluiting(BekendeServers::StandaardPad()), server.vingerafdruk));
+        QFile::remove(server.dir.filePath("sleutel"));
+        QVERIFY(server.Start());
+        MeldingRecorder recorder;
+        KeychainOpslag opslag;
+        DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
+        dia.show();
+        Typ(dia, "txtWachtwoord", TestServer::Wachtwoord);
+        for (const auto antwoord : {Meldingen::Antwoord::Ja, Meldingen::Antwoord::Nee})
+            recorder.ZetVolgendAntwoord(antwoord);
+        QCOMPARE(Klik(dia), QStringList());
+        QVERIFY(recorder.meldingen.size() == 2 && recorder.meldingen[0].tekst.contains(server.vingerafdruk));
+        QVERIFY(recorder.meldingen[0].tekst.contains(QDir::toNativeSeparators(BekendeServers::StandaardPad())));
+        recorder.meldingen.clear();
+        QCOMPARE(Klik(dia).size(), 2); // Ja, Ja, and Ja to the new key
+        QCOMPARE(recorder.meldingen.size(), 3);
+        QVERIFY(recorder.meldingen[2].tekst.contains("is nog onbekend"));
+    }
+
+    // Without a password store: one Dutch message per dialog, and Upload.ini promises no stored password.
+    void zonderKluis()
+    {
+        if (!qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS").contains("geen-bus"))
+            QSKIP("tst_upload_zonder_kluis runs this without a session bus");
+        TestServer server(Soort::Sftp);
+        QVERIFY(server.Start());
+        MeldingRecorder recorder;
+        KeychainOpslag opslag;
+        DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
+        dia.show();
+        Typ(dia, "txtServer", "127.0.0.1");
+        Typ(dia, "txtPoort", QString::number(server.poort));
+        Typ(dia, "txtGebruiker", TestServer::Gebruiker);
+        Typ(dia, "txtWachtwoord", TestServer::Wachtwoord);
+        auto* onthouden = dia.findChild<QCheckBox*>("chkOnthouden");
+        for (int keer = 0; keer < 2; ++keer) {
+            if (!onthouden->isChecked())
+                QTest::keyClick(onthouden, Qt::Key_Space);
+            QCOMPARE(Klik(dia, "cmdTest"), QStringList());
+            QVERIFY(!onthouden->isChecked());
+            QVERIFY(TestPaden::LeesBestand(Travenza() + "/Upload.ini").contains("Onthouden=0"));
+        }
+        QCOMPARE(recorder.Teksten().value(0), "Het wachtwoord kon niet in de wachtwoordkluis van het systeem worden bewaard; het wordt de volgende keer weer gevraagd.");
+        QCOMPARE(recorder.Teksten().filter("wachtwoordkluis").size(), 1);
+        QCOMPARE(recorder.Teksten().filter("in orde").size(), 2);
     }
 
     // Whatever was typed, stored or answered: no file of the program or of the user holds the password.

@@ -1,7 +1,10 @@
 """A small FTP server with explicit TLS for the upload tests, one user and one folder.
 
 Prints the port it listens on and the SHA-256 fingerprint of its certificate as the first
-line of its output. The certificate is a throw-away one, made when its file is missing.
+line of its output. The certificate is a throw-away one, made when its file is missing: self-signed,
+or with --keten signed by an intermediate of a root of its own, whose certificate goes to
+<certificate>.root for a test that trusts it. --fout STAP:N:WAT as in sftpserver.py, for the
+steps hernoem (RNTO) and verwijder (DELE).
 """
 import argparse
 import ctypes
@@ -24,20 +27,41 @@ class TlsDatakanaal(TLS_DTPHandler):
         return self.receive
 
 
-def maak_certificaat(pad):
+def certificaat(naam, uitgever=None, uitgeversleutel=None, ca=False):
     sleutel = crypto.PKey()
     sleutel.generate_key(crypto.TYPE_RSA, 2048)
     cert = crypto.X509()
-    cert.get_subject().CN = "hovelink-test"
+    cert.set_version(2)
+    cert.get_subject().CN = naam
     cert.set_serial_number(int.from_bytes(os.urandom(8), "big"))
     cert.gmtime_adj_notBefore(-60)
     cert.gmtime_adj_notAfter(24 * 3600)
-    cert.set_issuer(cert.get_subject())
+    cert.set_issuer((uitgever or cert).get_subject())
     cert.set_pubkey(sleutel)
-    cert.sign(sleutel, "sha256")
+    if ca:
+        cert.add_extensions([crypto.X509Extension(b"basicConstraints", True, b"CA:TRUE"),
+                             crypto.X509Extension(b"keyUsage", True, b"keyCertSign, cRLSign")])
+    else:
+        cert.add_extensions([crypto.X509Extension(b"subjectAltName", False, b"IP:127.0.0.1")])
+    cert.sign(uitgeversleutel or sleutel, "sha256")
+    return cert, sleutel
+
+
+def maak_certificaat(pad, keten):
+    pem = lambda c: crypto.dump_certificate(crypto.FILETYPE_PEM, c)
+    if keten:
+        root, rootsleutel = certificaat("hovelink-test-root", ca=True)
+        tussen, tussensleutel = certificaat("hovelink-test-tussen", root, rootsleutel, ca=True)
+        cert, sleutel = certificaat("127.0.0.1", tussen, tussensleutel)
+        extra = pem(tussen)
+        with open(pad + ".root", "wb") as f:
+            f.write(pem(root))
+    else:
+        cert, sleutel = certificaat("hovelink-test")
+        extra = b""
     with open(pad, "wb") as f:
         f.write(crypto.dump_privatekey(crypto.FILETYPE_PEM, sleutel))
-        f.write(crypto.dump_certificate(crypto.FILETYPE_PEM, cert))
+        f.write(pem(cert) + extra)
 
 
 def sterf_met_ouder():
@@ -54,7 +78,14 @@ def main():
     p.add_argument("--poort", type=int, default=0)
     p.add_argument("--zonder-tls", action="store_true")
     p.add_argument("--alleen-lezen", action="store_true")
+    p.add_argument("--keten", action="store_true")
+    p.add_argument("--fout", action="append", default=[])
     a = p.parse_args()
+    fouten = {}
+    for f in a.fout:
+        stap, n, wat = f.split(":")
+        fouten[(stap, int(n))] = wat
+    tellers = {}
     sterf_met_ouder()
 
     authorizer = DummyAuthorizer()
@@ -64,7 +95,7 @@ def main():
         vingerafdruk = "-"
     else:
         if not os.path.exists(a.certificaat):
-            maak_certificaat(a.certificaat)
+            maak_certificaat(a.certificaat, a.keten)
         handler = TLS_FTPHandler
         handler.certfile = a.certificaat
         handler.dtp_handler = TlsDatakanaal
@@ -73,6 +104,25 @@ def main():
         with open(a.certificaat, "rb") as f:
             cert = crypto.load_certificate(crypto.FILETYPE_PEM, f.read())
         vingerafdruk = cert.digest("sha256").decode()
+    class MetStoringen(handler):
+        def storing(self, stap):
+            tellers[stap] = tellers.get(stap, 0) + 1
+            wat = fouten.get((stap, tellers[stap]))
+            if wat == "verbreek":
+                self.close()
+            elif wat:
+                self.respond("550 geweigerd.")
+            return wat
+
+        def ftp_RNTO(self, path):
+            if not self.storing("hernoem"):
+                return super().ftp_RNTO(path)
+
+        def ftp_DELE(self, path):
+            if not self.storing("verwijder"):
+                return super().ftp_DELE(path)
+
+    handler = MetStoringen
     handler.authorizer = authorizer
     handler.banner = "test"
     handler.auth_failed_timeout = 0
