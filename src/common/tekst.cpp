@@ -2,15 +2,19 @@
 
 namespace Tekst {
 
+QStringView Trim(QStringView s)
+{
+    while (!s.isEmpty() && s.front() == u' ')
+        s = s.sliced(1);
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
 QString Trim(const QString& s)
 {
-    qsizetype begin = 0;
-    qsizetype eind = s.size();
-    while (begin < eind && s.at(begin) == u' ')
-        ++begin;
-    while (eind > begin && s.at(eind - 1) == u' ')
-        --eind;
-    return s.mid(begin, eind - begin);
+    const QStringView kort = Trim(QStringView(s));
+    return kort.size() == s.size() ? s : kort.toString();
 }
 
 QString ZonderStuurtekens(const QString& s)

@@ -7,6 +7,7 @@ namespace Tekst {
 
 // Removes leading and trailing spaces, and nothing else (no tabs, no line breaks).
 QString Trim(const QString& s);
+QStringView Trim(QStringView s);
 
 // Without control characters (line breaks, tabs, C1 codes): a value that goes into one line of
 // a settings file can then never add a line of its own.

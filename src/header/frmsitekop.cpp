@@ -30,7 +30,7 @@
 namespace {
 
 constexpr int VensterHoogte = 535;
-// The right edge of "Maak de kopteksten" in the design, which the specified width counts.
+// The right edge of "Maak de kopteksten" in the design: the window is at least this wide.
 constexpr int TekstFrameRechts = 778;
 
 void Vul(QComboBox* lijst, int van, int tot, int stap)
@@ -241,12 +241,12 @@ void frmSitekop::ZetKopHoogte()
 
 void frmSitekop::PasVensterAan()
 {
-    // The specified size where the font lets every control show whole; the layout places
-    // the buttons 8 and 20 pixels from the right edge and from each other.
-    const VensterMaten maten = ::PasVensterAan(P0Links, ToonMaat(m_aanvaardeBreedte), TekstFrameRechts);
+    // The designed size, or larger where the font needs it to show every control whole; the
+    // layout places the buttons 8 and 20 pixels from the right edge and from each other.
+    const int breedte = ::PasVensterAan(P0Links, ToonMaat(m_aanvaardeBreedte), TekstFrameRechts);
     layout()->activate();
     const QSize minimaal = minimumSizeHint();
-    resize(std::max(maten.binnenBreedte, minimaal.width()), std::max(VensterHoogte, minimaal.height()));
+    resize(std::max(breedte, minimaal.width()), std::max(VensterHoogte, minimaal.height()));
     if (isVisible())
         HoudOpScherm(*this);
 }

@@ -57,10 +57,9 @@ QString LogoRuimte(int maxLogoBreed, int maxLogoHoog)
     return QStringLiteral("%1 x %2").arg(maxLogoBreed).arg(maxLogoHoog);
 }
 
-VensterMaten PasVensterAan(int p0Links, qint32 kopvakbr, int tekstFrameRechts)
+int PasVensterAan(int p0Links, qint32 kopvakbr, int tekstFrameRechts)
 {
     const qint64 w1 = (2LL * p0Links + kopvakbr + VensterRand) * 15;
     const qint64 w2 = qint64(tekstFrameRechts) * 15 + 200;
-    const qint64 twips = std::max(w1, w2);
-    return {int(twips), int(std::lround(double(twips) / 15)) - VensterRand};
+    return int(std::lround(double(std::max(w1, w2)) / 15)) - VensterRand;
 }

@@ -55,13 +55,10 @@ QString KopAfmeting(qint32 kopvakbr, qint32 kopvakho);
 // "250 x 100"
 QString LogoRuimte(int maxLogoBreed, int maxLogoHoog);
 
-// The designer's width as specified: room for the preview with equal margins, or for the
-// controls when the text frame (its right edge in inner pixels) reaches further.
-struct VensterMaten {
-    int breedteTwips;  // outer width, 15 twips to the pixel
-    int binnenBreedte; // the inner width that goes with it
-};
-VensterMaten PasVensterAan(int p0Links, qint32 kopvakbr, int tekstFrameRechts);
+// The designer's inner width: room for the preview with equal margins, or for the controls
+// when the text frame (its right edge in inner pixels) reaches further. Worked out in twips
+// (15 to the pixel) with the window's outer frame, as the window was first laid out.
+int PasVensterAan(int p0Links, qint32 kopvakbr, int tekstFrameRechts);
 
 // Pixels of the window frame that the outer width counts besides the inner area.
 inline constexpr int VensterRand = 8;

@@ -45,13 +45,6 @@ namespace {
 const QString kOverleden = QStringLiteral("OVERLEDEN");
 const QString kNaamOntbreekt = QStringLiteral("(naam ontbreekt)");
 
-QStringView TrimSpaties(QStringView s) {
-    while (!s.isEmpty() && s.front() == u' ')
-        s = s.sliced(1);
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
 
 // Writes `deel` at `p` and moves `p` past it.
 void Schrijf(QChar*& p, QStringView deel) {
@@ -63,8 +56,8 @@ void Schrijf(QChar*& p, QStringView deel) {
 // two that is there.
 struct Record {
     Record(const LidVelden& lid, QStringView sleutel)
-        : achternaam(TrimSpaties(lid.Achternaam)), voornaam(TrimSpaties(lid.Voornaam)),
-          tussenvoegsel(TrimSpaties(lid.Tussenvoegsel)), nummer(lid.Nummer), sleutel(sleutel),
+        : achternaam(Tekst::Trim(lid.Achternaam)), voornaam(Tekst::Trim(lid.Voornaam)),
+          tussenvoegsel(Tekst::Trim(lid.Tussenvoegsel)), nummer(lid.Nummer), sleutel(sleutel),
           extra(lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra) {}
 
     qsizetype Lengte(const QString& groep) const {
@@ -141,7 +134,7 @@ bool BevatPartner(QStringView naam) {
 }
 
 Soort SoortVan(const LidVelden& lid) {
-    const QStringView achternaam = TrimSpaties(lid.Achternaam);
+    const QStringView achternaam = Tekst::Trim(lid.Achternaam);
     if (IsOverleden(lid.Overleden) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
         return Soort::Weg;
     return BevatPartner(lid.Achternaam) ? Soort::Partner : Soort::Lid;

@@ -18,7 +18,6 @@ struct Bevinding {
     bool ongeldig = false; // not empty, yet not a plausible address
     bool dubbel = false;   // the same address, case and surrounding spaces ignored, is in another row
 
-    bool Gemarkeerd() const { return ongeldig || dubbel; }
     bool operator==(const Bevinding&) const = default;
 };
 

@@ -47,10 +47,6 @@ QString PartnerHulpTekst() {
     return regels.join(Tekst::CrLf) + Tekst::CrLf;
 }
 
-QString PartnerHulpTitel() {
-    return QStringLiteral("Partnerbestand");
-}
-
 QString KeuzeLijst::Tekst() const {
     return geselecteerd >= 0 && geselecteerd < items.size() ? items.at(geselecteerd) : QString();
 }

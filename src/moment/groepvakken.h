@@ -59,9 +59,8 @@ struct BewaardeGroepkeuze {
 // Key filter of a group box: the key code when it is a digit, "," or Backspace (8), else 0.
 int txtB2_KeyPress(int KeyAscii);
 
-// The text frmHelpPartner shows in txtPartner, and that window's caption.
+// The text frmHelpPartner shows in txtPartner.
 QString PartnerHulpTekst();
-QString PartnerHulpTitel();
 
 // The group, member and partner logic of the sign-off settings window.
 class Groepvakken {
@@ -76,7 +75,6 @@ public:
     void LeesGroepen(const QString& BestandSpelers);
     // The same with the file already read (`leden` is LeesLedenbestand(BestandSpelers)).
     void LeesGroepen(const QString& BestandSpelers, Ledenbestand leden);
-    bool LedenbestandGelezen() const { return m_leden.gelezen; }
 
     // Ticks or unticks a row of lst1 and runs lst1_Click, as a click on its check box does.
     void ZetGroep(qsizetype rij, bool aangevinkt);

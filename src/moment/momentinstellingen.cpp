@@ -3,6 +3,7 @@
 #include "common/instellingen.h"
 #include "common/meldingen.h"
 #include "common/tekst.h"
+#include "members/spelergroepen.h"
 
 #include <optional>
 
@@ -49,13 +50,6 @@ std::optional<Sleutel> HerkenSleutel(const QString& regel)
             return static_cast<Sleutel>(i);
     }
     return std::nullopt;
-}
-
-// The element of a lst1 row in the group list: the text after its first blank, trimmed.
-QString Groepsleutel(const QString& rij)
-{
-    const qsizetype blank = rij.indexOf(u' ');
-    return Tekst::Trim(blank < 0 ? rij : rij.mid(blank + 1));
 }
 
 std::optional<qint16> Vinkvak(const QString& waarde)
@@ -168,7 +162,7 @@ TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const Mome
 {
     QStringList groepen;
     for (const QString& rij : venster.lst1Gekozen)
-        groepen.append(Groepsleutel(rij));
+        groepen.append(RijSleutel(rij));
     // Only ticks of rows that the stored text gives back: an address box emptied by the user
     // keeps its old rows, and their ticks would end the next reading before the dates,
     // groups and partner file.
