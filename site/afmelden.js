@@ -169,7 +169,17 @@
       gehad.add(naam);
       vakken[k].name = naam;
     });
-    for (const naam of gehad) window.VulCombo(naam);
+    // VulCombo adds one option at a time, which costs a box in the page three times as much; it
+    // finds the boxes through frm.elements, so it gets them there until they are placed.
+    const formulier = $('formulier'), plekken = vakken.map((v) => v.parentNode);
+    Object.defineProperty(formulier, 'elements', { value: Object.fromEntries(vakken.filter((v) => v.name).map((v) => [v.name, v])), configurable: true });
+    vakken.forEach((v) => v.remove());
+    try {
+      for (const naam of gehad) window.VulCombo(naam);
+    } finally {
+      delete formulier.elements;
+      vakken.forEach((v, k) => plekken[k].appendChild(v));
+    }
     vakken.forEach((v) => { v.parentNode.hidden = v.options.length === 0; });
     if (!vakken[0].options.length) return nietGeladen();
 
