@@ -202,7 +202,7 @@ fwrite($teller, SLOT . json_encode($eerder));
 fflush($teller);
 
 $regel = json_encode(['moment' => $s['alg'][1], 'dagen' => $dagen, 'vakken' => $vakken, 'opmerking' => $opmerking,
-    'email' => $email, 'ontvangen' => $nu->format('c')], JSON_UNESCAPED_UNICODE | JSON_UNESCAPED_SLASHES) . "\n";
+    'email' => $email, 'ontvangen' => $nu->format('c')], JSON_UNESCAPED_UNICODE | JSON_UNESCAPED_SLASHES | JSON_INVALID_UTF8_SUBSTITUTE) . "\n";
 $data = fopen(DATA, 'c+');
 if ($data === false || !flock($data, LOCK_EX) || !voegToe($data, $regel)) antwoord(500, 'De afmelding kon niet worden opgeslagen.');
 flock($data, LOCK_UN);

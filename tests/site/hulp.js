@@ -32,7 +32,6 @@ const leden = (n) => Array.from({ length: n }, (_, i) => ({
   code: code(100 + i, i % 2 ? 99 + i : 101 + i, i % 3 === 2 ? 3 : 2),
 }));
 
-const BESTANDEN = ['index.html', 'afmelden.js', 'afmelden.css', 'afmelden.php', '.htaccess'];
 let poort = 18300 + (process.pid % 1000) * 10;
 process.once('SIGTERM', () => process.exit(1));
 
@@ -40,7 +39,7 @@ process.once('SIGTERM', () => process.exit(1));
 // its clock fixed by HOVELINK_NU in its own environment.
 async function site(js, nu, extra = {}) {
   const map = tijdelijk('afm-'), post = tijdelijk('mail-');
-  BESTANDEN.forEach((f) => fs.copyFileSync(path.join(__dirname, '../../site', f), path.join(map, f)));
+  fs.cpSync(path.join(__dirname, '../../site'), map, { recursive: true });
   Object.entries({ ...extra, ...(js && { 'hovelink.js': js }) }).forEach(([f, inhoud]) => fs.writeFileSync(path.join(map, f), inhoud));
   const url = `http://127.0.0.1:${++poort}/`;
   const php = spawn('php', ['-d', `sendmail_path=${__dirname}/bewaarmail.sh ${post}`, '-S', url.slice(7, -1), '-t', map, `${__dirname}/router.php`],
@@ -57,9 +56,7 @@ async function site(js, nu, extra = {}) {
     return { aan: kop('To'), onderwerp: kop('Subject'), regels: romp.split('\r\n').slice(0, -1) };
   };
   const data = path.join(map, 'afmelddata.php');
-  return {
-    url, map,
-    mails: () => fs.readdirSync(post).sort().map(mail),
+  return { url, map, mails: () => fs.readdirSync(post).sort().map(mail),
     data: () => (fs.existsSync(data) ? fs.readFileSync(data, 'utf8').split('\n').slice(0, -1) : []),
     post: (velden, origin = url.slice(0, -1), method = 'POST') =>
       fetch(url + 'afmelden.php', { method, headers: origin ? { Origin: origin } : {}, body: method === 'POST' ? new URLSearchParams(velden) : undefined }),
