@@ -206,9 +206,9 @@
         if (!lijst.childElementCount) {
           const gezien = new Set();
           for (const o of [...vakken[2].options, ...vakken[3].options]) {
-            if (o.value === GEEN_KEUZE || isDummy(o.text) || gezien.has(o.text)) continue;
-            gezien.add(o.text);
-            lijst.appendChild(document.createElement('li')).textContent = o.text;
+            if (o.value === GEEN_KEUZE || isDummy(o.textContent) || gezien.has(o.textContent)) continue;
+            gezien.add(o.textContent);
+            lijst.appendChild(document.createElement('li')).textContent = o.textContent;
           }
         }
         lijst.hidden = !lijst.hidden;
@@ -257,7 +257,7 @@
     const keuze = {
       vakken: vakken.map((v) => {
         const o = v.parentNode.hidden || v.selectedIndex < 0 ? null : v.options[v.selectedIndex];
-        return o && o.value !== GEEN_KEUZE ? { naam: o.text, code: o.value } : { naam: '', code: '' };
+        return o && o.value !== GEEN_KEUZE ? { naam: o.textContent, code: o.value } : { naam: '', code: '' };
       }),
       dagen: [...document.querySelectorAll('input[name="dag[]"]:checked')].map((c) => c.value),
       opmerking: $('opmerking').value.trim().replace(/\s*[\r\n]+\s*/g, ' '),
@@ -274,18 +274,17 @@
     velden.append('email', keuze.email);
     velden.append('website', $('website').value);
     $('versturen').disabled = true;
-    try {
-      const antwoord = await fetch('afmelden.php', { method: 'POST', body: velden });
-      const uitslag = await antwoord.json().catch(() => null);
-      if (!uitslag || typeof uitslag.tekst !== 'string' || antwoord.status >= 500) throw new Error(String(antwoord.status));
-      melding(uitslag.tekst, antwoord.ok ? 'goed' : 'fout');
-      if (antwoord.ok) $('formulier').reset();
-    } catch (e) {
-      melding('Uw afmelding kon niet worden verstuurd.');
-      toonUitwijk(alg, actem, keuze);
-    } finally {
-      $('versturen').disabled = false;
+    const antwoord = await fetch('afmelden.php', { method: 'POST', body: velden }).catch(() => null);
+    const uitslag = antwoord && await antwoord.json().catch(() => null);
+    const tekst = uitslag && typeof uitslag.tekst === 'string' ? uitslag.tekst : '';
+    $('versturen').disabled = false;
+    // No PHP, no answer of ours, or a failure on the server: the member's own mail program.
+    if (!tekst || antwoord.status >= 500) {
+      melding(tekst || 'Uw afmelding kon niet worden verstuurd.');
+      return toonUitwijk(alg, actem, keuze);
     }
+    melding(tekst, antwoord.ok ? 'goed' : 'fout');
+    if (antwoord.ok) $('formulier').reset();
   }
 
   laadScript().then(() => (werkt() ? bouw() : nietGeladen()), nietGeladen)

@@ -3,7 +3,8 @@
 // keeps each mail, Debian's Chromium, and the desktop's own Node harness for VulCombo.
 const fs = require('node:fs'), os = require('node:os'), path = require('node:path');
 const { spawn, execFileSync } = require('node:child_process');
-const tijdelijk = (n) => fs.mkdtempSync(path.join(os.tmpdir(), n));
+const mappen = [], tijdelijk = (n) => mappen[mappen.push(fs.mkdtempSync(path.join(os.tmpdir(), n))) - 1];
+process.on('exit', () => mappen.forEach((m) => fs.rmSync(m, { recursive: true, force: true })));
 const { chromium } = require('playwright-core');
 
 const GOUDEN = fs.readFileSync(path.join(__dirname, '../data/script/twee_leden.js'), 'latin1');
