@@ -1,9 +1,10 @@
 'use strict';
 // The real parts the site tests run on: an uploaded site folder, php -S with a sendmail that
 // keeps each mail, Debian's Chromium, and the desktop's own Node harness for VulCombo.
-const fs = require('node:fs'), os = require('node:os'), path = require('node:path');
+const fs = require('node:fs'), os = require('node:os'), path = require('node:path'), net = require('node:net');
 const { spawn, execFileSync } = require('node:child_process');
-const mappen = [], tijdelijk = (n) => mappen[mappen.push(fs.mkdtempSync(path.join(os.tmpdir(), n))) - 1];
+const mappen = [];
+const tijdelijk = (n) => { mappen.push(fs.mkdtempSync(path.join(os.tmpdir(), n))); return mappen.at(-1); };
 process.on('exit', () => mappen.forEach((m) => fs.rmSync(m, { recursive: true, force: true })));
 const { chromium } = require('playwright-core');
 
@@ -33,7 +34,6 @@ const leden = (n) => Array.from({ length: n }, (_, i) => ({
   code: code(100 + i, i % 2 ? 99 + i : 101 + i, i % 3 === 2 ? 3 : 2),
 }));
 
-let poort = 18300 + (process.pid % 1000) * 10;
 process.once('SIGTERM', () => process.exit(1));
 
 // php -S on a new site folder holding this hovelink.js (none when null) and `extra` files,
@@ -42,7 +42,10 @@ async function site(js, nu, extra = {}) {
   const map = tijdelijk('afm-'), post = tijdelijk('mail-');
   fs.cpSync(path.join(__dirname, '../../site'), map, { recursive: true });
   Object.entries({ ...extra, ...(js && { 'hovelink.js': js }) }).forEach(([f, inhoud]) => fs.writeFileSync(path.join(map, f), inhoud));
-  const url = `http://127.0.0.1:${++poort}/`;
+  const vrij = net.createServer().listen(0, '127.0.0.1');
+  await new Promise((klaar) => vrij.on('listening', klaar));
+  const url = `http://127.0.0.1:${vrij.address().port}/`;
+  vrij.close();
   const php = spawn('php', ['-d', `sendmail_path=${__dirname}/bewaarmail.sh ${post}`, '-S', url.slice(7, -1), '-t', map, `${__dirname}/router.php`],
     { env: { ...process.env, HOVELINK_NU: nu }, stdio: 'ignore' });
   php.unref();
