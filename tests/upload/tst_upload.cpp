@@ -115,6 +115,12 @@ class TstUpload : public QObject {
         QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(vak, tekst);
     }
+    static void VulIn(DiaUpload& dia, const TestServer& server)
+    {
+        for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)},
+                                          {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}})
+            Typ(dia, veld, tekst);
+    }
 
 private slots:
     void initTestCase()
@@ -372,10 +378,7 @@ private slots:
                 QTest::keyClick(protocol, Qt::Key_Down);
             QCOMPARE(protocol->currentText(), Protocollen::Naam(server.protocol()));
             QCOMPARE(dia.findChild<QSpinBox*>("txtPoort")->value(), soort == Soort::Sftp ? 22 : 21); // the protocol's own port
-            Typ(dia, "txtServer", "127.0.0.1");
-            Typ(dia, "txtPoort", QString::number(server.poort));
-            Typ(dia, "txtGebruiker", TestServer::Gebruiker);
-            Typ(dia, "txtWachtwoord", TestServer::Wachtwoord);
+            VulIn(dia, server);
             QTest::keyClick(dia.findChild<QCheckBox*>("chkOnthouden"), Qt::Key_Space);
             if (soort == Soort::Ftp)
                 QCOMPARE(Klik(dia, "cmdTest"), QStringList());
@@ -441,10 +444,7 @@ private slots:
         KeychainOpslag opslag;
         DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
         dia.show();
-        Typ(dia, "txtServer", "127.0.0.1");
-        Typ(dia, "txtPoort", QString::number(server.poort));
-        Typ(dia, "txtGebruiker", TestServer::Gebruiker);
-        Typ(dia, "txtWachtwoord", TestServer::Wachtwoord);
+        VulIn(dia, server);
         auto* onthouden = dia.findChild<QCheckBox*>("chkOnthouden");
         for (int keer = 0; keer < 2; ++keer) {
             if (!onthouden->isChecked())
