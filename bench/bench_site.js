@@ -1,7 +1,7 @@
 'use strict';
 // Time from navigation until the boxes are filled: the golden club and generated clubs of 20
-// and 2,000 members, side by side in one browser run. Usage: node meet.js [rounds]
-const { script, leden, site, browser } = require('./hulp');
+// and 2,000 members, side by side in one browser run. Usage: node bench/bench_site.js [rounds] (after npm ci in tests/site)
+const { script, leden, site, browser } = require('../tests/site/hulp');
 
 (async () => {
   const b = await browser(), rondes = Number(process.argv[2]) || 15, nu = new Date('2025-09-01T12:00:00+02:00');
