@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
 #endif
     const EnkelExemplaar exemplaar(QDir(slotMap).filePath(QStringLiteral("hovelink.lock")));
     if (exemplaar.IsBezet()) {
-        Opstarten::MeldAlGestart(meldingen);
+        Opstarten::MeldAlGestart(exemplaar, meldingen);
         return 1;
     }
 
