@@ -1,6 +1,8 @@
 #include "common/toetsenbord.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace Toetsenbord {
@@ -47,6 +49,21 @@ void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)
             QWidget::setTabOrder(vorige, w);
         vorige = w;
     }
+}
+
+bool EnterDruktKnop::eventFilter(QObject* doel, QEvent* gebeurtenis)
+{
+    if (gebeurtenis->type() != QEvent::KeyPress)
+        return QObject::eventFilter(doel, gebeurtenis);
+    const auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
+    auto* knop = qobject_cast<QPushButton*>(doel);
+    // A held key presses once.
+    if (!knop || !knop->isEnabled() || toets->isAutoRepeat() ||
+        (toets->key() != Qt::Key_Return && toets->key() != Qt::Key_Enter) ||
+        (toets->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QObject::eventFilter(doel, gebeurtenis);
+    knop->click();
+    return true;
 }
 
 } // namespace Toetsenbord

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QObject>
 
 #include <initializer_list>
 
@@ -22,5 +23,12 @@ void ZetTip(QAbstractButton* knop, const QString& tip);
 
 // Tab visits the widgets in this order.
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde);
+
+// Enter presses the focused push button, as on Windows, in every window; as no button is a
+// default button, Enter in a text box presses nothing. Installed on the application.
+class EnterDruktKnop : public QObject {
+protected:
+    bool eventFilter(QObject* doel, QEvent* gebeurtenis) override;
+};
 
 } // namespace Toetsenbord

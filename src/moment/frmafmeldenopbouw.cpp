@@ -298,7 +298,8 @@ void FrmAfmelden::BouwVenster()
         {m_cmbAfbreken, 'A'}};
     for (const auto& [knop, letter] : sneltoetsen)
         Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
-    // Enter never presses a button here: a dialog makes its buttons auto-default otherwise.
+    // Enter in a text box never presses a button here: a dialog makes its buttons
+    // auto-default otherwise. A focused button still takes Enter (Toetsenbord::EnterDruktKnop).
     for (QPushButton* knop : findChildren<QPushButton*>())
         knop->setAutoDefault(false);
     Toetsenbord::ZetTabVolgorde({m_cmbVan, m_cmbTot, m_cmdMaakDatums, m_chkWijzData, m_lstDagen, m_cmdSelect,

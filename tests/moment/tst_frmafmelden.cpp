@@ -1,5 +1,6 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
+#include "common/toetsenbord.h"
 #include "moment/frmafmelden.h"
 #include "nodeharnas.h"
 #include "support/meldingrecorder.h"
@@ -107,7 +108,10 @@ struct Opstelling {
 
 class TstFrmAfmelden : public QObject {
     Q_OBJECT
+    Toetsenbord::EnterDruktKnop m_enter; // as the program has it
 private slots:
+    void initTestCase() { qApp->installEventFilter(&m_enter); }
+
     // The site that node makes of the saved script shows what the preview showed.
     void helemaalDoorlopen()
     {
