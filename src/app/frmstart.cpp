@@ -190,7 +190,7 @@ void FrmStart::BouwVenster()
     connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
     connect(m_lstHulp, &QListWidget::itemSelectionChanged, this, &FrmStart::VolgKeuzeSpeeldag);
     connect(m_cmdOpenMap, &QPushButton::clicked, this,
-            [this] { OpenExtern::Open(m_gekozenMap, m_meldingen); });
+            [this] { OpenExtern::Open(m_gekozenMap, m_meldingen, this); });
     connect(cmdOver, &QPushButton::clicked, this, [this] {
         m_meldingen.Toon(OverHovelink::Tekst(m_werkruimte, QSettings().fileName()),
                          Meldingen::Pictogram::Informatie, Meldingen::Knoppen::Ok, QStringLiteral("Over Hovelink"));

@@ -373,7 +373,7 @@ void FrmAfmelden::txtB2_LostFocus(int i)
 
 void FrmAfmelden::cmdOverzicht_Click()
 {
-    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen);
+    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen, this);
 }
 
 void FrmAfmelden::cmdVoorbeeld_Click()
