@@ -323,8 +323,11 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
             return !Eindtijd::ToetsToegestaan(tekst.at(0));
         if (teken && object->objectName() == QLatin1String("txtB2"))
             return txtB2_KeyPress(tekst.at(0).unicode()) == 0;
+    } else if (event->type() == QEvent::FocusIn && object == m_txtEindtijd) {
+        m_eindtijdGehad = true;
     } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object)) {
-        if (object == m_txtEindtijd)
+        // Going to OK, the end time is checked by the leave sequence, once.
+        if (object == m_txtEindtijd && QApplication::focusWidget() != m_cmdEinde)
             txtEindtijd_LostFocus();
         else if (object == m_txtEmailadressen)
             txtEmailadressen_LostFocus();
@@ -433,6 +436,12 @@ bool FrmAfmelden::Form_Unload()
     if (m_Afgebroken == 1) {
         MeldAfgebroken(m_meldingen);
         return true;
+    if (const std::optional<QString> melding = Eindtijd::ControleerBijVertrek(m_txtEindtijd->text(), m_eindtijdGehad)) {
+        const QScopedValueRollback bezig(m_bezigMetControle, true);
+        m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+        m_txtEindtijd->setFocus();
+        return false;
+    }
     }
     {
         const QScopedValueRollback bezig(m_bezigMetControle, true);
