@@ -352,9 +352,8 @@ bool FrmAfmelden::VerlaatNaarControl(const QObject* vak) const
 void FrmAfmelden::txtEmailadressen_LostFocus()
 {
     const QScopedValueRollback bezig(m_bezigMetControle, true);
-    m_venster.adressen.txtEmailadressen = NaarCrLf(m_txtEmailadressen->toPlainText());
-    VulAfmeldadressen(m_venster.adressen, m_meldingen);
-    ToonAdressen();
+    if (VerlaatAdresvak(m_venster.adressen, NaarCrLf(m_txtEmailadressen->toPlainText()), m_meldingen))
+        ToonAdressen();
 }
 
 void FrmAfmelden::txtEindtijd_LostFocus()
@@ -436,12 +435,12 @@ bool FrmAfmelden::Form_Unload()
     if (m_Afgebroken == 1) {
         MeldAfgebroken(m_meldingen);
         return true;
+    }
     if (const std::optional<QString> melding = Eindtijd::ControleerBijVertrek(m_txtEindtijd->text(), m_eindtijdGehad)) {
         const QScopedValueRollback bezig(m_bezigMetControle, true);
         m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
         m_txtEindtijd->setFocus();
         return false;
-    }
     }
     {
         const QScopedValueRollback bezig(m_bezigMetControle, true);

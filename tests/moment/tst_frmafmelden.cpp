@@ -130,6 +130,9 @@ private slots:
         }
         QVERIFY(o.venster->isVisible() && o.meldingen.meldingen.isEmpty());
         QCOMPARE(o.Vinkjes("lstDagen"), (QList<int>{0, 1, 5}));
+        // Passing through the address box keeps the ticked address.
+        o.Klik(o.Control("txtEmailadressen"));
+        QTest::keyClick(o.Control("txtEmailadressen"), Qt::Key_Tab);
         QList<QStringList> voorbeeld;
         QTimer::singleShot(0, [&voorbeeld] {
             auto* venster = QApplication::activeModalWidget();
