@@ -277,6 +277,7 @@ void FrmAfmelden::BouwVenster()
     m_schuif->setFrameShape(QFrame::NoFrame);
     m_schuif->setWidgetResizable(true);
     m_schuif->setWidget(inhoud);
+    m_schuif->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, never to the area that holds them
     auto* hoofd = new QVBoxLayout(this);
     hoofd->setContentsMargins(6, 6, 6, 6);
     hoofd->setSpacing(4);
@@ -308,7 +309,7 @@ void FrmAfmelden::BouwVenster()
     Toetsenbord::ZetTabVolgorde({m_cmbVan, m_cmbTot, m_cmdMaakDatums, m_chkWijzData, m_lstDagen, m_cmdSelect,
                                  m_cmdDeselect, m_txtEmailadressen, m_lstActEmails, m_chk1, m_chk2,
                                  m_txtContactPers, m_txtEindtijd, m_lst1, m_txt1, m_txtB2[0], m_txtB2[1],
-                                 m_txtB2[2], m_txtB2[3], m_chkPartnerOok, m_cmbPartner, cmdHelpPartner,
-                                 m_chkToonPartner, cmdHelp, cmdKopInstellen, cmdOverzicht, cmdVoorbeeld,
+                                 m_txtB2[2], m_txtB2[3], m_chkPartnerOok, m_cmbPartner, m_chkToonPartner,
+                                 cmdHelpPartner, cmdHelp, cmdKopInstellen, cmdOverzicht, cmdVoorbeeld,
                                  m_cmdEinde, m_cmbAfbreken});
 }

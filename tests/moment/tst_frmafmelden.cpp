@@ -130,9 +130,25 @@ private slots:
         }
         QVERIFY(o.venster->isVisible() && o.meldingen.meldingen.isEmpty());
         QCOMPARE(o.Vinkjes("lstDagen"), (QList<int>{0, 1, 5}));
-        // Passing through the address box keeps the ticked address.
+        // Passing through the address box keeps the ticked address. Tab visits "?" after "Toon Partner op
+        // website", never the area that scrolls the controls.
         o.Klik(o.Control("txtEmailadressen"));
-        QTest::keyClick(o.Control("txtEmailadressen"), Qt::Key_Tab);
+        QStringList volgorde;
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            volgorde << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY(volgorde.contains("lstDagen") && !volgorde.contains("schuifInstellingen"));
+        QCOMPARE(volgorde.indexOf("cmdHelpPartner"), volgorde.indexOf("chkToonPartner") + 1);
+        // "Aanwijzingen" stands 200 twips inside the window's bottom left corner, frames included.
+        QRect help;
+        QTimer::singleShot(0, [&help] {
+            help = QApplication::activeModalWidget()->frameGeometry();
+            QApplication::activeModalWidget()->close();
+        });
+        o.Klik("cmdHelp");
+        const QRect venster = o.venster->frameGeometry();
+        QVERIFY2(help.left() - venster.left() == 13 && venster.bottom() - help.bottom() == 13, qPrintable(QDebug::toString(help)));
         QList<QStringList> voorbeeld;
         QTimer::singleShot(0, [&voorbeeld] {
             auto* venster = QApplication::activeModalWidget();
