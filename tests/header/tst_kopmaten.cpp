@@ -101,9 +101,17 @@ private slots:
         QVERIFY(telt(QRect(620, binnen + 80, 130, 20), [&](QColor c) { return c.blue() < 100; }) > 20);
     }
 
-    // The font choice offers families only, opens on the header's font and takes one by keys.
+    // The font choice offers families only, as browsers know them (visitors' fonts first), opens
+    // on the header's font and takes one by keys.
     void lettertype()
     {
+        const QStringList bezoekers{"Arial", "Verdana", "Tahoma", "Trebuchet MS", "Georgia", "Times New Roman",
+                                    "Courier New", "Arial Black", "Comic Sans MS", "Impact"};
+        const QStringList families{"Nimbus Roman [urw]", "nimbus roman [b&h]", "Monospace", "verdana", "Abyssinica"};
+        QCOMPARE(Lettertypenlijst(families, [](const QString& f) { return f != "Monospace"; }),
+                 (bezoekers + QStringList{"Abyssinica", "Nimbus Roman"}));
+        const QStringList echt = AnsiLettertypen(); // the aliases of fontconfig left out
+        QVERIFY(echt.mid(0, bezoekers.size()) == bezoekers && echt.contains("DejaVu Sans") && !echt.contains("Monospace") && !echt.contains("Serif"));
         diaLettertype dialoog(AnsiLettertypen().value(1));
         dialoog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialoog));
