@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QString>
 
@@ -15,7 +16,17 @@ public:
     // Another copy holds the lock (as opposed to a folder that cannot be written).
     bool IsBezet() const { return m_fout == QLockFile::LockFailedError; }
 
+    // Who holds the lock, as far as its file tells.
+    struct Houder {
+        QString pad;
+        QString computer;   // empty when the file cannot be read
+        bool dezeComputer;  // written by a copy on this computer
+        QDateTime sinds;    // when the file was written
+    };
+    Houder HuidigeHouder() const;
+
 private:
     std::unique_ptr<QLockFile> m_lock;
+    QString m_pad;
     QLockFile::LockError m_fout = QLockFile::UnknownError;
 };

@@ -13,6 +13,6 @@ bool F1Handleiding::eventFilter(QObject* doel, QEvent* gebeurtenis)
     const auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
     if (toets->key() != Qt::Key_F1 || toets->modifiers() != Qt::NoModifier)
         return QObject::eventFilter(doel, gebeurtenis);
-    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen);
+    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen, this);
     return true;
 }

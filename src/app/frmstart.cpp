@@ -172,7 +172,7 @@ void FrmStart::BouwVenster()
     auto* onder = new QHBoxLayout;
     onder->addWidget(Label(QStringLiteral("Alle ingevoerde gegevens worden per speelmoment bewaard."), {}, false));
     onder->addStretch(1);
-    onder->addWidget(Label(QStringLiteral("Versie 100e")));
+    onder->addWidget(Label(OverHovelink::SchermVersie()));
     onder->addSpacing(20);
     onder->addWidget(cmdOver);
     onder->addWidget(m_cmdEinde);
@@ -190,9 +190,9 @@ void FrmStart::BouwVenster()
     connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
     connect(m_lstHulp, &QListWidget::itemSelectionChanged, this, &FrmStart::VolgKeuzeSpeeldag);
     connect(m_cmdOpenMap, &QPushButton::clicked, this,
-            [this] { OpenExtern::Open(m_gekozenMap, m_meldingen); });
+            [this] { OpenExtern::Open(m_gekozenMap, m_meldingen, this); });
     connect(cmdOver, &QPushButton::clicked, this, [this] {
-        m_meldingen.Toon(OverHovelink::Tekst(m_werkruimte.MapProgramma, QSettings().fileName()),
+        m_meldingen.Toon(OverHovelink::Tekst(m_werkruimte, QSettings().fileName()),
                          Meldingen::Pictogram::Informatie, Meldingen::Knoppen::Ok, QStringLiteral("Over Hovelink"));
     });
     VolgKeuzeSpeeldag();

@@ -4,6 +4,7 @@
 #include "app/opstarten.h"
 #include "common/berichtvenster.h"
 #include "common/kaderstijl.h"
+#include "common/toetsenbord.h"
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
 #include "moment/frmafmelden.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[])
     BerichtVenster meldingen;
     F1Handleiding f1(QCoreApplication::applicationDirPath(), meldingen);
     app.installEventFilter(&f1);
+    Toetsenbord::EnterDruktKnop enter;
+    app.installEventFilter(&enter);
 
     // The user's own temporary folder: %TEMP% on Windows, elsewhere the per-user runtime
     // folder, as a shared /tmp would make another user's copy look like ours. A folder we
@@ -46,7 +49,7 @@ int main(int argc, char* argv[])
 #endif
     const EnkelExemplaar exemplaar(QDir(slotMap).filePath(QStringLiteral("hovelink.lock")));
     if (exemplaar.IsBezet()) {
-        Opstarten::MeldAlGestart(meldingen);
+        Opstarten::MeldAlGestart(exemplaar, meldingen);
         return 1;
     }
 

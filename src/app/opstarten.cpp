@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 
 namespace {
@@ -56,26 +57,51 @@ void Init(Werkruimte& werkruimte)
     werkruimte.NaamScript = QStringLiteral("hovelink.js");
 }
 
-void MeldAlGestart(Meldingen& meldingen)
+QString TekstAlGestart(const EnkelExemplaar::Houder& houder)
 {
-    meldingen.Toon(QStringLiteral("Het programma is al gestart!..."), Meldingen::Pictogram::Geen);
+    if (houder.dezeComputer)
+        return QStringLiteral("Het programma is al gestart!...");
+    const QString& crlf = Tekst::CrLf;
+    const QString computer = houder.computer.isEmpty() ? QStringLiteral("een onbekende computer")
+                                                       : QStringLiteral("de computer \"") + houder.computer + u'"';
+    return QStringLiteral("Hovelink is al gestart op ") + computer + QStringLiteral(" (sinds ") +
+           QLocale(QLocale::Dutch, QLocale::Netherlands).toString(houder.sinds, QStringLiteral("d MMMM yyyy 'om' HH:mm")) +
+           QStringLiteral(").") + crlf + QStringLiteral("Het slotbestand van die computer staat hier:") + crlf +
+           Paden::Toon(houder.pad) + crlf + crlf +
+           QStringLiteral("Sluit Hovelink op die computer en start het hier opnieuw. Is de map van die computer "
+                          "gekopieerd, of draait Hovelink daar niet meer, verwijder dan het slotbestand.") +
+           crlf + crlf + QStringLiteral("Het programma wordt afgesloten.");
 }
 
-QString VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap)
+void MeldAlGestart(const EnkelExemplaar& slot, Meldingen& meldingen)
+{
+    const EnkelExemplaar::Houder houder = slot.HuidigeHouder();
+    meldingen.Toon(TekstAlGestart(houder), houder.dezeComputer ? Meldingen::Pictogram::Geen : Meldingen::Pictogram::Uitroep);
+}
+
+GevondenMappenIni VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap,
+                                Meldingen& meldingen)
 {
     const QString vast = PadMappenIni(programmaMap);
     if (QFileInfo(vast).isFile())
-        return vast;
+        return {vast, false};
+    const QString naam = QStringLiteral("Mappen.ini");
     const QString eerder = gebruiker.value(kTafelwerkMap).toString();
-    if (!eerder.isEmpty() && QFileInfo(Paden::Samen(eerder, QStringLiteral("Mappen.ini"))).isFile())
-        return Paden::Samen(eerder, QStringLiteral("Mappen.ini"));
-    const QString gekozen = kiesMap(QStringLiteral("Kies de map van Tafelwerk (waarin Mappen.ini staat)"));
-    if (gekozen.isEmpty())
-        return vast;
-    const QString pad = Paden::Samen(gekozen, QStringLiteral("Mappen.ini"));
-    if (QFileInfo(pad).isFile())
-        gebruiker.setValue(kTafelwerkMap, gekozen);
-    return pad;
+    if (!eerder.isEmpty() && QFileInfo(Paden::Samen(eerder, naam)).isFile())
+        return {Paden::Samen(eerder, naam), true};
+    for (;;) {
+        const QString gekozen = kiesMap(QStringLiteral("Kies de map van Tafelwerk (waarin Mappen.ini staat)"));
+        if (gekozen.isEmpty())
+            return {vast, false};
+        if (QFileInfo(Paden::Samen(gekozen, naam)).isFile()) {
+            gebruiker.setValue(kTafelwerkMap, gekozen);
+            return {Paden::Samen(gekozen, naam), true};
+        }
+        meldingen.Toon(QStringLiteral("In deze map staat geen Mappen.ini:") + Tekst::CrLf + Paden::Toon(gekozen) +
+                           Tekst::CrLf + Tekst::CrLf +
+                           QStringLiteral("Kies de map van Tafelwerk waarin Mappen.ini staat."),
+                       Meldingen::Pictogram::Uitroep);
+    }
 }
 
 std::optional<EnkelExemplaar> Start(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap,
@@ -87,16 +113,18 @@ std::optional<EnkelExemplaar> Start(const QString& programmaMap, QSettings& gebr
                        Meldingen::Pictogram::Uitroep);
         return std::nullopt;
     };
-    const QString mappen = VindMappenIni(programmaMap, gebruiker, kiesMap);
-    if (!LeesMappenIni(mappen, werkruimte))
-        return stop(QStringLiteral("Het bestand Mappen.ini is niet gevonden:"), QFileInfo(mappen).absoluteFilePath());
+    const GevondenMappenIni mappen = VindMappenIni(programmaMap, gebruiker, kiesMap, meldingen);
+    if (!LeesMappenIni(mappen.pad, werkruimte))
+        return stop(QStringLiteral("Het bestand Mappen.ini is niet gevonden:"), QFileInfo(mappen.pad).absoluteFilePath());
+    werkruimte.MappenIni = QFileInfo(mappen.pad).absoluteFilePath();
+    werkruimte.MappenIniGekozen = mappen.gekozen;
     if (werkruimte.MapTwk.isEmpty() || !QFileInfo(werkruimte.MapTwk).isDir())
         return stop(QStringLiteral("De Tafelwerk-map uit Mappen.ini bestaat niet:"), werkruimte.MapTwk);
     Init(werkruimte);
     // Taking the lock is also the proof that Travenza is a folder we can write in.
     EnkelExemplaar slot(Paden::Samen(werkruimte.MapProgramma, QStringLiteral("hovelink.lock")));
     if (slot.IsBezet()) {
-        MeldAlGestart(meldingen);
+        MeldAlGestart(slot, meldingen);
         return std::nullopt;
     }
     if (!slot.IsEerste())

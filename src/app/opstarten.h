@@ -28,16 +28,27 @@ void Init(Werkruimte& werkruimte);
 // Creates MapProgramma (one level) unless a file or folder of that name exists.
 void MaakProgrammaMap(const Werkruimte& werkruimte);
 
-// Another copy runs (on this computer or on the same Travenza).
-void MeldAlGestart(Meldingen& meldingen);
+// The message when another copy holds `houder`'s lock: the short one for a copy on this
+// computer; for another computer (or a lock that cannot be read) which computer, since
+// when, which lock file, and what to do.
+QString TekstAlGestart(const EnkelExemplaar::Houder& houder);
+
+// Another copy runs (on this computer or on the same Travenza): says so with its icon.
+void MeldAlGestart(const EnkelExemplaar& slot, Meldingen& meldingen);
 
 // Asks the user for a folder with a dialog of this title; empty when cancelled.
 using KiesMap = std::function<QString(const QString& titel)>;
 
 // The Mappen.ini to read: the one of the start-up rule; when that is missing, the one in the
-// Tafelwerk folder the user chose before (kept in `gebruiker`); else the user is asked once
-// for the folder, and a folder holding Mappen.ini is kept for the next start.
-QString VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap);
+// Tafelwerk folder the user chose before (kept in `gebruiker`); else the user is asked for
+// the folder until it holds Mappen.ini (kept for the next start) or the dialog is cancelled
+// (then the start-up rule's path). `gekozen` tells that it lies in a chosen folder.
+struct GevondenMappenIni {
+    QString pad;
+    bool gekozen = false;
+};
+GevondenMappenIni VindMappenIni(const QString& programmaMap, QSettings& gebruiker, const KiesMap& kiesMap,
+                                Meldingen& meldingen);
 
 // The whole start-up up to the window. Gives the lock on Travenza, to hold while the program
 // runs; nothing after telling the user why the program cannot go on (Mappen.ini missing,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/werkruimte.h"
+
 #include <QString>
 
 namespace OverHovelink {
@@ -7,8 +9,12 @@ namespace OverHovelink {
 // The program's version, the one number the package carries too.
 QString Versie();
 
-// The text of the "Over Hovelink" box: version, licence, and where the program keeps its
-// files (`travenza`) and the folder the user chose for Tafelwerk (`instellingen`).
-QString Tekst(const QString& travenza, const QString& instellingen);
+// The version the start window shows.
+QString SchermVersie();
+
+// The text of the "Over Hovelink" box: both versions, licence, where the program keeps its
+// files, and where Tafelwerk's folder came from: the Mappen.ini beside the program, or the one
+// in the folder chosen at a first start (that choice kept in `instellingen`).
+QString Tekst(const Werkruimte& werkruimte, const QString& instellingen);
 
 } // namespace OverHovelink

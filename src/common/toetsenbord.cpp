@@ -1,12 +1,37 @@
 #include "common/toetsenbord.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QShortcut>
+#include <QValidator>
 
 namespace Toetsenbord {
 
 namespace {
 constexpr char kSneltoets[] = "hovelinkSneltoets";
+
+// A validator that never refuses: it drops what is not allowed, so a paste keeps its good part.
+class TekenFilter : public QValidator {
+public:
+    TekenFilter(bool (*toegestaan)(QChar), QObject* ouder) : QValidator(ouder), m_toegestaan(toegestaan) {}
+    State validate(QString& tekst, int& positie) const override
+    {
+        QString uit;
+        for (qsizetype i = 0; i < tekst.size(); ++i) {
+            if (tekst.at(i) >= u' ' && m_toegestaan(tekst.at(i)))
+                uit.append(tekst.at(i));
+            else if (i < positie)
+                --positie;
+        }
+        tekst = uit;
+        return Acceptable;
+    }
+
+private:
+    bool (*m_toegestaan)(QChar);
+};
 } // namespace
 
 void ZetSneltoets(QAbstractButton* knop, const QKeySequence& toets)
@@ -47,6 +72,26 @@ void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde)
             QWidget::setTabOrder(vorige, w);
         vorige = w;
     }
+}
+
+void ZetTekenFilter(QLineEdit* vak, bool (*toegestaan)(QChar))
+{
+    vak->setValidator(new TekenFilter(toegestaan, vak));
+}
+
+bool EnterDruktKnop::eventFilter(QObject* doel, QEvent* gebeurtenis)
+{
+    if (gebeurtenis->type() != QEvent::KeyPress)
+        return QObject::eventFilter(doel, gebeurtenis);
+    const auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
+    auto* knop = qobject_cast<QPushButton*>(doel);
+    // A held key presses once.
+    if (!knop || !knop->isEnabled() || toets->isAutoRepeat() ||
+        (toets->key() != Qt::Key_Return && toets->key() != Qt::Key_Enter) ||
+        (toets->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QObject::eventFilter(doel, gebeurtenis);
+    knop->click();
+    return true;
 }
 
 } // namespace Toetsenbord

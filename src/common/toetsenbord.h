@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QObject>
 
 #include <initializer_list>
 
 class QAbstractButton;
+class QLineEdit;
 class QWidget;
 
 // Keyboard use of the windows.
@@ -22,5 +24,16 @@ void ZetTip(QAbstractButton* knop, const QString& tip);
 
 // Tab visits the widgets in this order.
 void ZetTabVolgorde(std::initializer_list<QWidget*> volgorde);
+
+// Whatever way text enters the box (typing, pasting, dropping, from code), only the
+// characters `toegestaan` accepts are kept.
+void ZetTekenFilter(QLineEdit* vak, bool (*toegestaan)(QChar));
+
+// Enter presses the focused push button, as on Windows, in every window; as no button is a
+// default button, Enter in a text box presses nothing. Installed on the application.
+class EnterDruktKnop : public QObject {
+protected:
+    bool eventFilter(QObject* doel, QEvent* gebeurtenis) override;
+};
 
 } // namespace Toetsenbord

@@ -11,6 +11,8 @@ struct Werkruimte {
     QString MapProgramma;   // MapTwk/Travenza: everything of our own
     QString NaamAlgemeen;   // Kwintel.ini
     QString NaamScript;     // hovelink.js
+    QString MappenIni;      // the Mappen.ini read at start-up
+    bool MappenIniGekozen = false; // it lies in the Tafelwerk folder chosen at a first start
 
     QString Speeldag;      // play moment being worked on
     QString NaamMomentIni; // Speeldag.ini

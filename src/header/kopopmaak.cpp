@@ -32,6 +32,24 @@ QFont KopFont(const KopInstellingen& kop)
 
 QFont HoekFont() { return QFont(QStringLiteral("Arial"), 10); }
 
+QStringList Lettertypenlijst(const QStringList& families, const std::function<bool(const QString&)>& bruikbaar)
+{
+    // The core fonts of Windows, also found on most other computers that visit a site.
+    QStringList uit{QStringLiteral("Arial"),       QStringLiteral("Verdana"),         QStringLiteral("Tahoma"),
+                    QStringLiteral("Trebuchet MS"), QStringLiteral("Georgia"),        QStringLiteral("Times New Roman"),
+                    QStringLiteral("Courier New"),  QStringLiteral("Arial Black"),    QStringLiteral("Comic Sans MS"),
+                    QStringLiteral("Impact")};
+    QStringList overig;
+    for (const QString& familie : families) {
+        const qsizetype haak = familie.indexOf(QStringLiteral(" ["));
+        const QString naam = haak > 0 && familie.endsWith(u']') ? familie.left(haak) : familie;
+        if (!uit.contains(naam, Qt::CaseInsensitive) && !overig.contains(naam, Qt::CaseInsensitive) && bruikbaar(naam))
+            overig.append(naam);
+    }
+    overig.sort(Qt::CaseInsensitive);
+    return uit + overig;
+}
+
 QStringList AnsiLettertypen()
 {
     QByteArray bytes;
@@ -43,15 +61,13 @@ QStringList AnsiLettertypen()
         if (QChar::isPrint(teken) && teken != 0xA0 && teken != 0xAD)
             tekens.append(teken);
     }
-    QStringList uit;
-    for (const QString& familie : QFontDatabase::families(QFontDatabase::Latin)) {
-        if (QFontDatabase::isPrivateFamily(familie))
-            continue;
+    return Lettertypenlijst(QFontDatabase::families(QFontDatabase::Latin), [&tekens](const QString& familie) {
+        // An alias draws another family: no browser knows it by this name.
+        if (QFontDatabase::isPrivateFamily(familie) || GetoondeFamilie(familie).compare(familie, Qt::CaseInsensitive) != 0)
+            return false;
         const QRawFont font = QRawFont::fromFont(QFont(familie));
-        if (std::all_of(tekens.cbegin(), tekens.cend(), [&](char32_t t) { return font.supportsCharacter(t); }))
-            uit.append(familie);
-    }
-    return uit;
+        return std::all_of(tekens.cbegin(), tekens.cend(), [&](char32_t t) { return font.supportsCharacter(t); });
+    });
 }
 
 QString GetoondeFamilie(const QString& naam) { return QFontInfo(QFont(naam)).family(); }

@@ -34,3 +34,12 @@ void VulAfmeldadressen(Afmeldadressen& adressen, Meldingen& meldingen)
         adressen.lstActEmails.append({regel, false});
     adressen.lstActEmailsHuidig = 0;
 }
+
+bool VerlaatAdresvak(Afmeldadressen& adressen, const QString& tekst, Meldingen& meldingen)
+{
+    if (tekst == adressen.txtEmailadressen)
+        return false;
+    adressen.txtEmailadressen = tekst;
+    VulAfmeldadressen(adressen, meldingen);
+    return true;
+}

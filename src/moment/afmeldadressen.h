@@ -29,3 +29,8 @@ QStringList Afmeldregels(const QString& tekst);
 // nothing, so the old rows keep their ticks. Beyond 100 lines the text and the list keep
 // the first 100 and the user is told.
 void VulAfmeldadressen(Afmeldadressen& adressen, Meldingen& meldingen);
+
+// Leaving the address box with `tekst` (lines joined by CR LF): VulAfmeldadressen, but only
+// when the text differs from the one the list was last built from, so that passing through
+// the box keeps the ticks. False when the text was the same and nothing was done.
+bool VerlaatAdresvak(Afmeldadressen& adressen, const QString& tekst, Meldingen& meldingen);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -28,14 +29,43 @@ FrmHelp2::FrmHelp2(QWidget* afmeldVenster) : HelpVenster(afmeldVenster)
           "5. Kies de Spelergroepen tbv van de keuzelijsten op Internet.",
           "Al deze ingaven worden PER SPEELMOMENT bewaard."})
         layout->addWidget(new QLabel(QString::fromUtf8(regel))); // each step on one line
-    if (afmeldVenster) {
+    if (afmeldVenster)
         setWindowIcon(afmeldVenster->windowIcon());
-        adjustSize();
-        const QRect ouder = afmeldVenster->frameGeometry();
-        const QPoint twips = PositieHelp2(ouder.topLeft() * kTwipsPerPixel, ouder.height() * kTwipsPerPixel,
-                                          frameGeometry().height() * kTwipsPerPixel);
-        move(twips / kTwipsPerPixel);
-    }
+    adjustSize();
+}
+
+void FrmHelp2::showEvent(QShowEvent* event)
+{
+    HelpVenster::showEvent(event);
+    Plaats();
+}
+
+void FrmHelp2::moveEvent(QMoveEvent* event)
+{
+    HelpVenster::moveEvent(event);
+    // A window manager tells the frame only once the window is on the screen: then the
+    // bottom edge is placed again with the real frame.
+    if (isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull() &&
+        windowHandle()->frameMargins() != m_rand)
+        Plaats();
+}
+
+void FrmHelp2::Plaats()
+{
+    const QWidget* ouder = parentWidget();
+    if (!ouder)
+        return;
+    // Before the window manager has framed it, the window counts with the frame of the
+    // window it stands against.
+    m_rand = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (m_rand.isNull() && ouder->windowHandle())
+        m_rand = ouder->windowHandle()->frameMargins();
+    const QRect kader = ouder->frameGeometry();
+    const int eigenHoogte = height() + m_rand.top() + m_rand.bottom();
+    const QPoint twips = PositieHelp2(kader.topLeft() * kTwipsPerPixel, kader.height() * kTwipsPerPixel,
+                                      eigenHoogte * kTwipsPerPixel);
+    // The client area: move() takes a frame position only once the window manager has told the frame.
+    setGeometry(QRect(twips / kTwipsPerPixel + QPoint(m_rand.left(), m_rand.top()), size()));
 }
 
 FrmHelpPartner::FrmHelpPartner(const QString& tekst, QWidget* afmeldVenster) : HelpVenster(afmeldVenster)

@@ -2,6 +2,7 @@
 
 #include "common/helpvenster.h"
 
+#include <QMargins>
 #include <QPoint>
 
 class QPlainTextEdit;
@@ -16,6 +17,15 @@ class FrmHelp2 : public HelpVenster {
 public:
     // `afmeldVenster` lends its icon and is the window it places itself against.
     explicit FrmHelp2(QWidget* afmeldVenster);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    // Places the window's frame against the sign-off window's frame.
+    void Plaats();
+    QMargins m_rand; // the frame Plaats counted with
 };
 
 // Help on partner files; the caller supplies the text.

@@ -20,4 +20,11 @@ std::optional<QString> Controleer(const QString& tekst)
     return std::nullopt;
 }
 
+std::optional<QString> ControleerBijVertrek(const QString& tekst, bool hadFocus)
+{
+    if (!hadFocus && Tekst::Trim(tekst).isEmpty())
+        return std::nullopt;
+    return Controleer(tekst);
+}
+
 } // namespace Eindtijd

@@ -323,8 +323,11 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
             return !Eindtijd::ToetsToegestaan(tekst.at(0));
         if (teken && object->objectName() == QLatin1String("txtB2"))
             return txtB2_KeyPress(tekst.at(0).unicode()) == 0;
+    } else if (event->type() == QEvent::FocusIn && object == m_txtEindtijd) {
+        m_eindtijdGehad = true;
     } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object)) {
-        if (object == m_txtEindtijd)
+        // Going to OK, the end time is checked by the leave sequence, once.
+        if (object == m_txtEindtijd && QApplication::focusWidget() != m_cmdEinde)
             txtEindtijd_LostFocus();
         else if (object == m_txtEmailadressen)
             txtEmailadressen_LostFocus();
@@ -349,9 +352,8 @@ bool FrmAfmelden::VerlaatNaarControl(const QObject* vak) const
 void FrmAfmelden::txtEmailadressen_LostFocus()
 {
     const QScopedValueRollback bezig(m_bezigMetControle, true);
-    m_venster.adressen.txtEmailadressen = NaarCrLf(m_txtEmailadressen->toPlainText());
-    VulAfmeldadressen(m_venster.adressen, m_meldingen);
-    ToonAdressen();
+    if (VerlaatAdresvak(m_venster.adressen, NaarCrLf(m_txtEmailadressen->toPlainText()), m_meldingen))
+        ToonAdressen();
 }
 
 void FrmAfmelden::txtEindtijd_LostFocus()
@@ -373,7 +375,7 @@ void FrmAfmelden::txtB2_LostFocus(int i)
 
 void FrmAfmelden::cmdOverzicht_Click()
 {
-    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen);
+    OpenExtern::OpenHandleiding(m_programmaMap, m_meldingen, this);
 }
 
 void FrmAfmelden::cmdVoorbeeld_Click()
@@ -433,6 +435,12 @@ bool FrmAfmelden::Form_Unload()
     if (m_Afgebroken == 1) {
         MeldAfgebroken(m_meldingen);
         return true;
+    }
+    if (const std::optional<QString> melding = Eindtijd::ControleerBijVertrek(m_txtEindtijd->text(), m_eindtijdGehad)) {
+        const QScopedValueRollback bezig(m_bezigMetControle, true);
+        m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+        m_txtEindtijd->setFocus();
+        return false;
     }
     {
         const QScopedValueRollback bezig(m_bezigMetControle, true);

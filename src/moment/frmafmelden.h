@@ -106,6 +106,7 @@ private:
     qint16 m_Afgebroken = 0;
     bool m_bezigMetControle = false; // a check's message moves the focus; no check inside a check
     bool m_gesloten = false;
+    bool m_eindtijdGehad = false; // the end-time box has had the focus
 
     // 1. calendar
     QComboBox* m_cmbVan = nullptr;
@@ -138,6 +139,7 @@ private:
     // buttons
     QLabel* m_lblSpeeldag = nullptr;
     QGroupBox* m_Frame10 = nullptr;
+    QPushButton* m_cmdEinde = nullptr;
     QPushButton* m_cmbAfbreken = nullptr;
     QScrollArea* m_schuif = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "moment/regelmodel.h"
 
 #include "common/toetsenbord.h"
+#include "moment/eindtijd.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -117,6 +118,7 @@ void FrmAfmelden::BouwVenster()
     m_txtEindtijd = Maak(new QLineEdit, "txtEindtijd",
                          QStringLiteral("Tijdstip tot wanneer er gemeld kan worden, bijv 15:30 uur op de actuele speeldag."));
     m_txtEindtijd->setMaximumWidth(80);
+    Toetsenbord::ZetTekenFilter(m_txtEindtijd, &Eindtijd::ToetsToegestaan);
     auto* f4 = new QVBoxLayout;
     f4->addWidget(Label(QStringLiteral("Inschakelen van acties op de site.")));
     f4->addWidget(m_chk1);
@@ -171,6 +173,7 @@ void FrmAfmelden::BouwVenster()
                           i == 0 ? QStringLiteral("1 wil zeggen: de leden van bovenstaande groep 1")
                                  : QStringLiteral("1,3 wil zeggen: de leden van groep 1 EN 3."));
         m_txtB2[i]->setProperty("index", i);
+        Toetsenbord::ZetTekenFilter(m_txtB2[i], [](QChar c) { return txtB2_KeyPress(c.unicode()) != 0; });
         m_txtB2[i]->setAccessibleName(QStringLiteral("SpelerGroepNummer(s) voor ") + QLatin1String(vakNamen[i]));
         // The boxes keep their height; the member overview gives way instead.
         m_txtB1[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -240,7 +243,7 @@ void FrmAfmelden::BouwVenster()
     f10->addWidget(cmdVoorbeeld);
     m_Frame10 = Frame(QStringLiteral("Site-koptekst maken"), f10, "Frame10");
     m_Frame10->hide();
-    auto* cmdEinde = Maak(new QPushButton(QStringLiteral("Indien OKE dan terug")), "cmdEinde");
+    m_cmdEinde = Maak(new QPushButton(QStringLiteral("Indien OKE dan terug")), "cmdEinde");
     m_cmbAfbreken = Maak(new QPushButton(QStringLiteral("Afbreken (niet opslaan!)")), "cmbAfbreken");
 
     auto* boven = new QHBoxLayout;
@@ -258,7 +261,7 @@ void FrmAfmelden::BouwVenster()
     hulp->addStretch(1);
     auto* onder = new QHBoxLayout;
     onder->addStretch(1);
-    onder->addWidget(cmdEinde);
+    onder->addWidget(m_cmdEinde);
     onder->addWidget(m_cmbAfbreken);
     // The settings scroll on a screen too small for them; the buttons that leave the window
     // stay in sight.
@@ -274,6 +277,7 @@ void FrmAfmelden::BouwVenster()
     m_schuif->setFrameShape(QFrame::NoFrame);
     m_schuif->setWidgetResizable(true);
     m_schuif->setWidget(inhoud);
+    m_schuif->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, never to the area that holds them
     auto* hoofd = new QVBoxLayout(this);
     hoofd->setContentsMargins(6, 6, 6, 6);
     hoofd->setSpacing(4);
@@ -288,23 +292,24 @@ void FrmAfmelden::BouwVenster()
         if (m_openKopOntwerper)
             m_openKopOntwerper(this);
     });
-    connect(cmdEinde, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_cmdEinde, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cmbAfbreken, &QPushButton::clicked, this, &FrmAfmelden::cmbAfbreken_Click);
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
     const std::pair<QPushButton*, char> sneltoetsen[] = {
         {m_cmdMaakDatums, 'M'}, {m_cmdSelect, 'S'},      {m_cmdDeselect, 'N'},   {cmdHelp, 'W'},
-        {cmdKopInstellen, 'K'}, {cmdOverzicht, 'B'},     {cmdVoorbeeld, 'V'},    {cmdEinde, 'O'},
+        {cmdKopInstellen, 'K'}, {cmdOverzicht, 'B'},     {cmdVoorbeeld, 'V'},    {m_cmdEinde, 'O'},
         {m_cmbAfbreken, 'A'}};
     for (const auto& [knop, letter] : sneltoetsen)
         Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
-    // Enter never presses a button here: a dialog makes its buttons auto-default otherwise.
+    // Enter in a text box never presses a button here: a dialog makes its buttons
+    // auto-default otherwise. A focused button still takes Enter (Toetsenbord::EnterDruktKnop).
     for (QPushButton* knop : findChildren<QPushButton*>())
         knop->setAutoDefault(false);
     Toetsenbord::ZetTabVolgorde({m_cmbVan, m_cmbTot, m_cmdMaakDatums, m_chkWijzData, m_lstDagen, m_cmdSelect,
                                  m_cmdDeselect, m_txtEmailadressen, m_lstActEmails, m_chk1, m_chk2,
                                  m_txtContactPers, m_txtEindtijd, m_lst1, m_txt1, m_txtB2[0], m_txtB2[1],
-                                 m_txtB2[2], m_txtB2[3], m_chkPartnerOok, m_cmbPartner, cmdHelpPartner,
-                                 m_chkToonPartner, cmdHelp, cmdKopInstellen, cmdOverzicht, cmdVoorbeeld,
-                                 cmdEinde, m_cmbAfbreken});
+                                 m_txtB2[2], m_txtB2[3], m_chkPartnerOok, m_cmbPartner, m_chkToonPartner,
+                                 cmdHelpPartner, cmdHelp, cmdKopInstellen, cmdOverzicht, cmdVoorbeeld,
+                                 m_cmdEinde, m_cmbAfbreken});
 }

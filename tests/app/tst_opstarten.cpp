@@ -1,6 +1,7 @@
 #include "app/algemeen.h"
 #include "app/enkelexemplaar.h"
 #include "app/opstarten.h"
+#include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
 #include "support/meldingrecorder.h"
@@ -84,6 +85,14 @@ private slots:
         QTest::newRow("a file named Travenza")
             << "Travenza" << "De map Travenza kan niet worden aangemaakt of beschreven:\r\n%1/Travenza" + einde;
         QTest::newRow("Travenza in use") << "Travenza/" << "Het programma is al gestart!...";
+        // A data folder copied from (or shared with) another computer, with that computer's lock.
+        const QString slot = " (sinds 2 januari 2025 om 09:05).\r\nHet slotbestand van die computer staat hier:\r\n"
+                             "%1/Travenza/hovelink.lock\r\n\r\nSluit Hovelink op die computer en start het hier "
+                             "opnieuw. Is de map van die computer gekopieerd, of draait Hovelink daar niet meer, "
+                             "verwijder dan het slotbestand." + einde;
+        QTest::newRow("lock of another computer") << "Travenza/1\nhovelink\nPC-SECRETARIS\n"
+                                                  << "Hovelink is al gestart op de computer \"PC-SECRETARIS\"" + slot;
+        QTest::newRow("lock that cannot be read") << "Travenza/\n" << "Hovelink is al gestart op een onbekende computer" + slot;
     }
 
     void startMislukt()
@@ -93,12 +102,17 @@ private slots:
         QTemporaryDir dir;
         if (!storing.isEmpty())
             QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"),
-                                              (storing.startsWith("TWKMAP=") ? storing : "TWKMAP=%1").arg(dir.path()).toUtf8()));
+                                              (storing.startsWith("TWKMAP=") ? storing : u"TWKMAP=%1"_qs).arg(dir.path()).toUtf8()));
         if (storing == "Travenza")
             QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Travenza"), "geen map"));
         std::optional<EnkelExemplaar> ander; // a copy started by another user on the same data
+        const QString lock = dir.filePath("Travenza/hovelink.lock");
         if (storing == "Travenza/" && QDir().mkpath(dir.filePath("Travenza")))
-            ander.emplace(dir.filePath("Travenza/hovelink.lock"));
+            ander.emplace(lock);
+        QFile bestand(lock);
+        if (storing.size() > 9)
+            QVERIFY(QDir().mkpath(dir.filePath("Travenza")) && bestand.open(QIODevice::WriteOnly) && bestand.write(storing.mid(9).toUtf8()) && bestand.flush() &&
+                    bestand.setFileTime(QDateTime(QDate(2025, 1, 2), QTime(9, 5)), QFileDevice::FileModificationTime));
         QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         Werkruimte w;
         MeldingRecorder meldingen;
@@ -106,29 +120,36 @@ private slots:
         QCOMPARE(meldingen.Teksten(), QStringList{QDir::toNativeSeparators(melding.arg(dir.path()))});
     }
 
-    // A first start without Mappen.ini beside the program asks for the Tafelwerk folder; the
-    // next start uses it without asking.
+    // A first start without Mappen.ini beside the program asks for the Tafelwerk folder until
+    // it holds one; the next start uses it without asking; one beside the program comes first.
     void eersteStart()
     {
         QTemporaryDir dir;
-        const QString twk = dir.filePath("twk");
+        const QString twk = dir.filePath("twk"), prog = dir.filePath("prog");
         QVERIFY(TestPaden::SchrijfBestand(twk + "/Mappen.ini", "TWKMAP=" + twk.toUtf8() + "\r\nSPEMAP=" + twk.toUtf8()));
         QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         MeldingRecorder meldingen;
-        QStringList titels;
-        for (const QString& antwoord : {twk, QString()}) {
+        QStringList antwoorden{prog, twk}, over;
+        for (int start = 0; start < 3; ++start) {
+            if (start == 2)
+                QVERIFY(TestPaden::SchrijfBestand(prog + "/Mappen.ini", TestPaden::LeesBestand(twk + "/Mappen.ini")));
             Werkruimte w;
-            const auto slot = Opstarten::Start(dir.filePath("prog"), gebruiker, [&](const QString& titel) {
-                titels << titel;
-                return antwoord;
+            const auto slot = Opstarten::Start(prog, gebruiker, [&](const QString& titel) {
+                return titel == "Kies de map van Tafelwerk (waarin Mappen.ini staat)" ? antwoorden.takeFirst() : QString();
             }, w, meldingen);
             QVERIFY(slot && slot->IsEerste());
             QCOMPARE(w.MapProgramma + "|" + w.BestandSpelers + "|" + w.NaamAlgemeen + "|" + w.NaamScript,
                      twk + "/Travenza|" + twk + "/TWKspelers.txt|Kwintel.ini|hovelink.js");
-            QVERIFY(QFileInfo(w.MapProgramma).isDir());
+            const QString tekst = OverHovelink::Tekst(w, gebruiker.fileName());
+            over << tekst.mid(tekst.indexOf(") komt ") + 7);
         }
-        QVERIFY(meldingen.meldingen.isEmpty());
-        QCOMPARE(titels, QStringList{"Kies de map van Tafelwerk (waarin Mappen.ini staat)"});
+        QVERIFY(antwoorden.isEmpty());
+        QCOMPARE(meldingen.Teksten(), QStringList{"In deze map staat geen Mappen.ini:\r\n" + QDir::toNativeSeparators(prog) +
+                                                  "\r\n\r\nKies de map van Tafelwerk waarin Mappen.ini staat."});
+        const QString gekozen = "uit Mappen.ini in de map die bij de eerste start is gekozen:\r\n" +
+                                QDir::toNativeSeparators(twk + "/Mappen.ini\r\nDie keuze is bewaard in:\r\n" + gebruiker.fileName());
+        QCOMPARE(over, (QStringList{gekozen, gekozen, "uit Mappen.ini bij het programma:\r\n" +
+                                                          QDir::toNativeSeparators(prog + "/Mappen.ini")}));
     }
 
     // The letters of the list's entries: the first is no moment, is refused (Fout 1, "?") and keeps the old code.

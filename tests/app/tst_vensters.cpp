@@ -4,6 +4,8 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "common/kaderstijl.h"
+#include "common/openextern.h"
+#include "common/toetsenbord.h"
 #include "header/frmsitekop.h"
 #include "moment/afmeldhelp.h"
 #include "moment/frmafmelden.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -131,11 +134,22 @@ private slots:
                                                 << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
         QTest::newRow("designer: Alt+N cancels") << "frmSitekop" << QKeySequence(Qt::ALT | Qt::Key_N) << "" << false;
         QTest::newRow("site structure: Alt+T") << "diaSitestructuur" << QKeySequence(Qt::ALT | Qt::Key_T) << "" << false;
+        // Enter presses the button Shift+Tab goes to from the first box, never from a text box.
+        QTest::newRow("start: Enter in the club name") << "frmStart" << QKeySequence(Qt::Key_Return) << "" << true;
+        QTest::newRow("sign-off: Enter on Afbreken")
+            << "frmAfmelden" << QKeySequence(Qt::Key_Backtab, Qt::Key_Return)
+            << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
+        QTest::newRow("start: Enter on Over Hovelink...")
+            << "frmStart" << QKeySequence(Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Return) << "Hovelink Versie 100e (pakketversie" << true;
         for (const char* help : {"diaSitestructuur", "frmHelp2", "frmHelpPartner"})
             QTest::addRow("%s: Escape stays", help) << help << QKeySequence(Qt::Key_Escape) << "" << true;
-        // The folder holds no guide, so F1 says so, once.
+        // The folder holds no guide, so F1 says so, once; with the guide, the opener's exit status counts.
         for (const QString& naam : kVensters)
             QTest::addRow("%s: F1", qPrintable(naam)) << naam << QKeySequence(Qt::Key_F1) << "Overzicht niet aanwezig!" << true;
+        const QString nietGeopend = "Het bestand kon niet worden geopend; u vindt het hier:\r\n";
+        QTest::newRow("start: F1, opener fails") << "frmStart" << QKeySequence(Qt::Key_F1) << nietGeopend << true;
+        QTest::newRow("sign-off: Alt+B, no opener") << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_B) << nietGeopend << true;
+        QTest::newRow("sign-off: Alt+B, opened") << "frmAfmelden" << QKeySequence(Qt::ALT | Qt::Key_B) << "" << true;
     }
 
     void toetsen()
@@ -145,12 +159,26 @@ private slots:
         QFETCH(QString, melding);
         QFETCH(bool, blijftOpen);
         Venster v(venster);
+        // A guide for the rows about xdg-open, which ends with 3 ("fails"), 0 ("opened") or is not there.
+        const QString tag = QTest::currentDataTag(), status = tag.endsWith("fails") ? "3" : tag.endsWith("opened") ? "0" : "";
+        const QString gids = v.dir.filePath("Overzicht werking hovelink.pdf"), xdg = v.dir.filePath("bin/xdg-open");
+        QVERIFY(!tag.contains("opene") || TestPaden::SchrijfBestand(gids, "%PDF"));
+        QVERIFY(status.isEmpty() || (TestPaden::SchrijfBestand(xdg, "#!/bin/sh\necho \"$1\" >\"$0.arg\"\nexit " + status.toUtf8()) &&
+                                     QFile::setPermissions(xdg, QFile::ReadOwner | QFile::ExeOwner)));
+        const QByteArray path = qgetenv("PATH");
+        const auto herstel = qScopeGuard([path] { qputenv("PATH", path); });
+        qputenv("PATH", v.dir.filePath("bin").toUtf8());
         F1Handleiding f1(v.dir.path(), v.meldingen);
+        Toetsenbord::EnterDruktKnop enter;
         qApp->installEventFilter(&f1);
+        qApp->installEventFilter(&enter);
         QApplication::setActiveWindow(v.venster.get());
         QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
         QTest::keySequence(v.venster->windowHandle(), toets);
-        QCOMPARE(v.meldingen.Teksten(), melding.isEmpty() ? QStringList() : QStringList{melding});
+        QTRY_COMPARE(TestPaden::LeesBestand(xdg + ".arg"), status.isEmpty() ? QByteArray() : gids.toUtf8() + "\n");
+        QTest::qWait(status.isEmpty() ? 0 : 100); // the exit status comes after the opener has run
+        QTRY_COMPARE(v.meldingen.Teksten().join("|").left(melding.size()), melding); // "Over" and the opener's end in paths
+        QCOMPARE(v.meldingen.meldingen.size(), melding.isEmpty() ? 0 : 1);
         QCOMPARE(v.venster->isVisible(), blijftOpen);
     }
 
@@ -226,8 +254,7 @@ private slots:
         QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(1)).center());
         QVERIFY(v.Deel("cmdOpenMap")->isEnabled());
         QCOMPARE(v.Deel("cmdOpenMap")->toolTip(), QDir::toNativeSeparators(moment) + "\nAlt+O");
-        // The offscreen platform opens nothing, as a desktop without an opener: the user learns where it is.
-        QCOMPARE(klik("cmdOpenMap"), "De map kon niet worden geopend; u vindt haar hier:\r\n" + QDir::toNativeSeparators(moment));
+        QCOMPARE(OpenExtern::NietGeopend(moment), "De map kon niet worden geopend; u vindt haar hier:\r\n" + QDir::toNativeSeparators(moment));
         const QString vraag = "Weet u zeker dat u ALLE gegevens van deze dag wilt verwijderen?";
         QCOMPARE(klik("cmdVerwijderDag", Meldingen::Antwoord::Annuleren), vraag);
         QCOMPARE(lijst->count(), 2);

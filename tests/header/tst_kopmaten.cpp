@@ -101,9 +101,18 @@ private slots:
         QVERIFY(telt(QRect(620, binnen + 80, 130, 20), [&](QColor c) { return c.blue() < 100; }) > 20);
     }
 
-    // The font choice offers families only, opens on the header's font and takes one by keys.
+    // The font choice offers families only, as browsers know them (visitors' fonts first), opens
+    // on the header's font and takes one by keys.
     void lettertype()
     {
+        const QStringList bezoekers{"Arial", "Verdana", "Tahoma", "Trebuchet MS", "Georgia", "Times New Roman",
+                                    "Courier New", "Arial Black", "Comic Sans MS", "Impact"};
+        QCOMPARE(Lettertypenlijst({"Nimbus Roman [urw]", "nimbus roman [b&h]", "Monospace", "verdana", "Abyssinica"},
+                                  [](const QString& f) { return f != "Monospace"; }),
+                 (bezoekers + QStringList{"Abyssinica", "Nimbus Roman"}));
+        const QStringList echt = AnsiLettertypen(); // no aliases of fontconfig, no font without all of Windows-1252
+        QVERIFY(echt.mid(0, bezoekers.size()) == bezoekers && echt.contains("DejaVu Sans") && !echt.contains("Monospace") &&
+                !echt.contains("Serif") && !echt.contains("DejaVu Math TeX Gyre"));
         diaLettertype dialoog(AnsiLettertypen().value(1));
         dialoog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialoog));

@@ -1,11 +1,13 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
+#include "common/toetsenbord.h"
 #include "moment/frmafmelden.h"
 #include "nodeharnas.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QJsonArray>
 #include <QLineEdit>
@@ -74,17 +76,20 @@ struct Opstelling {
                 uit.append(rij->listWidget()->row(rij));
         return uit;
     }
-    void Typ(QWidget* vak, const QString& tekst, bool verlaten = true)
+    void Typ(QWidget* vak, const QString& tekst, bool verlaten = true, bool plakken = false)
     {
         Klik(vak);
         QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(vak, Qt::Key_Delete);
-        for (const QChar teken : tekst)
+        if (plakken)
+            QGuiApplication::clipboard()->setText(tekst), QTest::keyClick(vak, Qt::Key_V, Qt::ControlModifier);
+        for (const QChar teken : plakken ? QString() : tekst)
             teken == u'\n' ? QTest::keyClick(vak, Qt::Key_Return) : QTest::keyClicks(vak, QString(teken));
         if (verlaten)
             QTest::keyClick(vak, Qt::Key_Tab);
     }
-    // Dates, addresses, contact, end time, groups A1 and MA and the boxes 1, "1,4", 4 and "1,4,".
+    // Dates, addresses, contact, end time, groups A1 and MA and the boxes 1, "1,4", 4 and "1,4," (the
+    // last two pasted, with a letter each).
     void VulIn()
     {
         for (const int rij : {0, 1, 5})
@@ -92,12 +97,12 @@ struct Opstelling {
         Typ(Control("txtEmailadressen"), "secretaris@bctroef.nl\n\nwedstrijd@bctroef.nl");
         Vink("lstActEmails", 0);
         Typ(Control("txtContactPers"), "Jan de Vries");
-        Typ(Control("txtEindtijd"), "15:30");
+        Typ(Control("txtEindtijd"), "15:30 uur", true, true); // pasted: only digits and ":" stay
         Vink("lst1", 0);
         Vink("lst1", 3);
-        const QStringList vakken{"1", "1,4", "4", "1,4,"};
+        const QStringList vakken{"1", "1,4", "4", "1,4,x"};
         for (int i = 0; i < 4; ++i)
-            Typ(Vak(i), vakken[i]);
+            Typ(Vak(i), vakken[i], true, i == 3);
     }
     QString Script() const { return w.MapProgramma + "/donderdag-avond/hovelink.js"; }
     QString Ini() const { return w.MapProgramma + "/donderdag-avond/donderdag-avond.ini"; }
@@ -107,7 +112,10 @@ struct Opstelling {
 
 class TstFrmAfmelden : public QObject {
     Q_OBJECT
+    Toetsenbord::EnterDruktKnop m_enter; // as the program has it
 private slots:
+    void initTestCase() { qApp->installEventFilter(&m_enter); }
+
     // The site that node makes of the saved script shows what the preview showed.
     void helemaalDoorlopen()
     {
@@ -122,6 +130,25 @@ private slots:
         }
         QVERIFY(o.venster->isVisible() && o.meldingen.meldingen.isEmpty());
         QCOMPARE(o.Vinkjes("lstDagen"), (QList<int>{0, 1, 5}));
+        // Passing through the address box keeps the ticked address. Tab visits "?" after "Toon Partner op
+        // website", never the area that scrolls the controls.
+        o.Klik(o.Control("txtEmailadressen"));
+        QStringList volgorde;
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            volgorde << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY(volgorde.contains("lstDagen") && !volgorde.contains("schuifInstellingen"));
+        QCOMPARE(volgorde.indexOf("cmdHelpPartner"), volgorde.indexOf("chkToonPartner") + 1);
+        // "Aanwijzingen" stands 200 twips inside the window's bottom left corner, frames included.
+        QRect help;
+        QTimer::singleShot(0, [&help] {
+            help = QApplication::activeModalWidget()->frameGeometry();
+            QApplication::activeModalWidget()->close();
+        });
+        o.Klik("cmdHelp");
+        const QRect venster = o.venster->frameGeometry();
+        QVERIFY2(help.left() - venster.left() == 13 && venster.bottom() - help.bottom() == 13, qPrintable(QDebug::toString(help)));
         QList<QStringList> voorbeeld;
         QTimer::singleShot(0, [&voorbeeld] {
             auto* venster = QApplication::activeModalWidget();
@@ -211,34 +238,37 @@ private slots:
         }
     }
 
-    // A box is checked when the focus moves within the window only (end time -1; groups 1 and 4 ticked).
+    // A box is checked when the focus moves within the window only; a refused end time reaches no
+    // file however it came in ("^": pasted) and the window is left. The rest is filled in; groups 1 and 4.
     void vakVerlaten_data()
     {
         const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
-        const QString alleVakken = "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep "
-                                   "bevatten, de overige mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5";
+        const QString groep3 = "Groep 3 is niet geselecteerd in bovenstaande lijst!";
         QTest::addColumn<int>("vak");
+        QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("hoe");
         QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("end time, Tab") << -1 << "Tab" << QStringList{schrijfwijze};
-        QTest::newRow("end time, context menu") << -1 << "menu" << QStringList{};
-        QTest::newRow("end time, Afbreken") << -1 << "Afbreken" << QStringList{kAfgebroken};
-        QTest::newRow("end time, mouse on OK") << -1 << "OK" << QStringList{schrijfwijze, alleVakken};
-        QTest::newRow("group not ticked, Tab")
-            << 2 << "Tab" << QStringList{"Groep 3 is niet geselecteerd in bovenstaande lijst!"};
-        QTest::newRow("group not ticked, other window") << 2 << "venster" << QStringList{};
+        QTest::newRow("end time, Tab") << -1 << "9:3" << "Tab" << QStringList{schrijfwijze};
+        QTest::newRow("end time, context menu") << -1 << "9:3" << "menu" << QStringList{};
+        QTest::newRow("end time, Afbreken") << -1 << "9:3" << "Afbreken" << QStringList{kAfgebroken};
+        QTest::newRow("24:00, Alt+O") << -1 << "24:00" << "Alt+O" << QStringList{"Het maximum is 23 uur!"};
+        QTest::newRow("12:60 pasted, mouse on OK") << -1 << "^12:60" << "OK" << QStringList{"Het maximum is 59 minuten!"};
+        QTest::newRow("hh:mm pasted, close box") << -1 << "^hh:mm" << "sluitvak" << QStringList{schrijfwijze};
+        QTest::newRow("emptied, Alt+O") << -1 << "" << "Alt+O" << QStringList{schrijfwijze};
+        QTest::newRow("group not ticked, Tab") << 2 << "1,3" << "Tab" << QStringList{groep3};
+        QTest::newRow("group not ticked, other window") << 2 << "1,3" << "venster" << QStringList{};
     }
     void vakVerlaten()
     {
         QFETCH(int, vak);
+        QFETCH(QString, tekst);
         QFETCH(QString, hoe);
         QFETCH(QStringList, meldingen);
         Opstelling o;
         o.Open();
-        o.Vink("lst1", 0);
-        o.Vink("lst1", 3);
+        o.VulIn();
         QLineEdit* box = vak < 0 ? o.Control<QLineEdit>("txtEindtijd") : o.Vak(vak);
-        o.Typ(box, vak < 0 ? "9:3" : "1,3", false);
+        o.Typ(box, QString(tekst).remove(u'^'), false, tekst.startsWith(u'^'));
         QWidget ander;
         if (hoe == "Tab") {
             QTest::keyClick(box, Qt::Key_Tab);
@@ -251,14 +281,22 @@ private slots:
             QApplication::sendEvent(box, &menu);
             QVERIFY(QApplication::activePopupWidget());
             QApplication::activePopupWidget()->close();
+        } else if (hoe == "Alt+O") {
+            QTest::keySequence(o.venster->windowHandle(), QKeySequence(Qt::ALT | Qt::Key_O));
+        } else if (hoe == "sluitvak") {
+            o.venster->close();
         } else {
             o.Klik(hoe == "OK" ? "cmdEinde" : "cmbAfbreken");
         }
         const bool groepWeg = vak >= 0 && !meldingen.isEmpty();
-        QCOMPARE(box->text(), groepWeg ? "" : vak < 0 ? "9:3" : "1,3");
+        if (!tekst.startsWith(u'^'))
+            QCOMPARE(box->text(), groepWeg ? "" : tekst);
         QCOMPARE(box->styleSheet().contains("#ffff00"), groepWeg);
         QCOMPARE(o.meldingen.Teksten(), meldingen);
         QCOMPARE(o.venster->isVisible(), hoe != "Afbreken");
+        QVERIFY(!QFileInfo::exists(o.Script()) && !QFileInfo::exists(o.Ini()));
+        if (o.venster->isVisible() && !meldingen.isEmpty())
+            QCOMPARE(QApplication::focusWidget(), box);
     }
 };
 
