@@ -432,43 +432,45 @@ void FrmAfmelden::closeEvent(QCloseEvent* event)
 
 bool FrmAfmelden::Form_Unload()
 {
-    if (m_Afgebroken == 1) {
-        MeldAfgebroken(m_meldingen);
-        return true;
-    }
-    if (const std::optional<QString> melding = Eindtijd::ControleerBijVertrek(m_txtEindtijd->text(), m_eindtijdGehad)) {
-        const QScopedValueRollback bezig(m_bezigMetControle, true);
-        m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
-        m_txtEindtijd->setFocus();
-        return false;
-    }
-    {
-        const QScopedValueRollback bezig(m_bezigMetControle, true);
-        m_groepen->ControleerVakken();
-        ToonGroepen();
-    }
-    if (m_groepen->VakFout() == 1)
-        return false;
-    const GroepFrame& frame = m_groepen->Frame();
-    const Vertrek vertrek = ControleerVertrek(
-        {.datumGekozen = !m_kalender.AangevinkteDatums().isEmpty(),
-         .adresGekozen = std::any_of(m_venster.adressen.lstActEmails.cbegin(), m_venster.adressen.lstActEmails.cend(),
-                                     [](const Vinkregel& r) { return r.aangevinkt; }),
-         .partnerbestandOntbreekt = frame.chkToonPartner.waarde == 1 && frame.cmbPartner.geselecteerd < 0},
+    const QScopedValueRollback bezig(m_bezigMetControle, true);
+    const Vertrek vertrek = Verlaat(
+        m_Afgebroken == 1,
+        {.eindtijdFout = [this] { return Eindtijd::ControleerBijVertrek(m_txtEindtijd->text(), m_eindtijdGehad); },
+         .vakkenGoed =
+             [this] {
+                 m_groepen->ControleerVakken();
+                 ToonGroepen();
+                 return m_groepen->VakFout() != 1;
+             },
+         .staat =
+             [this] {
+                 const GroepFrame& frame = m_groepen->Frame();
+                 return VertrekStaat{
+                     .datumGekozen = !m_kalender.AangevinkteDatums().isEmpty(),
+                     .adresGekozen = std::any_of(m_venster.adressen.lstActEmails.cbegin(),
+                                                 m_venster.adressen.lstActEmails.cend(),
+                                                 [](const Vinkregel& r) { return r.aangevinkt; }),
+                     .partnerbestandOntbreekt = frame.chkToonPartner.waarde == 1 && frame.cmbPartner.geselecteerd < 0};
+             },
+         .schrijfScript =
+             [this] {
+                 return MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), m_groepen->Frame(), m_kop,
+                                         m_meldingen);
+             },
+         .scriptGeschreven =
+             [this] {
+                 if (m_start.Scipts_naar_lstHulp)
+                     m_start.Scipts_naar_lstHulp();
+             },
+         .bewaar =
+             [this] {
+                 return MeldAlsNietOpgeslagen(BewaarInstellingen(m_werkruimte.PadMomentIni, VerzamelMomentWaarden()),
+                                              m_werkruimte.PadMomentIni, m_meldingen);
+             }},
         m_meldingen);
-    if (vertrek == Vertrek::Blijven)
-        return false;
-    // A script that could not be written keeps the window open with nothing saved, so the
-    // user can try again.
-    if (MaakAfmeldScript(m_werkruimte.PadScript, VerzamelAfmeldGegevens(), frame, m_kop, m_meldingen) ==
-        ScriptUitkomst::NietGeschreven)
-        return false;
-    if (m_start.Scipts_naar_lstHulp)
-        m_start.Scipts_naar_lstHulp();
-    // Settings that could not be saved keep the window open, so that nothing is lost.
-    const bool bewaard = MeldAlsNietOpgeslagen(
-        BewaarInstellingen(m_werkruimte.PadMomentIni, VerzamelMomentWaarden()), m_werkruimte.PadMomentIni, m_meldingen);
-    return bewaard && vertrek == Vertrek::Opslaan;
+    if (vertrek == Vertrek::EindtijdFout)
+        m_txtEindtijd->setFocus();
+    return vertrek == Vertrek::Afgebroken || vertrek == Vertrek::BewaardSluiten;
 }
 
 AfmeldGegevens FrmAfmelden::VerzamelAfmeldGegevens() const

@@ -3,6 +3,10 @@
 #include "common/meldingen.h"
 #include "common/tekst.h"
 
+namespace {
+
+// The questions on the window's state, once its group boxes are good. Blijven, Opslaan or
+// (partner file missing) BewaardBlijven.
 Vertrek ControleerVertrek(const VertrekStaat& staat, Meldingen& meldingen)
 {
     if (!staat.datumGekozen) {
@@ -22,13 +26,31 @@ Vertrek ControleerVertrek(const VertrekStaat& staat, Meldingen& meldingen)
     if (staat.partnerbestandOntbreekt) {
         meldingen.Toon(QStringLiteral("U hebt nog geen Partnerbestand gekozen") + Tekst::CrLf + Tekst::CrLf,
                        Meldingen::Pictogram::Geen);
-        return Vertrek::OpslaanEnBlijven;
+        return Vertrek::BewaardBlijven;
     }
-    return Vertrek::Opslaan;
+    return Vertrek::BewaardSluiten;
 }
 
-void MeldAfgebroken(Meldingen& meldingen)
+} // namespace
+
+Vertrek Verlaat(bool afgebroken, const VertrekStappen& stappen, Meldingen& meldingen)
 {
-    meldingen.Toon(QStringLiteral("Er is afgebroken, de wijzigingen worden niet bewaard!"),
-                   Meldingen::Pictogram::Uitroep);
+    if (afgebroken) {
+        meldingen.Toon(QStringLiteral("Er is afgebroken, de wijzigingen worden niet bewaard!"),
+                       Meldingen::Pictogram::Uitroep);
+        return Vertrek::Afgebroken;
+    }
+    if (const std::optional<QString> melding = stappen.eindtijdFout()) {
+        meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+        return Vertrek::EindtijdFout;
+    }
+    if (!stappen.vakkenGoed())
+        return Vertrek::Blijven;
+    const Vertrek vertrek = ControleerVertrek(stappen.staat(), meldingen);
+    if (vertrek == Vertrek::Blijven)
+        return vertrek;
+    if (stappen.schrijfScript() == ScriptUitkomst::NietGeschreven)
+        return Vertrek::ScriptMislukt;
+    stappen.scriptGeschreven();
+    return stappen.bewaar() ? vertrek : Vertrek::NietBewaard;
 }

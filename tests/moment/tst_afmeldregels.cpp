@@ -3,6 +3,7 @@
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/regelmodel.h"
+#include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -11,10 +12,59 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(ScriptUitkomst)
+Q_DECLARE_METATYPE(Vertrek)
+
 class TstAfmeldregels : public QObject {
     Q_OBJECT
 private slots:
     // Leaving the window; leaving the box is the same with `gehad` (the box had the focus).
+    // The leave sequence: each refusal stops it before anything is written; only a saved or aborted window closes.
+    void verlaten_data()
+    {
+        QTest::addColumn<QString>("staat");  // a: aborted, e: end time refused, v: a box refused, d: a date, m: an address,
+                                             // p: partner file missing, n: Nee to the question, b: saving fails
+        QTest::addColumn<ScriptUitkomst>("script");
+        QTest::addColumn<Vertrek>("vertrek");
+        QTest::addColumn<QString>("stappen"); // what was done, in order
+        QTest::addColumn<QString>("melding"); // the first message, in part
+        const auto g = ScriptUitkomst::Geschreven;
+        QTest::newRow("abort") << "a" << g << Vertrek::Afgebroken << "" << "afgebroken";
+        QTest::newRow("end time refused") << "edm" << g << Vertrek::EindtijdFout << "" << "fout";
+        QTest::newRow("group box refused") << "vdm" << g << Vertrek::Blijven << "vakken" << "";
+        QTest::newRow("no play date") << "m" << g << Vertrek::Blijven << "vakken" << "speeldagen";
+        QTest::newRow("no address, Nee") << "dn" << g << Vertrek::Blijven << "vakken" << "Afmeld-emailadres";
+        QTest::newRow("no address, Ja") << "d" << g << Vertrek::BewaardSluiten << "vakken script lijst bewaar" << "Afmeld-emailadres";
+        QTest::newRow("partner file missing") << "dmp" << g << Vertrek::BewaardBlijven << "vakken script lijst bewaar" << "Partnerbestand";
+        QTest::newRow("no members: saved all the same") << "dm" << ScriptUitkomst::GeenLeden << Vertrek::BewaardSluiten << "vakken script lijst bewaar" << "";
+        QTest::newRow("script not written: nothing saved") << "dm" << ScriptUitkomst::NietGeschreven << Vertrek::ScriptMislukt << "vakken script" << "";
+        QTest::newRow("settings not saved") << "dmb" << g << Vertrek::NietBewaard << "vakken script lijst bewaar" << "";
+    }
+    void verlaten()
+    {
+        QFETCH(QString, staat);
+        QFETCH(ScriptUitkomst, script);
+        QFETCH(Vertrek, vertrek);
+        QFETCH(QString, stappen);
+        QFETCH(QString, melding);
+        MeldingRecorder meldingen;
+        if (staat.contains('n'))
+            meldingen.ZetVolgendAntwoord(Meldingen::Antwoord::Nee);
+        QStringList gedaan;
+        const auto doe = [&](const char* stap) { gedaan.append(stap); };
+        const VertrekStappen v{
+            .eindtijdFout = [&] { return staat.contains('e') ? std::optional<QString>("fout") : std::nullopt; },
+            .vakkenGoed = [&] { return doe("vakken"), !staat.contains('v'); },
+            .staat = [&] { return VertrekStaat{staat.contains('d'), staat.contains('m'), staat.contains('p')}; },
+            .schrijfScript = [&] { return doe("script"), script; },
+            .scriptGeschreven = [&] { doe("lijst"); },
+            .bewaar = [&] { return doe("bewaar"), !staat.contains('b'); }};
+        QCOMPARE(Verlaat(staat.contains('a'), v, meldingen), vertrek);
+        QCOMPARE(gedaan.join(' '), stappen);
+        QVERIFY2(meldingen.Teksten().value(0).contains(melding) && (melding.isEmpty() || !meldingen.meldingen.isEmpty()),
+                 qPrintable(meldingen.Teksten().join('|')));
+    }
+
     void eindtijd_data()
     {
         const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
