@@ -5,6 +5,7 @@
 #include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
+#include "app/startcontrole.h"
 #include "common/openextern.h"
 #include "common/opscherm.h"
 #include "common/paden.h"
@@ -272,16 +273,17 @@ void FrmStart::SchrijfAlgemeen()
     MeldAlsNietOpgeslagen(Algemeen::SchrijfAlgemeen(pad, algemeen), pad, m_meldingen);
 }
 
+void FrmStart::Weiger(const StartControle::Weigering& weigering)
+{
+    m_meldingen.Toon(weigering.melding, Meldingen::Pictogram::Uitroep);
+    QWidget* const vakken[] = {m_cmbSpeeldag, m_txtClubnaam, m_lstHulp};
+    vakken[int(weigering.veld)]->setFocus();
+}
+
 void FrmStart::cmdAfmeld_Click()
 {
-    if (m_cmbSpeeldag->currentIndex() <= 0) {
-        m_meldingen.Toon(QStringLiteral("U moet nog een Speeldag kiezen."), Meldingen::Pictogram::Uitroep);
-        m_cmbSpeeldag->setFocus();
-        return;
-    }
-    if (Tekst::Trim(m_txtClubnaam->text()).isEmpty()) {
-        m_meldingen.Toon(QStringLiteral("U moet een Clubnaam opgeven!"), Meldingen::Pictogram::Uitroep);
-        m_txtClubnaam->setFocus();
+    if (const auto weigering = StartControle::ControleerAfmelden(m_cmbSpeeldag->currentIndex(), m_txtClubnaam->text())) {
+        Weiger(*weigering);
         return;
     }
     SchrijfAlgemeen();
@@ -293,12 +295,8 @@ void FrmStart::cmdAfmeld_Click()
 void FrmStart::cmdVerwijderDag_Click()
 {
     const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
-    if (gekozen.isEmpty()) {
-        m_meldingen.Toon(QStringLiteral("Er is geen dag geselecteerd!"), Meldingen::Pictogram::Uitroep);
-        return;
-    }
-    if (gekozen.size() > 1) {
-        m_meldingen.Toon(QStringLiteral("U mag slechts 1 dag tegelijk verwijderen!"), Meldingen::Pictogram::Uitroep);
+    if (const std::optional<QString> melding = StartControle::ControleerVerwijderen(gekozen.size())) {
+        m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
         return;
     }
     const Meldingen::Antwoord antwoord = m_meldingen.Toon(
@@ -324,10 +322,8 @@ void FrmStart::Command1_Click()
 void FrmStart::cmdUploaden_Click()
 {
     const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
-    if (gekozen.size() != 1) {
-        m_meldingen.Toon(QStringLiteral("Kies onder 'Bestaande speeldagen:' de speeldag die u wilt uploaden."),
-                         Meldingen::Pictogram::Uitroep);
-        m_lstHulp->setFocus();
+    if (const auto weigering = StartControle::ControleerUploaden(gekozen.size())) {
+        Weiger(*weigering);
         return;
     }
     if (m_openUpload)

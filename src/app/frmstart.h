@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startcontrole.h"
 #include "common/meldingen.h"
 #include "common/werkruimte.h"
 
@@ -41,6 +42,7 @@ protected:
 private:
     void BouwVenster();
     void SchrijfAlgemeen();
+    void Weiger(const StartControle::Weigering& weigering);
     void cmdAfmeld_Click();
     void cmdVerwijderDag_Click();
     void Command1_Click();

@@ -495,8 +495,7 @@ MomentVenster FrmAfmelden::VerzamelMomentWaarden() const
 {
     MomentVenster v;
     const KalenderStaat& kalender = m_kalender.Staat();
-    if (kalender.cmbVan.index >= 0)
-        v.cmbVanSleutel = kalender.cmbVan.regels.at(kalender.cmbVan.index).right(10);
+    v.cmbVanSleutel = m_kalender.VanSleutel();
     v.cmbTotIndex = kalender.cmbTot.index;
     v.chk1 = qint16(VinkStaat::Waarde(m_chk1->checkState()));
     v.chk2 = qint16(VinkStaat::Waarde(m_chk2->checkState()));

@@ -4,6 +4,7 @@
 #include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"
+#include "app/startcontrole.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -167,6 +168,24 @@ private slots:
         }
         QCOMPARE(codes, "?oudAEIMQUBCDFGHJKLNOPRSTVWX");
         QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
+    }
+
+    // The start window's choices: a moment and a club name of more than blanks; one moment to delete or upload.
+    void startKeuze()
+    {
+        QStringList uit;
+        for (const auto& [index, club] : {std::pair{0, "Troef"}, {1, "   "}, {1, "\tTroef"}, {24, " T "}}) {
+            const auto w = StartControle::ControleerAfmelden(index, club);
+            uit << (w ? QString::number(int(w->veld)) + w->melding : u"-"_qs);
+        }
+        for (const qsizetype n : {0, 1, 2}) {
+            uit << StartControle::ControleerVerwijderen(n).value_or("-");
+            const auto w = StartControle::ControleerUploaden(n);
+            uit << (w ? QString::number(int(w->veld)) + w->melding : u"-"_qs);
+        }
+        const QString upload = "2Kies onder 'Bestaande speeldagen:' de speeldag die u wilt uploaden.";
+        QCOMPARE(uit, (QStringList{"0U moet nog een Speeldag kiezen.", "1U moet een Clubnaam opgeven!", "-", "-",
+                                   "Er is geen dag geselecteerd!", upload, "-", "-", "U mag slechts 1 dag tegelijk verwijderen!", upload}));
     }
 
     void bereidVoor()

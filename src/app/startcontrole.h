@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The start window's checks before it acts on what the user chose, with their messages.
+namespace StartControle {
+
+enum class Veld { Speeldag, Clubnaam, Lijst };
+
+struct Weigering {
+    Veld veld; // where the focus goes
+    QString melding;
+};
+
+// "Maak de AFMELD-data": a play moment (not the first entry "-------") and a club name that
+// is more than blanks.
+std::optional<Weigering> ControleerAfmelden(int speeldagIndex, const QString& clubnaam);
+
+// Deleting takes exactly one play moment of the list.
+std::optional<QString> ControleerVerwijderen(qsizetype gekozen);
+
+// Uploading takes exactly one play moment of the list.
+std::optional<Weigering> ControleerUploaden(qsizetype gekozen);
+
+} // namespace StartControle
