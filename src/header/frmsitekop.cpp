@@ -33,31 +33,19 @@ constexpr int VensterHoogte = 535;
 // The right edge of "Maak de kopteksten" in the design: the window is at least this wide.
 constexpr int TekstFrameRechts = 778;
 
-void Vul(QComboBox* lijst, int van, int tot, int stap)
-{
-    for (int getal = van; getal <= tot; getal += stap)
-        lijst->addItem(QString::number(getal));
-}
-
 int Getal(const QComboBox* lijst) { return lijst->currentText().toInt(); }
 
-bool BreedteGoed(qint32 breedte) { return breedte >= 500 && breedte <= 999; }
-
-// The width box takes digits only; every other key that types a character is refused,
-// Backspace included. Tab and Delete type nothing and keep working.
-bool WeigerToets(const QKeyEvent& toets)
+bool BreedteGoed(qint32 breedte)
 {
-    if (toets.key() == Qt::Key_Backspace)
-        return true;
-    if (toets.key() == Qt::Key_Tab || toets.key() == Qt::Key_Backtab || toets.key() == Qt::Key_Delete)
-        return false;
-    // Escape, Enter, shortcuts (select all, copy) and other keys that type nothing pass.
-    if (toets.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString tekst = toets.text();
-    if (tekst.isEmpty() || !tekst.at(0).isPrint())
-        return false;
-    return !(tekst.size() == 1 && tekst.at(0) >= u'0' && tekst.at(0) <= u'9');
+    const KopBereik bereik = BereikVan(&KopInstellingen::kopvakbr);
+    return breedte >= bereik.van && breedte <= bereik.tot;
+}
+
+// A list of the values the designer offers for a field.
+void Vul(QComboBox* lijst, KopBereik bereik, int stap)
+{
+    for (int getal = bereik.van; getal <= bereik.tot; getal += stap)
+        lijst->addItem(QString::number(getal));
 }
 
 } // namespace
@@ -79,23 +67,21 @@ void frmSitekop::Openen()
     if (parentWidget())
         setWindowIcon(parentWidget()->windowIcon());
     BewaarKop();
-    if (m_kop.kopvakbr == 0)
-        m_kop.kopvakbr = 750;
-    if (m_kop.kopvakho == 0)
-        m_kop.kopvakho = 100;
+    // Defaults for a header that was never designed; KopKopie keeps the values from before.
+    VulOntwerpStandaarden(m_kop);
     m_aanvaardeBreedte = m_kop.kopvakbr;
     PasVensterAan();
     NieuwLogo.clear();
     Laden = 1;
 
-    Vul(cmbKopVakHo, 70, 130, 2);
+    Vul(cmbKopVakHo, BereikVan(&KopInstellingen::kopvakho), 2);
     cmbKopVakHo->setCurrentIndex(cmbKopVakHo->findText(QString::number(m_kop.kopvakho)));
     KopVakHo_Click();
-    Vul(cmbMa, 0, 30, 1);
+    Vul(cmbMa, BereikVan(&KopInstellingen::logomarge), 1);
     cmbMa->setCurrentIndex(m_kop.logomarge);
     Ma_Click();
-    Vul(cmbKopVert, 0, 70, 2);
-    Vul(cmbKopHoog, 10, 90, 2);
+    Vul(cmbKopVert, BereikVan(&KopInstellingen::kopvert), 2);
+    Vul(cmbKopHoog, BereikVan(&KopInstellingen::kophoog), 2);
 
     ZetMaatOpschriften();
     P0->ZetMaat(QSize(ToonMaat(m_kop.kopvakbr), ToonMaat(m_kop.kopvakho)));
@@ -106,19 +92,6 @@ void frmSitekop::Openen()
                                 QStringLiteral(".ico")}
                         .join(Tekst::CrLf));
 
-    // Defaults for a header that was never designed; KopKopie keeps the values from before.
-    if (m_kop.kopfont.isEmpty())
-        m_kop.kopfont = QStringLiteral("Arial");
-    if (m_kop.kopback == 0)
-        m_kop.kopback = 65535;
-    if (m_kop.koptekst.isEmpty())
-        m_kop.koptekst = QStringLiteral("BC bridgeclub");
-    if (m_kop.tekstlo.isEmpty())
-        m_kop.tekstlo = QStringLiteral("abcde");
-    if (m_kop.tekstro.isEmpty())
-        m_kop.tekstro = QStringLiteral("info@bridgeclub.nl");
-    if (m_kop.kophoog == 0)
-        m_kop.kophoogi = 7;
     P0->ZetAchtergrond(KleurVan(m_kop.kopback));
 
     txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
@@ -288,7 +261,7 @@ bool frmSitekop::eventFilter(QObject* object, QEvent* event)
         return true;
     }
     if (object == txtKopVakBr) {
-        if (event->type() == QEvent::KeyPress && WeigerToets(*static_cast<QKeyEvent*>(event))) {
+        if (event->type() == QEvent::KeyPress && WeigerBreedteToets(*static_cast<QKeyEvent*>(event))) {
             QApplication::beep();
             return true;
         }
@@ -429,24 +402,11 @@ void frmSitekop::KiesAfb_Click()
 // A chosen or dropped file becomes the new logo once it is a picture Qt can read.
 void frmSitekop::NeemLogo(const QString& pad)
 {
-    if (!LogoExtensie(pad)) {
-        m_meldingen.Toon(QStringLiteral("Kies een afbeelding met de extensie .bmp, .gif, .jpg of .ico."),
-                         Meldingen::Pictogram::Uitroep);
+    const LogoOordeel oordeel = BeoordeelLogo(pad);
+    if (!oordeel.melding.isEmpty())
+        m_meldingen.Toon(oordeel.melding, Meldingen::Pictogram::Uitroep);
+    if (!oordeel.genomen)
         return;
-    }
-    const LogoKeuring keuring = KeurLogo(pad);
-    if (keuring == LogoKeuring::GeenAfbeelding) {
-        m_meldingen.Toon(QStringLiteral("Dit bestand is geen afbeelding die Hovelink kan lezen:") + Tekst::CrLf +
-                             Paden::Toon(pad),
-                         Meldingen::Pictogram::Uitroep);
-        return;
-    }
-    if (keuring == LogoKeuring::Groot)
-        m_meldingen.Toon(QStringLiteral("Deze afbeelding is groter dan 1 MB:") + Tekst::CrLf + Paden::Toon(pad) +
-                             Tekst::CrLf + Tekst::CrLf +
-                             QStringLiteral("Iedere bezoeker van de afmeldsite moet haar downloaden; "
-                                            "een kleinere afbeelding laadt sneller."),
-                         Meldingen::Pictogram::Uitroep);
     NieuwLogo = pad;
     ToonLogoNaam(Paden::Toon(NieuwLogo));
     Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));

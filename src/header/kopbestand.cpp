@@ -115,14 +115,63 @@ bool Zet(const Sleutel& s, const QString& waarde, KopInstellingen& kop)
 
 } // namespace
 
+namespace {
+
+template <class T>
+KopBereik Zoek(T KopInstellingen::*veld)
+{
+    for (const Sleutel& s : Sleutels())
+        if (const auto* lid = std::get_if<T KopInstellingen::*>(&s.veld); lid && *lid == veld)
+            return {s.bereik.van, s.bereik.tot, s.bereik.standaard};
+    return {0, 0, 0};
+}
+
+} // namespace
+
+KopBereik BereikVan(qint32 KopInstellingen::*veld) { return Zoek(veld); }
+KopBereik BereikVan(qint16 KopInstellingen::*veld) { return Zoek(veld); }
+
+void VulOntwerpStandaarden(KopInstellingen& kop)
+{
+    for (qint32 KopInstellingen::*maat : {&KopInstellingen::kopvakbr, &KopInstellingen::kopvakho})
+        if (kop.*maat == 0)
+            kop.*maat = BereikVan(maat).standaard;
+    if (kop.kopfont.isEmpty())
+        kop.kopfont = QStringLiteral("Arial");
+    if (kop.kopback == 0)
+        kop.kopback = 65535;
+    if (kop.koptekst.isEmpty())
+        kop.koptekst = QStringLiteral("BC bridgeclub");
+    if (kop.tekstlo.isEmpty())
+        kop.tekstlo = QStringLiteral("abcde");
+    if (kop.tekstro.isEmpty())
+        kop.tekstro = QStringLiteral("info@bridgeclub.nl");
+    if (kop.kophoog == 0)
+        kop.kophoogi = qint16(BereikVan(&KopInstellingen::kophoogi).standaard);
+}
+
+bool WeigerBreedteToets(const QKeyEvent& toets)
+{
+    if (toets.key() == Qt::Key_Backspace)
+        return true;
+    if (toets.key() == Qt::Key_Tab || toets.key() == Qt::Key_Backtab || toets.key() == Qt::Key_Delete)
+        return false;
+    // Escape, Enter, shortcuts (select all, copy) and other keys that type nothing pass.
+    if (toets.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString tekst = toets.text();
+    if (tekst.isEmpty() || !tekst.at(0).isPrint())
+        return false;
+    return !(tekst.size() == 1 && tekst.at(0) >= u'0' && tekst.at(0) <= u'9');
+}
+
 TekstBestand::SchrijfResultaat SchrijfKop(const QString& MapKop, const QString& NaamKop,
                                           const QString& speeldag, const QString& clubnaam,
                                           KopInstellingen& kop)
 {
-    if (kop.kopvakbr == 0)
-        kop.kopvakbr = 750;
-    if (kop.kopvakho == 0)
-        kop.kopvakho = 100;
+    for (qint32 KopInstellingen::*maat : {&KopInstellingen::kopvakbr, &KopInstellingen::kopvakho})
+        if (kop.*maat == 0)
+            kop.*maat = BereikVan(maat).standaard;
     QStringList regels{speeldag, Tekst::Trim(clubnaam)};
     for (const Sleutel& s : Sleutels())
         regels.append(s.geschreven + Tekstwaarde(s.veld, kop));

@@ -121,12 +121,20 @@ bool ZorgVoorLogo(const QString& MapKop, const KopInstellingen& kop)
     return daar && IsAfbeelding(*daar) && TekstBestand::SchrijfBytes(hier, *daar).ok;
 }
 
-LogoKeuring KeurLogo(const QString& pad)
+LogoOordeel BeoordeelLogo(const QString& pad)
 {
+    if (!LogoExtensie(pad))
+        return {false, QStringLiteral("Kies een afbeelding met de extensie .bmp, .gif, .jpg of .ico.")};
     QImageReader lezer(pad);
     if (!LeesbaarFormaat(lezer))
-        return LogoKeuring::GeenAfbeelding;
-    return QFileInfo(pad).size() > GrootLogo ? LogoKeuring::Groot : LogoKeuring::Goed;
+        return {false, QStringLiteral("Dit bestand is geen afbeelding die Hovelink kan lezen:") + Tekst::CrLf +
+                           Paden::Toon(pad)};
+    if (QFileInfo(pad).size() > GrootLogo)
+        return {true, QStringLiteral("Deze afbeelding is groter dan 1 MB:") + Tekst::CrLf + Paden::Toon(pad) +
+                          Tekst::CrLf + Tekst::CrLf +
+                          QStringLiteral("Iedere bezoeker van de afmeldsite moet haar downloaden; "
+                                         "een kleinere afbeelding laadt sneller.")};
+    return {};
 }
 
 std::optional<QImage> LaadAfbeelding(const QString& pad)

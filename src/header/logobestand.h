@@ -47,12 +47,14 @@ bool IsAfbeelding(const QByteArray& bytes);
 // brought here.
 bool ZorgVoorLogo(const QString& MapKop, const KopInstellingen& kop);
 
-// What a file offered as a logo is.
-enum class LogoKeuring { Goed, GeenAfbeelding, Groot };
-
-// Reads only the picture's header: a file Qt cannot read, or whose size is empty or beyond
-// what Qt would load, is no picture; a file over 1 MB is large (every visitor downloads it).
-LogoKeuring KeurLogo(const QString& pad);
+// What the designer says to a file offered as a logo. Reads only the picture's header: a file
+// without an extension, or one Qt cannot read or would not load, is refused; one over 1 MB
+// is taken with a warning (every visitor downloads it).
+struct LogoOordeel {
+    bool genomen = true;
+    QString melding; // empty: nothing to say
+};
+LogoOordeel BeoordeelLogo(const QString& pad);
 
 // The picture at its natural size; nothing when it is missing, not a picture or too large.
 std::optional<QImage> LaadAfbeelding(const QString& pad);

@@ -140,9 +140,14 @@ private slots:
         QVERIFY(TestPaden::SchrijfBestand(map.filePath("mb.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size(), '\0')));
         QVERIFY(TestPaden::SchrijfBestand(map.filePath("groot.bmp"), bmp + QByteArray(1024 * 1024 - bmp.size() + 1, '\0')));
         QVERIFY(TestPaden::SchrijfBestand(map.filePath("tekst.jpg"), "geen plaatje"));
-        QCOMPARE(KeurLogo(map.filePath("mb.bmp")), LogoKeuring::Goed);
-        QCOMPARE(KeurLogo(map.filePath("groot.bmp")), LogoKeuring::Groot);
-        QCOMPARE(KeurLogo(map.filePath("tekst.jpg")), LogoKeuring::GeenAfbeelding);
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("zonder"), bmp));
+        QStringList oordelen;
+        for (const char* naam : {"mb.bmp", "groot.bmp", "tekst.jpg", "zonder"}) {
+            const LogoOordeel oordeel = BeoordeelLogo(map.filePath(naam));
+            oordelen << QString::number(oordeel.genomen) + oordeel.melding.section(u':', 0, 0).section(u'.', 0, 0);
+        }
+        QCOMPARE(oordelen, (QStringList{"1", "1Deze afbeelding is groter dan 1 MB", "0Dit bestand is geen afbeelding die Hovelink kan lezen",
+                                        "0Kies een afbeelding met de extensie "}));
         qputenv("USERPROFILE", map.path().toLocal8Bit());
         QCOMPARE(LogoStartMap(), map.path());
         qunsetenv("USERPROFILE");
