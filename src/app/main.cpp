@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
                          [&start] { start.Scipts_naar_lstHulp(); }};
         FrmAfmelden afmelden(werkruimte, kop, bewaard, std::move(keuze), meldingen, &QDate::currentDate, &start);
         afmelden.ZetKopOntwerper([&](QWidget* ouder) {
-            frmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(werkruimte.Speeldag),
+            FrmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(werkruimte.Speeldag),
                                  start.GekozenSpeeldag(), start.Clubnaam(), meldingen, dialogen, ouder);
             ontwerper.exec();
         });

@@ -7,6 +7,7 @@
 // first appeared. This draws the same frame, at the same place and in Fusion's colours, as
 // a rounded rectangle.
 class KaderStijl : public QProxyStyle {
+    Q_OBJECT
 public:
     using QProxyStyle::QProxyStyle;
 

@@ -14,6 +14,7 @@ constexpr char kSneltoets[] = "hovelinkSneltoets";
 
 // A validator that never refuses: it drops what is not allowed, so a paste keeps its good part.
 class TekenFilter : public QValidator {
+    Q_OBJECT
 public:
     TekenFilter(bool (*toegestaan)(QChar), QObject* ouder) : QValidator(ouder), m_toegestaan(toegestaan) {}
     State validate(QString& tekst, int& positie) const override
@@ -95,3 +96,5 @@ bool EnterDruktKnop::eventFilter(QObject* doel, QEvent* gebeurtenis)
 }
 
 } // namespace Toetsenbord
+
+#include "toetsenbord.moc"

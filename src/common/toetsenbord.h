@@ -32,6 +32,7 @@ void ZetTekenFilter(QLineEdit* vak, bool (*toegestaan)(QChar));
 // Enter presses the focused push button, as on Windows, in every window; as no button is a
 // default button, Enter in a text box presses nothing. Installed on the application.
 class EnterDruktKnop : public QObject {
+    Q_OBJECT
 protected:
     bool eventFilter(QObject* doel, QEvent* gebeurtenis) override;
 };

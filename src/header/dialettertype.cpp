@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-diaLettertype::diaLettertype(const QString& huidig, QWidget* ouder)
+DiaLettertype::DiaLettertype(const QString& huidig, QWidget* ouder)
     : QDialog(ouder), m_lijst(new QListWidget(this))
 {
     setObjectName(QStringLiteral("diaLettertype"));
@@ -35,7 +35,7 @@ diaLettertype::diaLettertype(const QString& huidig, QWidget* ouder)
     m_lijst->setFocus();
 }
 
-QString diaLettertype::Gekozen() const
+QString DiaLettertype::Gekozen() const
 {
     return m_lijst->currentItem() ? m_lijst->currentItem()->text() : QString();
 }

@@ -50,7 +50,7 @@ void Vul(QComboBox* lijst, KopBereik bereik, int stap)
 
 } // namespace
 
-frmSitekop::frmSitekop(KopInstellingen& kop, const QString& MapKop, const QString& speeldag,
+FrmSitekop::FrmSitekop(KopInstellingen& kop, const QString& MapKop, const QString& speeldag,
                        const QString& clubnaam, Meldingen& meldingen, KopDialogen& dialogen,
                        QWidget* ouder)
     : QDialog(ouder), m_kop(kop), m_mapKop(MapKop), m_speeldag(speeldag), m_clubnaam(clubnaam),
@@ -62,7 +62,7 @@ frmSitekop::frmSitekop(KopInstellingen& kop, const QString& MapKop, const QStrin
     Openen();
 }
 
-void frmSitekop::Openen()
+void FrmSitekop::Openen()
 {
     if (parentWidget())
         setWindowIcon(parentWidget()->windowIcon());
@@ -115,23 +115,23 @@ void frmSitekop::Openen()
     LaadLogo();
 }
 
-void frmSitekop::BewaarKop() { KopKopie = m_kop; }
+void FrmSitekop::BewaarKop() { KopKopie = m_kop; }
 
-void frmSitekop::HerstelKop() { m_kop = KopKopie; }
+void FrmSitekop::HerstelKop() { m_kop = KopKopie; }
 
-void frmSitekop::MaakLogoVak()
+void FrmSitekop::MaakLogoVak()
 {
     P0->ZetLogoVak(::MaakLogoVak(m_maxLogoBreed, m_maxLogoHoog, m_kop.logomarge));
     P0->ZetLogo(QImage());
 }
 
-void frmSitekop::PasLogoIn()
+void FrmSitekop::PasLogoIn()
 {
     P0->ZetLogoVak(::PasLogoIn(P0->Vak(), Im1.size(), m_kop.logomarge));
     P0->ZetLogo(Im1);
 }
 
-bool frmSitekop::LaadLogo()
+bool FrmSitekop::LaadLogo()
 {
     const QString pad = HuidigLogo(m_mapKop, NieuwLogo, m_kop);
     if (pad.isEmpty())
@@ -146,7 +146,7 @@ bool frmSitekop::LaadLogo()
     return true;
 }
 
-void frmSitekop::TekenKoptekst()
+void FrmSitekop::TekenKoptekst()
 {
     const QFont font = KopFont(m_kop);
     const QString tekst = txtKopTekst->text();
@@ -157,7 +157,7 @@ void frmSitekop::TekenKoptekst()
     TekenHoekteksten();
 }
 
-void frmSitekop::TekenHoekteksten()
+void FrmSitekop::TekenHoekteksten()
 {
     const QFont font = HoekFont();
     const QFontMetrics maat(font);
@@ -170,7 +170,7 @@ void frmSitekop::TekenHoekteksten()
     P0->ZetHoekteksten(links, plek.links, rechts, plek.rechts, font);
 }
 
-void frmSitekop::ToonLogoVak()
+void FrmSitekop::ToonLogoVak()
 {
     const bool logo = m_kop.logojn != 0;
     P0->ZetLogoVakZichtbaar(logo);
@@ -178,7 +178,7 @@ void frmSitekop::ToonLogoVak()
     TekenKoptekst();
 }
 
-void frmSitekop::ZetMaatOpschriften()
+void FrmSitekop::ZetMaatOpschriften()
 {
     lblKopBreed->setText(KopAfmeting(m_aanvaardeBreedte, m_kop.kopvakho));
     m_kopOpmaak->setColumnMinimumWidth(2, lblKopBreed->sizeHint().width());
@@ -189,7 +189,7 @@ void frmSitekop::ZetMaatOpschriften()
 
 // A new size re-fits the logo; without a logo that can be shown the empty logo area and the
 // texts follow the new size at once instead of waiting for the next redraw.
-void frmSitekop::VernieuwLogoVak()
+void FrmSitekop::VernieuwLogoVak()
 {
     if (LaadLogo())
         return;
@@ -197,7 +197,7 @@ void frmSitekop::VernieuwLogoVak()
     TekenKoptekst();
 }
 
-void frmSitekop::ZetKopBreedte()
+void FrmSitekop::ZetKopBreedte()
 {
     ZetMaatOpschriften();
     P0->ZetMaat(QSize(ToonMaat(m_aanvaardeBreedte), P0->Maat().height()));
@@ -205,14 +205,14 @@ void frmSitekop::ZetKopBreedte()
     VernieuwLogoVak();
 }
 
-void frmSitekop::ZetKopHoogte()
+void FrmSitekop::ZetKopHoogte()
 {
     ZetMaatOpschriften();
     P0->ZetMaat(QSize(P0->Maat().width(), ToonMaat(m_kop.kopvakho)));
     VernieuwLogoVak();
 }
 
-void frmSitekop::PasVensterAan()
+void FrmSitekop::PasVensterAan()
 {
     // The designed size, or larger where the font needs it to show every control whole; the
     // layout places the buttons 8 and 20 pixels from the right edge and from each other.
@@ -224,13 +224,13 @@ void frmSitekop::PasVensterAan()
         HoudOpScherm(*this);
 }
 
-void frmSitekop::showEvent(QShowEvent* event)
+void FrmSitekop::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     HoudOpScherm(*this);
 }
 
-void frmSitekop::keyPressEvent(QKeyEvent* event)
+void FrmSitekop::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         Annu_Click();
@@ -240,13 +240,13 @@ void frmSitekop::keyPressEvent(QKeyEvent* event)
 }
 
 // The close box keeps the edits, but never a width the preview refused.
-void frmSitekop::closeEvent(QCloseEvent* event)
+void FrmSitekop::closeEvent(QCloseEvent* event)
 {
     m_kop.kopvakbr = m_aanvaardeBreedte;
     QDialog::closeEvent(event);
 }
 
-bool frmSitekop::eventFilter(QObject* object, QEvent* event)
+bool FrmSitekop::eventFilter(QObject* object, QEvent* event)
 {
     if (object == frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
         auto* slepen = static_cast<QDropEvent*>(event);
@@ -277,7 +277,7 @@ bool frmSitekop::eventFilter(QObject* object, QEvent* event)
     return QDialog::eventFilter(object, event);
 }
 
-void frmSitekop::MeldBreedte()
+void FrmSitekop::MeldBreedte()
 {
     m_meldingen.Toon(QStringLiteral("Breedte-waarde is 500 t/m 999. ") + Tekst::CrLf +
                          QStringLiteral("Wijzig de waarde"),
@@ -285,7 +285,7 @@ void frmSitekop::MeldBreedte()
     txtKopVakBr->setFocus();
 }
 
-void frmSitekop::KopVakBr_LostFocus()
+void FrmSitekop::KopVakBr_LostFocus()
 {
     // More digits than 32 bits hold are as wrong as any other width outside the range.
     m_kop.kopvakbr = Instellingen::Geheel32(txtKopVakBr->text()).value_or(0);
@@ -298,14 +298,14 @@ void frmSitekop::KopVakBr_LostFocus()
     ZetKopBreedte();
 }
 
-void frmSitekop::KopVakHo_Click()
+void FrmSitekop::KopVakHo_Click()
 {
     if (cmbKopVakHo->currentIndex() >= 0)
         m_kop.kopvakho = Getal(cmbKopVakHo);
     ZetKopHoogte();
 }
 
-void frmSitekop::Ma_Click()
+void FrmSitekop::Ma_Click()
 {
     if (Laden != 1)
         m_kop.logomarge = qint16(Getal(cmbMa));
@@ -315,7 +315,7 @@ void frmSitekop::Ma_Click()
         MaakLogoVak();
 }
 
-void frmSitekop::Logojanee_Click()
+void FrmSitekop::Logojanee_Click()
 {
     if (Laden != 1)
         m_kop.logojn = chkLogojanee->isChecked() ? 1 : 0;
@@ -324,7 +324,7 @@ void frmSitekop::Logojanee_Click()
     ToonLogoVak();
 }
 
-void frmSitekop::KopHoog_Click()
+void FrmSitekop::KopHoog_Click()
 {
     if (cmbKopHoog->currentIndex() >= 0) {
         m_kop.kophoogi = qint16(cmbKopHoog->currentIndex());
@@ -334,7 +334,7 @@ void frmSitekop::KopHoog_Click()
         TekenKoptekst();
 }
 
-void frmSitekop::KopVert_Click()
+void FrmSitekop::KopVert_Click()
 {
     if (cmbKopVert->currentIndex() >= 0) {
         m_kop.kopverti = qint16(cmbKopVert->currentIndex());
@@ -344,7 +344,7 @@ void frmSitekop::KopVert_Click()
         TekenKoptekst();
 }
 
-void frmSitekop::KopFont_Click()
+void FrmSitekop::KopFont_Click()
 {
     const std::optional<QString> naam = m_dialogen.KiesLettertype(this, m_kop.kopfont);
     if (!naam)
@@ -354,7 +354,7 @@ void frmSitekop::KopFont_Click()
     TekenKoptekst();
 }
 
-void frmSitekop::ToonKleur(QLabel* staal, qint32 kleur)
+void FrmSitekop::ToonKleur(QLabel* staal, qint32 kleur)
 {
     QPalette palet = staal->palette();
     palet.setColor(QPalette::Window, KleurVan(kleur));
@@ -362,7 +362,7 @@ void frmSitekop::ToonKleur(QLabel* staal, qint32 kleur)
     staal->setAccessibleDescription(KleurVan(kleur).name());
 }
 
-void frmSitekop::KopKleur_Click(bool achtergrond)
+void FrmSitekop::KopKleur_Click(bool achtergrond)
 {
     const std::optional<QColor> kleur = m_dialogen.KiesKleur(this);
     if (!kleur)
@@ -378,20 +378,20 @@ void frmSitekop::KopKleur_Click(bool achtergrond)
 }
 
 // The label is named "Logobestand" for screen readers; the file name is its description.
-void frmSitekop::ToonLogoNaam(const QString& naam)
+void FrmSitekop::ToonLogoNaam(const QString& naam)
 {
     Label7->setText(naam);
     Label7->setAccessibleDescription(naam == QStringLiteral("...") ? QString() : naam);
 }
 
-void frmSitekop::WisLogoKeuze()
+void FrmSitekop::WisLogoKeuze()
 {
     P0->ZetLogo(QImage());
     ToonLogoNaam({});
     NieuwLogo.clear();
 }
 
-void frmSitekop::KiesAfb_Click()
+void FrmSitekop::KiesAfb_Click()
 {
     WisLogoKeuze();
     const std::optional<QString> pad = m_dialogen.KiesAfbeelding(this, LogoStartMap(), LogoFilter);
@@ -400,7 +400,7 @@ void frmSitekop::KiesAfb_Click()
 }
 
 // A chosen or dropped file becomes the new logo once it is a picture Qt can read.
-void frmSitekop::NeemLogo(const QString& pad)
+void FrmSitekop::NeemLogo(const QString& pad)
 {
     const LogoOordeel oordeel = BeoordeelLogo(pad);
     if (!oordeel.melding.isEmpty())
@@ -413,7 +413,7 @@ void frmSitekop::NeemLogo(const QString& pad)
     LaadLogo();
 }
 
-void frmSitekop::Akkoord_Click()
+void FrmSitekop::Akkoord_Click()
 {
     if (!BreedteGoed(m_kop.kopvakbr)) {
         // Leaving the width box on the way here has just said so and put the focus back; the
@@ -429,7 +429,7 @@ void frmSitekop::Akkoord_Click()
         accept();
 }
 
-void frmSitekop::Annu_Click()
+void FrmSitekop::Annu_Click()
 {
     HerstelKop();
     reject();

@@ -21,9 +21,10 @@ class QPushButton;
 // settings from the opening (rejected); the close box keeps the edits in `kop` without
 // writing anything (rejected). Escape is "Annuleren". Controls carry the names of the design
 // as object names; layouts place them, so larger fonts clip nothing.
-class frmSitekop : public QDialog {
+class FrmSitekop : public QDialog {
+    Q_OBJECT
 public:
-    frmSitekop(KopInstellingen& kop, const QString& MapKop, const QString& speeldag,
+    FrmSitekop(KopInstellingen& kop, const QString& MapKop, const QString& speeldag,
                const QString& clubnaam, Meldingen& meldingen, KopDialogen& dialogen,
                QWidget* ouder = nullptr);
 

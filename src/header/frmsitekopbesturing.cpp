@@ -67,7 +67,7 @@ QHBoxLayout* Rij(std::initializer_list<QWidget*> delen)
 
 } // namespace
 
-void frmSitekop::MaakBesturing()
+void FrmSitekop::MaakBesturing()
 {
     lblKopBreed = Opschrift("lblKopBreed");
     Label6 = Opschrift("Label6", QStringLiteral("Werkelijke beeld op de internet-site"));
@@ -186,7 +186,7 @@ void frmSitekop::MaakBesturing()
 
 // The design's arrangement: the preview across the top with its captions, the size and logo
 // frames on the left, the text frame on the right, the buttons at the bottom right.
-void frmSitekop::MaakOpmaak()
+void FrmSitekop::MaakOpmaak()
 {
     auto* venster = new QVBoxLayout(this);
     venster->setContentsMargins(P0Links, 8, 8, 8);

@@ -7,7 +7,7 @@
 
 std::optional<QString> EchteKopDialogen::KiesLettertype(QWidget* ouder, const QString& huidig)
 {
-    diaLettertype dialoog(huidig, ouder);
+    DiaLettertype dialoog(huidig, ouder);
     if (dialoog.exec() != QDialog::Accepted || dialoog.Gekozen().isEmpty())
         return std::nullopt;
     return dialoog.Gekozen();

@@ -11,6 +11,7 @@
 // area P1 with the logo P2, and Line1 marking the right edge of the logo area. P0's outer
 // top-left corner lies `Rand` pixels below the widget's top, so Line1 fits above it.
 class KopVlak : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int Rand = 5;
 

@@ -64,7 +64,7 @@ struct Venster {
             afmelden->ZetProgrammaMap(dir.path());
             afmelden->Form_Load();
         } else if (naam == "frmSitekop") {
-            venster = std::make_unique<frmSitekop>(kop, dir.path(), "donderdag-avond", "BC De Troef", meldingen, dialogen);
+            venster = std::make_unique<FrmSitekop>(kop, dir.path(), "donderdag-avond", "BC De Troef", meldingen, dialogen);
         } else if (naam == "frmVoorbeeld") {
             kop.kopvakbr = 750;
             kop.kopvakho = 100;

@@ -34,13 +34,13 @@ class TstFrmSitekop : public QObject {
     KopInstellingen m_kop;
     MeldingRecorder m_meldingen;
     DialogAntwoorden m_dialogen;
-    std::unique_ptr<frmSitekop> m_venster;
+    std::unique_ptr<FrmSitekop> m_venster;
 
     void Open(const KopInstellingen& kop)
     {
         m_meldingen = MeldingRecorder();
         m_kop = kop;
-        m_venster = std::make_unique<frmSitekop>(m_kop, m_map.path(), "donderdag", " BC De Troef ", m_meldingen, m_dialogen);
+        m_venster = std::make_unique<FrmSitekop>(m_kop, m_map.path(), "donderdag", " BC De Troef ", m_meldingen, m_dialogen);
         m_venster->show();
         QVERIFY(QTest::qWaitForWindowActive(m_venster.get()));
     }

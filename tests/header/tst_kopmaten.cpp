@@ -113,7 +113,7 @@ private slots:
         const QStringList echt = AnsiLettertypen(); // no aliases of fontconfig, no font without all of Windows-1252
         QVERIFY(echt.mid(0, bezoekers.size()) == bezoekers && echt.contains("DejaVu Sans") && !echt.contains("Monospace") &&
                 !echt.contains("Serif") && !echt.contains("DejaVu Math TeX Gyre"));
-        diaLettertype dialoog(AnsiLettertypen().value(1));
+        DiaLettertype dialoog(AnsiLettertypen().value(1));
         dialoog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialoog));
         QCOMPARE(dialoog.Gekozen(), AnsiLettertypen().value(1));

@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
     gelukt = Bewaar(help, uit.filePath(QStringLiteral("frmhelp2.png"))) && gelukt;
 
     EchteKopDialogen dialogen;
-    frmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(speeldag), speeldag, club, meldingen, dialogen);
+    FrmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(speeldag), speeldag, club, meldingen, dialogen);
     gelukt = Bewaar(ontwerper, uit.filePath(QStringLiteral("frmsitekop.png"))) && gelukt;
     return gelukt && !meldingen.m_gemeld ? 0 : 1;
 }
