@@ -67,79 +67,79 @@ void FrmSitekop::Openen()
     if (parentWidget())
         setWindowIcon(parentWidget()->windowIcon());
     BewaarKop();
-    // Defaults for a header that was never designed; KopKopie keeps the values from before.
+    // Defaults for a header that was never designed; m_KopKopie keeps the values from before.
     VulOntwerpStandaarden(m_kop);
     m_aanvaardeBreedte = m_kop.kopvakbr;
     PasVensterAan();
-    NieuwLogo.clear();
-    Laden = 1;
+    m_NieuwLogo.clear();
+    m_Laden = 1;
 
-    Vul(cmbKopVakHo, BereikVan(&KopInstellingen::kopvakho), 2);
-    cmbKopVakHo->setCurrentIndex(cmbKopVakHo->findText(QString::number(m_kop.kopvakho)));
+    Vul(m_cmbKopVakHo, BereikVan(&KopInstellingen::kopvakho), 2);
+    m_cmbKopVakHo->setCurrentIndex(m_cmbKopVakHo->findText(QString::number(m_kop.kopvakho)));
     KopVakHo_Click();
-    Vul(cmbMa, BereikVan(&KopInstellingen::logomarge), 1);
-    cmbMa->setCurrentIndex(m_kop.logomarge);
+    Vul(m_cmbMa, BereikVan(&KopInstellingen::logomarge), 1);
+    m_cmbMa->setCurrentIndex(m_kop.logomarge);
     Ma_Click();
-    Vul(cmbKopVert, BereikVan(&KopInstellingen::kopvert), 2);
-    Vul(cmbKopHoog, BereikVan(&KopInstellingen::kophoog), 2);
+    Vul(m_cmbKopVert, BereikVan(&KopInstellingen::kopvert), 2);
+    Vul(m_cmbKopHoog, BereikVan(&KopInstellingen::kophoog), 2);
 
     ZetMaatOpschriften();
-    P0->ZetMaat(QSize(ToonMaat(m_kop.kopvakbr), ToonMaat(m_kop.kopvakho)));
-    P0->ZetAchtergrond(KleurVan(m_kop.kopback));
+    m_P0->ZetMaat(QSize(ToonMaat(m_kop.kopvakbr), ToonMaat(m_kop.kopvakho)));
+    m_P0->ZetAchtergrond(KleurVan(m_kop.kopback));
     LaadLogo();
-    Label8->setText(QStringLiteral("Bestaande logobestand"));
-    Label9->setText(QStringList{QStringLiteral(".bmp"), QStringLiteral(".gif"), QStringLiteral(".jpg"),
+    m_Label8->setText(QStringLiteral("Bestaande logobestand"));
+    m_Label9->setText(QStringList{QStringLiteral(".bmp"), QStringLiteral(".gif"), QStringLiteral(".jpg"),
                                 QStringLiteral(".ico")}
                         .join(Tekst::CrLf));
 
-    P0->ZetAchtergrond(KleurVan(m_kop.kopback));
+    m_P0->ZetAchtergrond(KleurVan(m_kop.kopback));
 
-    txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
-    txtKopTekst->setText(m_kop.koptekst);
-    lblKopFont->setText(m_kop.kopfont);
-    chkKopVet->setChecked(m_kop.kopvet == 1);
-    cmbKopHoog->setCurrentIndex(m_kop.kophoogi);
+    m_txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
+    m_txtKopTekst->setText(m_kop.koptekst);
+    m_lblKopFont->setText(m_kop.kopfont);
+    m_chkKopVet->setChecked(m_kop.kopvet == 1);
+    m_cmbKopHoog->setCurrentIndex(m_kop.kophoogi);
     KopHoog_Click();
-    cmbKopVert->setCurrentIndex(m_kop.kopverti);
+    m_cmbKopVert->setCurrentIndex(m_kop.kopverti);
     KopVert_Click();
-    ToonKleur(lblKopKleur, m_kop.kopkleur);
-    ToonKleur(lblKopBack, m_kop.kopback);
-    txtTL->setText(m_kop.tekstlo);
-    txtTR->setText(m_kop.tekstro);
-    chkLogojanee->setChecked(m_kop.logojn == 1);
+    ToonKleur(m_lblKopKleur, m_kop.kopkleur);
+    ToonKleur(m_lblKopBack, m_kop.kopback);
+    m_txtTL->setText(m_kop.tekstlo);
+    m_txtTR->setText(m_kop.tekstro);
+    m_chkLogojanee->setChecked(m_kop.logojn == 1);
     if (m_kop.logojn == 1)
         ToonLogoNaam(m_kop.logofile.isEmpty() ? QStringLiteral("...") : m_kop.logofile);
 
     ToonLogoVak();
-    Laden = 0;
+    m_Laden = 0;
     LaadLogo();
 }
 
-void FrmSitekop::BewaarKop() { KopKopie = m_kop; }
+void FrmSitekop::BewaarKop() { m_KopKopie = m_kop; }
 
-void FrmSitekop::HerstelKop() { m_kop = KopKopie; }
+void FrmSitekop::HerstelKop() { m_kop = m_KopKopie; }
 
 void FrmSitekop::MaakLogoVak()
 {
-    P0->ZetLogoVak(::MaakLogoVak(m_maxLogoBreed, m_maxLogoHoog, m_kop.logomarge));
-    P0->ZetLogo(QImage());
+    m_P0->ZetLogoVak(::MaakLogoVak(m_maxLogoBreed, m_maxLogoHoog, m_kop.logomarge));
+    m_P0->ZetLogo(QImage());
 }
 
 void FrmSitekop::PasLogoIn()
 {
-    P0->ZetLogoVak(::PasLogoIn(P0->Vak(), Im1.size(), m_kop.logomarge));
-    P0->ZetLogo(Im1);
+    m_P0->ZetLogoVak(::PasLogoIn(m_P0->Vak(), m_Im1.size(), m_kop.logomarge));
+    m_P0->ZetLogo(m_Im1);
 }
 
 bool FrmSitekop::LaadLogo()
 {
-    const QString pad = HuidigLogo(m_mapKop, NieuwLogo, m_kop);
+    const QString pad = HuidigLogo(m_mapKop, m_NieuwLogo, m_kop);
     if (pad.isEmpty())
         return false;
     const std::optional<QImage> beeld = LaadAfbeelding(pad);
     if (!beeld)
         return false;
-    Im1 = *beeld;
+    m_Im1 = *beeld;
     MaakLogoVak();
     PasLogoIn();
     TekenKoptekst();
@@ -149,11 +149,11 @@ bool FrmSitekop::LaadLogo()
 void FrmSitekop::TekenKoptekst()
 {
     const QFont font = KopFont(m_kop);
-    const QString tekst = txtKopTekst->text();
-    const double links = KoptekstLinks(ToonMaat(m_aanvaardeBreedte), m_kop.logojn, P0->Vak().p1.width(),
+    const QString tekst = m_txtKopTekst->text();
+    const double links = KoptekstLinks(ToonMaat(m_aanvaardeBreedte), m_kop.logojn, m_P0->Vak().p1.width(),
                                        QFontMetricsF(font).horizontalAdvance(tekst));
-    P0->ZetAchtergrond(KleurVan(m_kop.kopback));
-    P0->ZetKoptekst(tekst, font, KleurVan(m_kop.kopkleur), QPointF(links, m_kop.kopvert));
+    m_P0->ZetAchtergrond(KleurVan(m_kop.kopback));
+    m_P0->ZetKoptekst(tekst, font, KleurVan(m_kop.kopkleur), QPointF(links, m_kop.kopvert));
     TekenHoekteksten();
 }
 
@@ -161,30 +161,30 @@ void FrmSitekop::TekenHoekteksten()
 {
     const QFont font = HoekFont();
     const QFontMetrics maat(font);
-    const QString links = txtTL->text();
-    const QString rechts = txtTR->text();
+    const QString links = m_txtTL->text();
+    const QString rechts = m_txtTR->text();
     const HoekPlaatsen plek = PlaatsHoekteksten(
-        ToonMaat(m_aanvaardeBreedte), ToonMaat(m_kop.kopvakho), m_kop.logojn, P0->Vak().p1.width(),
+        ToonMaat(m_aanvaardeBreedte), ToonMaat(m_kop.kopvakho), m_kop.logojn, m_P0->Vak().p1.width(),
         QSize(maat.horizontalAdvance(links), maat.height()),
         QSize(maat.horizontalAdvance(rechts), maat.height()));
-    P0->ZetHoekteksten(links, plek.links, rechts, plek.rechts, font);
+    m_P0->ZetHoekteksten(links, plek.links, rechts, plek.rechts, font);
 }
 
 void FrmSitekop::ToonLogoVak()
 {
     const bool logo = m_kop.logojn != 0;
-    P0->ZetLogoVakZichtbaar(logo);
-    frmLogo->setEnabled(logo);
+    m_P0->ZetLogoVakZichtbaar(logo);
+    m_frmLogo->setEnabled(logo);
     TekenKoptekst();
 }
 
 void FrmSitekop::ZetMaatOpschriften()
 {
-    lblKopBreed->setText(KopAfmeting(m_aanvaardeBreedte, m_kop.kopvakho));
-    m_kopOpmaak->setColumnMinimumWidth(2, lblKopBreed->sizeHint().width());
+    m_lblKopBreed->setText(KopAfmeting(m_aanvaardeBreedte, m_kop.kopvakho));
+    m_kopOpmaak->setColumnMinimumWidth(2, m_lblKopBreed->sizeHint().width());
     m_maxLogoHoog = ToonMaat(m_kop.kopvakho);
     m_maxLogoBreed = MaxLogoBreed(ToonMaat(m_aanvaardeBreedte));
-    Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
+    m_Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
 }
 
 // A new size re-fits the logo; without a logo that can be shown the empty logo area and the
@@ -200,7 +200,7 @@ void FrmSitekop::VernieuwLogoVak()
 void FrmSitekop::ZetKopBreedte()
 {
     ZetMaatOpschriften();
-    P0->ZetMaat(QSize(ToonMaat(m_aanvaardeBreedte), P0->Maat().height()));
+    m_P0->ZetMaat(QSize(ToonMaat(m_aanvaardeBreedte), m_P0->Maat().height()));
     PasVensterAan();
     VernieuwLogoVak();
 }
@@ -208,7 +208,7 @@ void FrmSitekop::ZetKopBreedte()
 void FrmSitekop::ZetKopHoogte()
 {
     ZetMaatOpschriften();
-    P0->ZetMaat(QSize(P0->Maat().width(), ToonMaat(m_kop.kopvakho)));
+    m_P0->ZetMaat(QSize(m_P0->Maat().width(), ToonMaat(m_kop.kopvakho)));
     VernieuwLogoVak();
 }
 
@@ -248,7 +248,7 @@ void FrmSitekop::closeEvent(QCloseEvent* event)
 
 bool FrmSitekop::eventFilter(QObject* object, QEvent* event)
 {
-    if (object == frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
+    if (object == m_frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
         auto* slepen = static_cast<QDropEvent*>(event);
         const QList<QUrl> adressen = slepen->mimeData()->urls();
         if (adressen.size() != 1 || !adressen.first().isLocalFile())
@@ -260,7 +260,7 @@ bool FrmSitekop::eventFilter(QObject* object, QEvent* event)
         }
         return true;
     }
-    if (object == txtKopVakBr) {
+    if (object == m_txtKopVakBr) {
         if (event->type() == QEvent::KeyPress && WeigerBreedteToets(*static_cast<QKeyEvent*>(event))) {
             QApplication::beep();
             return true;
@@ -270,7 +270,7 @@ bool FrmSitekop::eventFilter(QObject* object, QEvent* event)
             const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
             // Nor does going to "Annuleren": cancelling must never be held up by the check.
             if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason &&
-                QApplication::focusWidget() != cmdAnnu)
+                QApplication::focusWidget() != m_cmdAnnu)
                 KopVakBr_LostFocus();
         }
     }
@@ -282,65 +282,65 @@ void FrmSitekop::MeldBreedte()
     m_meldingen.Toon(QStringLiteral("Breedte-waarde is 500 t/m 999. ") + Tekst::CrLf +
                          QStringLiteral("Wijzig de waarde"),
                      Meldingen::Pictogram::Uitroep);
-    txtKopVakBr->setFocus();
+    m_txtKopVakBr->setFocus();
 }
 
 void FrmSitekop::KopVakBr_LostFocus()
 {
     // More digits than 32 bits hold are as wrong as any other width outside the range.
-    m_kop.kopvakbr = Instellingen::Geheel32(txtKopVakBr->text()).value_or(0);
+    m_kop.kopvakbr = Instellingen::Geheel32(m_txtKopVakBr->text()).value_or(0);
     if (!BreedteGoed(m_kop.kopvakbr)) {
         MeldBreedte();
         return;
     }
     m_aanvaardeBreedte = m_kop.kopvakbr;
-    txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
+    m_txtKopVakBr->setText(QString::number(m_kop.kopvakbr));
     ZetKopBreedte();
 }
 
 void FrmSitekop::KopVakHo_Click()
 {
-    if (cmbKopVakHo->currentIndex() >= 0)
-        m_kop.kopvakho = Getal(cmbKopVakHo);
+    if (m_cmbKopVakHo->currentIndex() >= 0)
+        m_kop.kopvakho = Getal(m_cmbKopVakHo);
     ZetKopHoogte();
 }
 
 void FrmSitekop::Ma_Click()
 {
-    if (Laden != 1)
-        m_kop.logomarge = qint16(Getal(cmbMa));
+    if (m_Laden != 1)
+        m_kop.logomarge = qint16(Getal(m_cmbMa));
     else
-        cmbMa->setCurrentIndex(m_kop.logomarge);
+        m_cmbMa->setCurrentIndex(m_kop.logomarge);
     if (!LaadLogo())
         MaakLogoVak();
 }
 
 void FrmSitekop::Logojanee_Click()
 {
-    if (Laden != 1)
-        m_kop.logojn = chkLogojanee->isChecked() ? 1 : 0;
+    if (m_Laden != 1)
+        m_kop.logojn = m_chkLogojanee->isChecked() ? 1 : 0;
     else
-        chkLogojanee->setChecked(m_kop.logojn == 1);
+        m_chkLogojanee->setChecked(m_kop.logojn == 1);
     ToonLogoVak();
 }
 
 void FrmSitekop::KopHoog_Click()
 {
-    if (cmbKopHoog->currentIndex() >= 0) {
-        m_kop.kophoogi = qint16(cmbKopHoog->currentIndex());
-        m_kop.kophoog = qint16(Getal(cmbKopHoog));
+    if (m_cmbKopHoog->currentIndex() >= 0) {
+        m_kop.kophoogi = qint16(m_cmbKopHoog->currentIndex());
+        m_kop.kophoog = qint16(Getal(m_cmbKopHoog));
     }
-    if (Laden != 1)
+    if (m_Laden != 1)
         TekenKoptekst();
 }
 
 void FrmSitekop::KopVert_Click()
 {
-    if (cmbKopVert->currentIndex() >= 0) {
-        m_kop.kopverti = qint16(cmbKopVert->currentIndex());
-        m_kop.kopvert = qint16(Getal(cmbKopVert));
+    if (m_cmbKopVert->currentIndex() >= 0) {
+        m_kop.kopverti = qint16(m_cmbKopVert->currentIndex());
+        m_kop.kopvert = qint16(Getal(m_cmbKopVert));
     }
-    if (Laden != 1)
+    if (m_Laden != 1)
         TekenKoptekst();
 }
 
@@ -349,7 +349,7 @@ void FrmSitekop::KopFont_Click()
     const std::optional<QString> naam = m_dialogen.KiesLettertype(this, m_kop.kopfont);
     if (!naam)
         return;
-    lblKopFont->setText(*naam);
+    m_lblKopFont->setText(*naam);
     m_kop.kopfont = *naam;
     TekenKoptekst();
 }
@@ -367,7 +367,7 @@ void FrmSitekop::KopKleur_Click(bool achtergrond)
     const std::optional<QColor> kleur = m_dialogen.KiesKleur(this);
     if (!kleur)
         return;
-    QLabel* staal = achtergrond ? lblKopBack : lblKopKleur;
+    QLabel* staal = achtergrond ? m_lblKopBack : m_lblKopKleur;
     ToonKleur(staal, KleurWaarde(*kleur));
     const qint32 waarde = KleurWaarde(staal->palette().color(QPalette::Window));
     if (achtergrond)
@@ -380,15 +380,15 @@ void FrmSitekop::KopKleur_Click(bool achtergrond)
 // The label is named "Logobestand" for screen readers; the file name is its description.
 void FrmSitekop::ToonLogoNaam(const QString& naam)
 {
-    Label7->setText(naam);
-    Label7->setAccessibleDescription(naam == QStringLiteral("...") ? QString() : naam);
+    m_Label7->setText(naam);
+    m_Label7->setAccessibleDescription(naam == QStringLiteral("...") ? QString() : naam);
 }
 
 void FrmSitekop::WisLogoKeuze()
 {
-    P0->ZetLogo(QImage());
+    m_P0->ZetLogo(QImage());
     ToonLogoNaam({});
-    NieuwLogo.clear();
+    m_NieuwLogo.clear();
 }
 
 void FrmSitekop::KiesAfb_Click()
@@ -407,9 +407,9 @@ void FrmSitekop::NeemLogo(const QString& pad)
         m_meldingen.Toon(oordeel.melding, Meldingen::Pictogram::Uitroep);
     if (!oordeel.genomen)
         return;
-    NieuwLogo = pad;
-    ToonLogoNaam(Paden::Toon(NieuwLogo));
-    Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));
+    m_NieuwLogo = pad;
+    ToonLogoNaam(Paden::Toon(m_NieuwLogo));
+    m_Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));
     LaadLogo();
 }
 
@@ -418,11 +418,11 @@ void FrmSitekop::Akkoord_Click()
     if (!BreedteGoed(m_kop.kopvakbr)) {
         // Leaving the width box on the way here has just said so and put the focus back; the
         // window may not be active again yet after that message, so ask the window, not the box.
-        if (focusWidget() != txtKopVakBr)
+        if (focusWidget() != m_txtKopVakBr)
             MeldBreedte();
         return;
     }
-    BewaarLogo(m_mapKop, NieuwLogo, m_kop);
+    BewaarLogo(m_mapKop, m_NieuwLogo, m_kop);
     // A header that could not be saved keeps the window open, so that nothing is lost.
     const QString pad = Paden::Samen(m_mapKop, StandaardNaamKop);
     if (MeldAlsNietOpgeslagen(SchrijfKop(m_mapKop, StandaardNaamKop, m_speeldag, m_clubnaam, m_kop), pad, m_meldingen))
