@@ -256,8 +256,8 @@ struct RegelNummer {
 // The overview of the lines of a list: "0001  01=(A1 )  Jan van Dijk" CR LF each. Measured
 // first, then written through a pointer: every tick of a group shows the whole overview
 // again, and an append per piece cost more than the list itself.
-QString Overzicht(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& plaatsen,
-                  int NaamBreedte) {
+QString ToonLeden(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& plaatsen,
+                   int NaamBreedte) {
     const auto opvulling = [NaamBreedte](QStringView sleutel) {
         return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
     };
@@ -388,7 +388,7 @@ LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkP
         lijst.ListH.append(record(plaats));
     lijst.Label6 = QStringLiteral("Aantal regels: ") + QString::number(lijst.ListH.size());
     if (metOverzicht)
-        lijst.txt1 = Overzicht(bestand, volgorde, plaatsen, lijst.NaamBreedte);
+        lijst.txt1 = ToonLeden(bestand, volgorde, plaatsen, lijst.NaamBreedte);
     return lijst;
 }
 
