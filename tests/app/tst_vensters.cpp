@@ -10,6 +10,7 @@
 #include "moment/afmeldhelp.h"
 #include "moment/frmafmelden.h"
 #include "moment/frmvoorbeeld.h"
+#include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -30,39 +31,18 @@
 
 namespace {
 
-class GeenDialogen : public KopDialogen {
-public:
-    std::optional<QString> KiesLettertype(QWidget*, const QString&) override { return {}; }
-    std::optional<QColor> KiesKleur(QWidget*) override { return {}; }
-    std::optional<QString> KiesAfbeelding(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 // One window of the program, opened on a copy of the demo Tafelwerk folder as the program opens it.
-struct Venster {
-    QTemporaryDir dir;
-    Werkruimte w;
-    KopInstellingen kop;
-    BewaardeMoment bewaard;
-    MeldingRecorder meldingen;
-    GeenDialogen dialogen;
+struct Venster : DemoWerkplek {
+    DialogAntwoorden dialogen;
     std::unique_ptr<QWidget> venster;
 
     explicit Venster(const QString& naam)
     {
-        TestPaden::KopieerMap(TestPaden::DemoMap(), dir.path());
-        w.MapTwk = w.MapSpelers = dir.path();
-        w.BestandSpelers = dir.filePath("TWKspelers.txt");
-        Opstarten::Init(w);
         if (naam == "frmStart") {
             venster = std::make_unique<FrmStart>(w, meldingen);
             Start()->Laden();
         } else if (naam == "frmAfmelden") {
-            Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
-            auto* afmelden = new FrmAfmelden(w, kop, bewaard, StartKeuze{"donderdag-avond", "BC De Troef", 1, {}},
-                                             meldingen, [] { return QDate(2025, 3, 15); });
-            venster.reset(afmelden);
-            afmelden->ZetProgrammaMap(dir.path());
-            afmelden->Form_Load();
+            venster = OpenAfmelden();
         } else if (naam == "frmSitekop") {
             venster = std::make_unique<FrmSitekop>(kop, dir.path(), "donderdag-avond", "BC De Troef", meldingen, dialogen);
         } else if (naam == "frmVoorbeeld") {

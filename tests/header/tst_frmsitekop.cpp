@@ -3,6 +3,7 @@
 #include "header/frmsitekop.h"
 #include "header/kopbestand.h"
 #include "header/kopvlak.h"
+#include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -13,20 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-
-namespace {
-
-// Answers the logo choice as the test sets it; nothing means cancelled. No font or colour is chosen.
-class DialogAntwoorden : public KopDialogen {
-public:
-    std::optional<QString> afbeelding;
-    QString filter;
-    std::optional<QString> KiesLettertype(QWidget*, const QString&) override { return {}; }
-    std::optional<QColor> KiesKleur(QWidget*) override { return {}; }
-    std::optional<QString> KiesAfbeelding(QWidget*, const QString&, const QString& f) override { return filter = f, afbeelding; }
-};
-
-} // namespace
 
 class TstFrmSitekop : public QObject {
     Q_OBJECT

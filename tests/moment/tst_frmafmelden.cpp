@@ -3,6 +3,7 @@
 #include "common/toetsenbord.h"
 #include "moment/frmafmelden.h"
 #include "nodeharnas.h"
+#include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
 
@@ -24,30 +25,13 @@ const QString kVoltooid = "\r\nHet Script-bestand voor 'donderdag-avond' is gema
 const QString kAfgebroken = "Er is afgebroken, de wijzigingen worden niet bewaard!";
 
 // The demo folder with donderdag-avond prepared and its window; today is 15 March 2025.
-struct Opstelling {
-    QTemporaryDir dir;
-    Werkruimte w;
-    KopInstellingen kop;
-    BewaardeMoment bewaard;
-    MeldingRecorder meldingen;
+struct Opstelling : DemoWerkplek {
     int ververst = 0;
     std::unique_ptr<FrmAfmelden> venster;
 
-    Opstelling()
-    {
-        TestPaden::KopieerMap(TestPaden::DemoMap(), dir.path());
-        w.MapTwk = w.MapSpelers = dir.path();
-        w.BestandSpelers = dir.filePath("TWKspelers.txt");
-        Opstarten::Init(w);
-        Speelmomenten::BereidSpeelmomentVoor(w, "donderdag-avond", meldingen);
-    }
     void Open()
     {
-        venster = std::make_unique<FrmAfmelden>(
-            w, kop, bewaard, StartKeuze{"donderdag-avond", "BC De Troef", 1, [this] { ++ververst; }}, meldingen,
-            [] { return QDate(2025, 3, 15); });
-        venster->ZetProgrammaMap(dir.path());
-        venster->Form_Load();
+        venster = OpenAfmelden([this] { ++ververst; });
         venster->show();
         QApplication::setActiveWindow(venster.get());
         QVERIFY(QTest::qWaitForWindowActive(venster.get()));
