@@ -45,11 +45,14 @@ AfmeldingenVenster::AfmeldingenVenster(const QString& speeldag, AfmeldData::Afme
     for (int kolom = 0; kolom < boom->columnCount(); ++kolom)
         boom->resizeColumnToContents(kolom);
 
-    auto* samenvatting = new QLabel(m_afmeldingen.rijen.isEmpty()
-                                        ? QStringLiteral("Er zijn nog geen afmeldingen.")
-                                        : QStringLiteral("%1 afmeldingen voor %2 speeldagen.")
-                                              .arg(m_afmeldingen.rijen.size())
-                                              .arg(boom->topLevelItemCount()));
+    const qsizetype aantal = m_afmeldingen.rijen.size();
+    const int dagen = boom->topLevelItemCount();
+    auto* samenvatting = new QLabel(aantal == 0 ? QStringLiteral("Er zijn nog geen afmeldingen.")
+                                                : QStringLiteral("%1 %2 voor %3 %4.")
+                                                      .arg(aantal)
+                                                      .arg(aantal == 1 ? QStringLiteral("afmelding") : QStringLiteral("afmeldingen"))
+                                                      .arg(dagen)
+                                                      .arg(dagen == 1 ? QStringLiteral("speeldag") : QStringLiteral("speeldagen")));
     samenvatting->setObjectName(QStringLiteral("lblSamenvatting"));
     auto* beschadigd = new QLabel(AfmeldData::BeschadigdMelding(m_afmeldingen.beschadigd));
     beschadigd->setObjectName(QStringLiteral("lblBeschadigd"));
