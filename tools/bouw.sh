@@ -6,7 +6,7 @@ HOVELINK_BUILD="$HOVELINK_ROOT/build"
 
 hovelink_install() {
     # What the program and its guide need; ./test names what the tests need on top.
-    local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+    local pakketten=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev nodejs chromium
                      fonts-dejavu-core fonts-liberation xdg-utils
                      libcurl4-openssl-dev libssl-dev qtkeychain-qt6-dev libsecret-1-0 "$@")
     local ontbreekt=()

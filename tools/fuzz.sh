@@ -12,7 +12,7 @@ seconden="${1:-60}"
 shift || true
 doelen=("$@")
 [ ${#doelen[@]} -eq 0 ] &&
-    doelen=(mappenini algemeen momentinstellingen inikop ledenbestand partnerbestand script)
+    doelen=(mappenini algemeen momentinstellingen inikop ledenbestand partnerbestand script afmelddata)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$bouw" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DHOVELINK_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null

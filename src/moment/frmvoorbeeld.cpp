@@ -1,13 +1,14 @@
 #include "moment/frmvoorbeeld.h"
 
+#include "common/openextern.h"
 #include "common/opscherm.h"
-
 #include "common/toetsenbord.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
 #include "header/kopvlak.h"
 #include "header/logobestand.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -71,8 +72,9 @@ QVBoxLayout* Lijst(const QString& titel, const char* naam, const QStringList& re
 } // namespace
 
 FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop, const QString& MapKop,
-                           QWidget* ouder)
-    : QDialog(ouder)
+                           QWidget* ouder, Meldingen* meldingen)
+    : QDialog(ouder), m_voorbeeld(voorbeeld), m_kop(kop), m_mapKop(MapKop),
+      m_meldingen(meldingen ? *meldingen : m_berichtVenster)
 {
     setObjectName(QStringLiteral("frmVoorbeeld"));
     setWindowTitle(QStringLiteral("Voorbeeld afmeldsite"));
@@ -131,7 +133,12 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
     sluiten->setObjectName(QStringLiteral("cmdSluiten"));
     sluiten->setDefault(true);
     connect(sluiten, &QPushButton::clicked, this, &QDialog::accept);
+    auto* browser = new QPushButton(QStringLiteral("Open in de browser"));
+    browser->setObjectName(QStringLiteral("cmdBrowser"));
+    browser->setAutoDefault(false);
+    connect(browser, &QPushButton::clicked, this, &FrmVoorbeeld::OpenInBrowser);
     auto* knoppen = new QHBoxLayout;
+    knoppen->addWidget(browser);
     knoppen->addStretch(1);
     knoppen->addWidget(sluiten);
 
@@ -140,7 +147,7 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
     layout->addWidget(kopDeel);
     layout->addLayout(lijsten, 1);
     layout->addLayout(knoppen);
-    Toetsenbord::ZetTabVolgorde({vakken[0], vakken[1], vakken[2], vakken[3], dagen, sluiten});
+    Toetsenbord::ZetTabVolgorde({vakken[0], vakken[1], vakken[2], vakken[3], dagen, browser, sluiten});
     resize(qMax(kopBreed + 24, 860), 560);
     sluiten->setFocus();
 }
@@ -150,4 +157,14 @@ void FrmVoorbeeld::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // Only a shown window knows its frame; on a small screen it becomes smaller.
     HoudOpScherm(*this);
+}
+
+void FrmVoorbeeld::OpenInBrowser()
+{
+    const SiteBestanden::Voorbeeld site = SchrijfSiteVoorbeeld(m_voorbeeld, m_kop, m_mapKop, QDir::tempPath());
+    if (!site.fout.isEmpty()) {
+        m_meldingen.Toon(site.fout, Meldingen::Pictogram::Uitroep);
+        return;
+    }
+    OpenExtern::Open(site.pagina, m_meldingen);
 }

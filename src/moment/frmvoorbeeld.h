@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/berichtvenster.h"
 #include "header/kopinstellingen.h"
 #include "moment/sitevoorbeeld.h"
 
@@ -12,14 +13,24 @@ class KopVlak;
 void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop);
 
 // A look at the sign-off site before anything is written: the header (or a note that it was
-// never designed), the four name boxes and the play dates. Read only; closing it changes
-// nothing.
+// never designed), the four name boxes and the play dates, and "Open in de browser" for the
+// real page with these settings, where sending is switched off. Closing it changes nothing.
 class FrmVoorbeeld : public QDialog {
     Q_OBJECT
 public:
+    // Without `meldingen` the window's messages are the real message boxes.
     FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop, const QString& MapKop,
-                 QWidget* ouder = nullptr);
+                 QWidget* ouder = nullptr, Meldingen* meldingen = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void OpenInBrowser();
+
+    SiteVoorbeeld m_voorbeeld;
+    KopInstellingen m_kop;
+    QString m_mapKop;
+    BerichtVenster m_berichtVenster;
+    Meldingen& m_meldingen;
 };

@@ -1,6 +1,10 @@
 #include "moment/sitevoorbeeld.h"
 
 #include "calendar/kalendertekst.h"
+#include "common/paden.h"
+#include "common/tekst.h"
+#include "header/logobestand.h"
+#include "script/maakscript.h"
 #include "script/sitevakken.h"
 
 #include <QDate>
@@ -21,8 +25,9 @@ SiteVoorbeeld MaakSiteVoorbeeld(const AfmeldGegevens& gegevens, GroepFrame groep
 {
     if (groepen.chkToonPartner.waarde == 1)
         groepen.txtB2[1].tekst = groepen.txtB2[0].tekst;
-    const Script::SiteGegevens site = Script::MaakSiteGegevens(AfmeldInvoer(gegevens, groepen, KopInstellingen{}));
     SiteVoorbeeld voorbeeld;
+    voorbeeld.invoer = AfmeldInvoer(gegevens, groepen, KopInstellingen{});
+    const Script::SiteGegevens site = Script::MaakSiteGegevens(voorbeeld.invoer);
     for (int k = 0; k < 4; ++k) {
         voorbeeld.namen[k] = gegevens.txtB1[k];
         for (const Script::SiteNaam& naam : Script::VulCombo(site, site.namen[k]))
@@ -33,4 +38,17 @@ SiteVoorbeeld MaakSiteVoorbeeld(const AfmeldGegevens& gegevens, GroepFrame groep
             voorbeeld.dagen.append(Speeldatum(rij.tekst));
     }
     return voorbeeld;
+}
+
+SiteBestanden::Voorbeeld SchrijfSiteVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop,
+                                              const QString& MapKop, const QString& tijdelijk)
+{
+    const QString map = SiteBestanden::NieuweVoorbeeldMap(tijdelijk);
+    if (map.isEmpty())
+        return {QString(), QStringLiteral("Er kon geen tijdelijke map voor het voorbeeld worden gemaakt in:") +
+                               Tekst::CrLf + Paden::Toon(tijdelijk)};
+    ScriptInvoer invoer = voorbeeld.invoer;
+    invoer.kop = kop;
+    const QString logo = kop.logojn != 0 ? HuidigLogo(MapKop, QString(), kop) : QString();
+    return SiteBestanden::SchrijfVoorbeeld(map, Script::MaakScriptBestand(invoer), logo, kop.logofile);
 }

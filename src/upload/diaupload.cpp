@@ -2,6 +2,8 @@
 
 #include "common/paden.h"
 #include "common/tekst.h"
+#include "script/sitebestanden.h"
+#include "upload/afmeldingenvenster.h"
 #include "upload/bekendeservers.h"
 #include "upload/overdrachtmeldingen.h"
 #include "upload/uploadbestanden.h"
@@ -23,6 +25,10 @@ using Uitkomst = OverdrachtResultaat::Uitkomst;
 using UploadBesturing::Vervolg;
 
 namespace {
+
+// Far above a season of sign-offs (a few hundred bytes each); the server cannot make the
+// program read more.
+constexpr qsizetype GrootsteAfmelddata = 16 * 1024 * 1024;
 
 template <typename T> T* Benoemd(T* control, const char* naam)
 {
@@ -91,13 +97,15 @@ void DiaUpload::BouwVenster()
 
     m_cmdTest = Benoemd(new QPushButton(QStringLiteral("Test verbinding")), "cmdTest");
     m_cmdUploaden = Benoemd(new QPushButton(QStringLiteral("Uploaden")), "cmdUploaden");
+    m_cmdOphalen = Benoemd(new QPushButton(QStringLiteral("Afmeldingen ophalen")), "cmdOphalen");
     m_cmdAnnuleren = Benoemd(new QPushButton(QStringLiteral("Annuleren")), "cmdAnnuleren");
     m_cmdSluiten = Benoemd(new QPushButton(QStringLiteral("Sluiten")), "cmdSluiten");
-    for (QPushButton* knop : {m_cmdTest, m_cmdUploaden, m_cmdAnnuleren, m_cmdSluiten})
+    for (QPushButton* knop : {m_cmdTest, m_cmdUploaden, m_cmdOphalen, m_cmdAnnuleren, m_cmdSluiten})
         knop->setAutoDefault(false);
     auto* knoppen = new QHBoxLayout;
     knoppen->addWidget(m_cmdTest);
     knoppen->addWidget(m_cmdUploaden);
+    knoppen->addWidget(m_cmdOphalen);
     knoppen->addWidget(m_cmdAnnuleren);
     knoppen->addStretch(1);
     knoppen->addWidget(m_cmdSluiten);
@@ -113,10 +121,11 @@ void DiaUpload::BouwVenster()
     hoofd->addLayout(knoppen);
     hoofd->addWidget(m_voortgang);
     hoofd->addWidget(m_lstResultaat, 1);
-    resize(520, 420);
+    resize(620, 420);
 
     connect(m_cmdTest, &QPushButton::clicked, this, [this] { Start(Actie::Test); });
     connect(m_cmdUploaden, &QPushButton::clicked, this, [this] { Start(Actie::Uploaden); });
+    connect(m_cmdOphalen, &QPushButton::clicked, this, [this] { Start(Actie::Ophalen); });
     connect(m_cmdAnnuleren, &QPushButton::clicked, this, [this] { m_annuleren = true; });
     connect(m_cmdSluiten, &QPushButton::clicked, this, &DiaUpload::reject);
 }
@@ -181,8 +190,17 @@ void DiaUpload::Start(Actie actie)
                 m_voortgang->setValue(totaal > 0 ? int(gedaan * 1000 / totaal) : 0);
             }, Qt::QueuedConnection);
         };
-        *resultaat = actie == Actie::Test ? Overdracht::TestVerbinding(v, m_annuleren)
-                                          : Overdracht::Verstuur(v, lijst, voortgang, m_annuleren);
+        switch (actie) {
+        case Actie::Test:
+            *resultaat = Overdracht::TestVerbinding(v, m_annuleren);
+            break;
+        case Actie::Uploaden:
+            *resultaat = Overdracht::Verstuur(v, lijst, voortgang, m_annuleren);
+            break;
+        case Actie::Ophalen:
+            *resultaat = Overdracht::Haal(v, SiteBestanden::Afmelddata, GrootsteAfmelddata, m_annuleren);
+            break;
+        }
     });
     connect(m_werker, &QThread::finished, this, [this, actie, resultaat] {
         m_werker->deleteLater();
@@ -200,6 +218,18 @@ void DiaUpload::Klaar(Actie actie, const OverdrachtResultaat& resultaat)
     if (resultaat.uitkomst == Uitkomst::Gelukt && actie == Actie::Test) {
         m_meldingen.Toon(QStringLiteral("De verbinding is in orde: de map '%1' is gevonden.").arg(v.Map),
                          Meldingen::Pictogram::Informatie);
+    } else if (resultaat.uitkomst == Uitkomst::Gelukt && actie == Actie::Ophalen) {
+        m_voortgang->setValue(m_voortgang->maximum());
+        if (!resultaat.opgehaald) {
+            m_meldingen.Toon(QStringLiteral("Er zijn nog geen afmeldingen ontvangen: de afmeldsite maakt het bestand "
+                                            "'%1' in de map '%2' bij de eerste afmelding.")
+                                 .arg(SiteBestanden::Afmelddata, v.Map),
+                             Meldingen::Pictogram::Informatie);
+        } else {
+            auto* venster = new AfmeldingenVenster(m_speeldag, AfmeldData::Lees(*resultaat.opgehaald), m_meldingen, this);
+            venster->setAttribute(Qt::WA_DeleteOnClose);
+            venster->open();
+        }
     } else if (resultaat.uitkomst == Uitkomst::Gelukt) {
         for (const GecontroleerdBestand& bestand : resultaat.bestanden)
             m_lstResultaat->addItem(OverdrachtMeldingen::ResultaatRegel(bestand));
@@ -213,7 +243,7 @@ void DiaUpload::ZetBezig(bool bezig)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{m_cmbProtocol, m_txtServer, m_txtPoort, m_txtGebruiker,
                                                             m_txtWachtwoord, m_chkOnthouden, m_txtMap, m_cmdTest,
-                                                            m_cmdUploaden, m_cmdSluiten})
+                                                            m_cmdUploaden, m_cmdOphalen, m_cmdSluiten})
         control->setEnabled(!bezig);
     m_cmdAnnuleren->setEnabled(bezig);
 }

@@ -18,8 +18,9 @@ class QPushButton;
 class QSpinBox;
 class QThread;
 
-// "Uploaden naar de afmeldsite": sends the play moment's hovelink.js (and its logo) to the
-// club's site on a worker thread, so the window stays responsive and can cancel.
+// "Uploaden naar de afmeldsite": sends the play moment's hovelink.js, its logo and our own
+// site's files to the club's site, and fetches the sign-offs the site has received, on a
+// worker thread, so the window stays responsive and can cancel.
 class DiaUpload : public QDialog {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
     void reject() override;
 
 private:
-    enum class Actie { Test, Uploaden };
+    enum class Actie { Test, Uploaden, Ophalen };
     void BouwVenster();
     void ProtocolGekozen(int positie);
     void Start(Actie actie);
@@ -59,6 +60,7 @@ private:
     QLineEdit* m_txtMap = nullptr;
     QPushButton* m_cmdTest = nullptr;
     QPushButton* m_cmdUploaden = nullptr;
+    QPushButton* m_cmdOphalen = nullptr;
     QPushButton* m_cmdAnnuleren = nullptr;
     QPushButton* m_cmdSluiten = nullptr;
     QProgressBar* m_voortgang = nullptr;

@@ -223,4 +223,25 @@ OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVerstur
     return resultaat;
 }
 
+OverdrachtResultaat Haal(const Verbinding& verbinding, const QString& naam, qsizetype maximum,
+                         const std::atomic<bool>& annuleren)
+{
+    CurlSessie sessie(verbinding, annuleren);
+    // The listing tells a missing file from a missing folder, which the read alone cannot.
+    QStringList namen;
+    if (const Fout fout = sessie.Namen(namen); fout != Fout::Geen)
+        return Resultaat(Mislukking{fout, fout == Fout::Geannuleerd ? Stap::Ophalen : Stap::Verbinden, QString(),
+                                    Gevolg::Geen},
+                         sessie, verbinding);
+    OverdrachtResultaat resultaat;
+    if (namen.contains(naam)) {
+        QByteArray inhoud;
+        if (const Fout fout = sessie.Lees(naam, inhoud, maximum); fout != Fout::Geen)
+            return Resultaat(Mislukking{fout, Stap::Ophalen, naam, Gevolg::Geen}, sessie, verbinding);
+        resultaat.opgehaald = inhoud;
+    }
+    Onthoud(sessie, verbinding);
+    return resultaat;
+}
+
 } // namespace Overdracht

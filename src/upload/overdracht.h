@@ -42,6 +42,7 @@ struct OverdrachtResultaat {
     QString vingerafdruk; // shown when asking to trust the server, or warning of a changed one
     QString teBewaren;    // stored in the trust file when the user says yes
     QList<GecontroleerdBestand> bestanden;
+    std::optional<QByteArray> opgehaald; // Haal: the file's bytes; nothing when the server has none
 };
 
 using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
@@ -65,5 +66,10 @@ OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atom
 // different key later is a changed server.
 OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVersturen>& bestanden,
                              const Voortgang& voortgang, const std::atomic<bool>& annuleren);
+
+// Reads `naam` from the folder, refusing more than `maximum` bytes. A folder without that file
+// is no failure: Gelukt without `opgehaald`.
+OverdrachtResultaat Haal(const Verbinding& verbinding, const QString& naam, qsizetype maximum,
+                         const std::atomic<bool>& annuleren);
 
 } // namespace Overdracht

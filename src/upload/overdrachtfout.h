@@ -24,4 +24,4 @@ enum class Fout {
 
 // The step of a transfer in which a failure happened: it decides what the user is told about
 // the file on the server.
-enum class Stap { Verbinden, Vergelijken, Schrijven, Vervangen, Controleren };
+enum class Stap { Verbinden, Vergelijken, Schrijven, Vervangen, Controleren, Ophalen };

@@ -20,6 +20,8 @@ QString Onbekend(Stap stap, const QString& bestand, int code)
 {
     if (stap == Stap::Verbinden)
         return QStringLiteral("De verbinding met de server is mislukt (foutcode %1).").arg(code);
+    if (stap == Stap::Ophalen)
+        return QStringLiteral("Het ophalen van '%1' is mislukt (foutcode %2).").arg(bestand).arg(code);
     return QStringLiteral("Het uploaden van '%1' is mislukt (foutcode %2).").arg(bestand).arg(code);
 }
 
@@ -58,7 +60,7 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
     case Fout::Geweigerd:
         if (stap == Stap::Verbinden)
             return QStringLiteral("De map '%1' bestaat niet op de server of u heeft er geen toegang toe.").arg(v.Map);
-        if (stap == Stap::Vergelijken || stap == Stap::Controleren)
+        if (stap == Stap::Vergelijken || stap == Stap::Controleren || stap == Stap::Ophalen)
             return QStringLiteral("De server weigert '%1' te laten lezen.").arg(bestand);
         return Rechten(v);
     case Fout::SchijfVol:
@@ -76,7 +78,7 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
             return QStringLiteral("De map '%1' op de server bevat te veel namen om te lezen.").arg(v.Map);
         return QStringLiteral("Het bestand '%1' op de server is groter dan verwacht.").arg(bestand);
     case Fout::Geannuleerd:
-        return QStringLiteral("Het uploaden is geannuleerd.");
+        return stap == Stap::Ophalen ? QStringLiteral("Het ophalen is geannuleerd.") : Geannuleerd();
     case Fout::Geen:
     case Fout::Onbekend:
         break;

@@ -5,6 +5,7 @@
 #include "common/tekst.h"
 #include "header/logobestand.h"
 #include "script/scriptlogo.h"
+#include "script/sitebestanden.h"
 
 namespace {
 
@@ -15,25 +16,23 @@ constexpr qint64 Grootste = 64 * 1024 * 1024;
 
 UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naamScript)
 {
-    UploadBestanden uit;
     const QString scriptPad = Paden::Samen(momentMap, naamScript);
     const std::optional<QByteArray> script = GewoonBestand::Lees(scriptPad, Grootste);
-    if (!script) {
-        uit.fout = QStringLiteral("Het Script-bestand kon niet worden gelezen:") + Tekst::CrLf + Paden::Toon(scriptPad);
-        return uit;
-    }
+    if (!script)
+        return {{}, QStringLiteral("Het Script-bestand kon niet worden gelezen:") + Tekst::CrLf + Paden::Toon(scriptPad)};
+    UploadBestanden uit;
+    for (const SiteBestanden::Bestand& bestand : SiteBestanden::Alle())
+        uit.bestanden.append({bestand.naam, bestand.inhoud, true});
     if (const QString logo = LogoVanScript(*script); !logo.isEmpty()) {
         const QString logoPad = Paden::Samen(momentMap, logo);
         const std::optional<QByteArray> beeld =
             GeldigeLogoNaam(logo) ? GewoonBestand::Lees(logoPad, Grootste) : std::nullopt;
-        if (!beeld || !IsAfbeelding(*beeld)) {
-            uit.fout = QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
-                                      "geen afbeelding:") +
-                       Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf +
-                       QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
-                                      "afmeldinstellingen met OK.");
-            return uit;
-        }
+        if (!beeld || !IsAfbeelding(*beeld))
+            return {{}, QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
+                                       "geen afbeelding:") +
+                            Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf +
+                            QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
+                                           "afmeldinstellingen met OK.")};
         uit.bestanden.append({logo, *beeld, true});
     }
     uit.bestanden.append({naamScript, *script});

@@ -5,9 +5,11 @@
 #include <QList>
 #include <QString>
 
-// What goes to the site for one play moment: the logo that hovelink.js shows, when the
-// server lacks it or holds other bytes, and hovelink.js itself, in that order, so the site
-// never names a logo it does not have yet. Only plain files go, never what a link points to.
+// What goes to the site for one play moment: our own site's files and the logo that
+// hovelink.js shows, each when the server lacks it or holds other bytes, and hovelink.js
+// itself, in that order, so the site never names a logo it does not have yet. Only plain
+// files go, never what a link points to. The sign-offs the site has received
+// (SiteBestanden::Afmelddata) are never among them.
 struct UploadBestanden {
     QList<TeVersturen> bestanden;
     QString fout; // for the user, when a file cannot be sent

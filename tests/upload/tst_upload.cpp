@@ -1,4 +1,5 @@
 #include "support/meldingrecorder.h"
+#include "testserver.h"
 #include "support/testpaden.h"
 #include "upload/bekendeservers.h"
 #include "upload/diaupload.h"
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -24,45 +26,6 @@
 #include <QThread>
 
 #include <sys/prctl.h>
-
-// A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
-struct TestServer {
-    enum class Soort { Sftp, Ftps, Ftp } soort;
-    static inline const QString Gebruiker = "secretaris", Wachtwoord = "Zwaluw-7781-geheim", Map = "/public_html/afm/donderdag";
-    QTemporaryDir dir;
-    QProcess proces;
-    int poort = 0;
-    QString vingerafdruk; // as the server's own library reports it
-
-    explicit TestServer(Soort s) : soort(s) { QDir().mkpath(Pad({})); }
-    ~TestServer() { proces.kill(), proces.waitForFinished(); }
-    // Starts (again, on the same port) with the script's extra options; false when it does not come up.
-    bool Start(const QStringList& opties = {})
-    {
-        proces.kill(), proces.waitForFinished();
-        // A server that hangs or speaks another protocol is the SFTP script's, for every protocol.
-        const bool sftp = soort == Soort::Sftp || opties.contains("--stil") || opties.contains("--anders");
-        proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        proces.start("/usr/bin/python3", QStringList{HOVELINK_TESTSERVERS_DIR + QString(sftp ? "/sftpserver.py" : "/ftpsserver.py"),
-                                                     sftp ? "--sleutel" : "--certificaat", dir.filePath("sleutel"), "--map",
-                                                     dir.filePath("root"), "--gebruiker", Gebruiker, "--wachtwoord", Wachtwoord,
-                                                     "--poort", QString::number(poort)} + (soort == Soort::Ftp && !sftp ? QStringList{"--zonder-tls"} : QStringList()) + opties);
-        while (!proces.canReadLine() && proces.waitForReadyRead(20000)) {
-        }
-        const QStringList regel = QString::fromLatin1(proces.readLine()).trimmed().split(u' ');
-        poort = regel.value(0).toInt();
-        vingerafdruk = regel.value(1);
-        return poort > 0;
-    }
-    Protocol protocol() const { return Protocollen::Alle.at(size_t(soort)); }
-    // A file in `map` on the server's disk.
-    QString Pad(const QString& naam, const QString& map = Map) const { return dir.filePath("root" + map + u'/' + naam); }
-    QStringList Bestanden(const QString& map = Map) const { return QDir(Pad({}, map)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name); }
-    ::Verbinding Aansluiting(const QString& trust, const QString& map = Map) const
-    {
-        return {protocol(), "127.0.0.1", poort, Gebruiker, Wachtwoord, map, trust, {}};
-    }
-};
 
 using Uitkomst = OverdrachtResultaat::Uitkomst;
 using Soort = TestServer::Soort;
@@ -77,6 +40,13 @@ QByteArray Png(int kant)
     return bytes;
 }
 const QByteArray Logo = Png(3);
+// Our site's files as the upload sends them, before the logo and the script.
+const QStringList Site{".htaccess", "afmelden.php", "afmelden.css", "afmelden.js", "index.html"};
+QByteArray SiteBestand(const QString& naam) { return TestPaden::LeesBestand(HOVELINK_SITE_DIR "/" + naam); }
+QString Rij(const QString& naam, qint64 grootte, bool stondAl = false)
+{
+    return naam + "  (" + QLocale(QLocale::Dutch).toString(grootte) + " bytes)  " + (stondAl ? "stond al op de server, gecontroleerd" : "gecontroleerd");
+}
 const QByteArray Script = "var ikop=[];\r\nikop[6]=1;\r\nikop[7]='000001.png';\r\n" + QByteArray(12300, 'x');
 
 // Trusts the server as a user answering Ja would: the fingerprint asked about is the server's own.
@@ -153,13 +123,13 @@ private slots:
         QCOMPARE(Protocollen::Naam(gelezen.protocol) + gelezen.Server, u"SFTPab"_qs);
     }
 
-    // What is sent: only plain files, the logo the script shows only when it is a picture.
+    // What is sent: our site as it is in site/, only plain files, the logo the script shows only when it is a picture.
     void bestanden_data()
     {
         QTest::addColumn<QString>("geval");
         QTest::addColumn<QStringList>("namen"); // sent, in order; or a piece of the message
-        QTest::newRow("logo first, then the script") << "" << QStringList{"000001.png", "hovelink.js"};
-        QTest::newRow("script without logo") << "geen logo" << QStringList{"hovelink.js"};
+        QTest::newRow("site, logo, then the script") << "" << Site + QStringList{"000001.png", "hovelink.js"};
+        QTest::newRow("script without logo") << "geen logo" << Site + QStringList{"hovelink.js"};
         QTest::newRow("script is a link") << "scriptlink" << QStringList{"Script-bestand kon niet worden gelezen"};
         QTest::newRow("logo is a link to a private file") << "logolink" << QStringList{"geen afbeelding"};
         QTest::newRow("logo is no picture") << "geen afbeelding" << QStringList{"geen afbeelding"};
@@ -181,8 +151,11 @@ private slots:
             QVERIFY(TestPaden::SchrijfBestand(map.filePath("m/000001.png"), geval == "geen afbeelding" ? "PK\x03\x04 geheim" : Logo));
         const UploadBestanden uit = BestandenVoorUpload(map.filePath("m"), "hovelink.js");
         QStringList gezien;
-        for (const TeVersturen& b : uit.bestanden)
+        for (const TeVersturen& b : uit.bestanden) {
             gezien.append(b.Naam);
+            if (Site.contains(b.Naam))
+                QVERIFY2(b.AlleenAlsAnders && b.Inhoud == SiteBestand(b.Naam), qPrintable(b.Naam));
+        }
         if (uit.fout.isEmpty())
             QCOMPARE(gezien, namen);
         else
@@ -366,7 +339,14 @@ private slots:
         QFile::remove(Travenza() + "/Upload.ini");
         MeldingRecorder recorder;
         KeychainOpslag opslag;
-        const QStringList rijen{"000001.png  (" + QString::number(Logo.size()) + " bytes)  gecontroleerd", "hovelink.js  (12.349 bytes)  gecontroleerd"};
+        // A changed page is replaced, an equal one left; the sign-offs are never touched.
+        QVERIFY(TestPaden::SchrijfBestand(server.Pad("afmelden.js"), "oud"));
+        QVERIFY(TestPaden::SchrijfBestand(server.Pad("index.html"), SiteBestand("index.html")));
+        QVERIFY(TestPaden::SchrijfBestand(server.Pad("afmelddata.php"), "<?php exit; ?>\n{}\n"));
+        QStringList rijen;
+        for (const QString& naam : Site)
+            rijen.append(Rij(naam, SiteBestand(naam).size(), naam == "index.html"));
+        rijen << Rij("000001.png", Logo.size()) << Rij("hovelink.js", Script.size());
         {
             DiaUpload dia(Travenza(), "donderdag", "hovelink.js", recorder, opslag);
             dia.show();
@@ -388,6 +368,10 @@ private slots:
                 QVERIFY2(recorder.meldingen[i].tekst.contains(meldingen[i]), qPrintable(recorder.meldingen[i].tekst));
             QVERIFY(recorder.meldingen[0].tekst.contains(server.vingerafdruk) || soort == Soort::Ftp);
         }
+        if (!annuleren)
+            for (const QString& naam : Site)
+                QCOMPARE(TestPaden::LeesBestand(server.Pad(naam)), SiteBestand(naam));
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("afmelddata.php")), "<?php exit; ?>\n{}\n");
         if (annuleren)
             return;
         // Reopened: the password comes back; FTP from Upload.ini is asked about again, and Nee sends nothing.
@@ -402,7 +386,10 @@ private slots:
             QCOMPARE(recorder.Teksten(), QStringList{"FTP verstuurt uw wachtwoord onversleuteld. Toch gebruiken?"});
             QVERIFY(!QFile::exists(server.Pad("hovelink.js")));
         } else {
-            QCOMPARE(tweede.value(0), "000001.png  (" + QString::number(Logo.size()) + " bytes)  stond al op de server, gecontroleerd");
+            QStringList stondAl;
+            for (const QString& naam : Site)
+                stondAl.append(Rij(naam, SiteBestand(naam).size(), true));
+            QCOMPARE(tweede.mid(0, 6), stondAl << Rij("000001.png", Logo.size(), true));
             QCOMPARE(recorder.Teksten(), QStringList());
         }
     }
@@ -428,7 +415,7 @@ private slots:
         QVERIFY(recorder.meldingen.size() == 2 && recorder.meldingen[0].tekst.contains(server.vingerafdruk));
         QVERIFY(recorder.meldingen[0].tekst.contains(QDir::toNativeSeparators(BekendeServers::StandaardPad())));
         recorder.meldingen.clear();
-        QCOMPARE(Klik(dia).size(), 2); // Ja, Ja, and Ja to the new key
+        QCOMPARE(Klik(dia).size(), Site.size() + 2); // Ja, Ja, and Ja to the new key
         QCOMPARE(recorder.meldingen.size(), 3);
         QVERIFY(recorder.meldingen[2].tekst.contains("is nog onbekend"));
     }

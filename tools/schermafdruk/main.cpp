@@ -1,5 +1,6 @@
 // maakschermafdrukken <demo folder> <output folder>: the program's windows on a copy of the demo
-// Tafelwerk data, drawn offscreen into PNG files for the user guide.
+// Tafelwerk data, drawn offscreen into PNG files for the user guide, and the demo club's
+// sign-off site in <output folder>/site for the pictures of the page (tools/sitefoto).
 #include "app/frmstart.h"
 #include "app/helpvensters.h"
 #include "app/opstarten.h"
@@ -8,7 +9,12 @@
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
 #include "moment/afmeldhelp.h"
+#include "members/ledenlijst.h"
+#include "members/ledennaartabellen.h"
 #include "moment/frmafmelden.h"
+#include "script/maakscript.h"
+#include "script/sitebestanden.h"
+#include "upload/afmeldingenvenster.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -51,6 +57,47 @@ bool Bewaar(QWidget& venster, const QString& pad)
         QTextStream(stderr) << pad << ": niet opgeslagen\n";
     return gelukt;
 }
+
+// The demo club's script: every member of the member file, four Thursdays in September 2025.
+ScriptInvoer DemoScript(const Werkruimte& werkruimte, const QString& speeldag, const QString& club, Meldingen& meldingen)
+{
+    const Ledenbestand leden = LeesLedenbestand(werkruimte.BestandSpelers);
+    GroepenLijst groepen = LeesGroepen(leden, meldingen);
+    for (GroepRij& rij : groepen.rijen)
+        rij.aangevinkt = true;
+    ScriptInvoer s;
+    s.txtClubnaam = club;
+    s.cmbSpeeldag = speeldag;
+    s.chk1 = 1;
+    s.chkToonInvallers = 1;
+    s.txtContactPers = QStringLiteral("Piet Bakker");
+    s.txtEindtijd = QStringLiteral("15:30");
+    s.lstDagen = {QStringLiteral("20250904"), QStringLiteral("20250911"), QStringLiteral("20250918"), QStringLiteral("20250925")};
+    s.txtB1 = {QStringLiteral("naam1"), QStringLiteral("partner"), QStringLiteral("inval1"), QStringLiteral("inval3")};
+    s.txtB2 = {QStringLiteral("1,2"), QStringLiteral("1,2"), QStringLiteral("3,4,5"), QStringLiteral("1,2,3,4,5")};
+    s.kop.kopvakbr = 750;
+    s.kop.kopvakho = 100;
+    s.kop.koptekst = club;
+    s.kop.kopfont = QStringLiteral("Arial");
+    s.kop.kophoog = 28;
+    s.kop.kopvet = 1;
+    s.kop.kopkleur = 0x800000;
+    s.kop.kopback = 0xD0F8FF;
+    s.kop.kopvert = 25;
+    s.kop.tekstlo = QStringLiteral("Opgericht 1962");
+    s.kop.tekstro = QStringLiteral("secretaris@bcdetroef.nl");
+    s.leden = LedenNaarTabellen(LeesLeden(leden, groepen, 1).ListH);
+    s.partners = {QString()};
+    return s;
+}
+
+// Sign-offs as the demo club's site would have received them.
+const QByteArray DemoAfmeldingen =
+    "<?php exit; ?>\n"
+    "{\"dagen\":[\"20250904\",\"20250911\"],\"vakken\":[{\"naam\":\"Bert van Dijk\"},{\"naam\":\"Anna Bakker\"},"
+    "{\"naam\":\"Hans M\u00fcller\"},{\"naam\":\"\"}],\"opmerking\":\"Op vakantie\",\"ontvangen\":\"2025-09-01T09:12:00+02:00\"}\n"
+    "{\"dagen\":[\"20250904\"],\"vakken\":[{\"naam\":\"Zo\u00eb Verhoeven\"},{\"naam\":\"\"},{\"naam\":\"\"},{\"naam\":\"\"}],"
+    "\"opmerking\":\"\",\"ontvangen\":\"2025-09-02T18:40:00+02:00\"}\n";
 
 } // namespace
 
@@ -96,5 +143,17 @@ int main(int argc, char* argv[])
     EchteKopDialogen dialogen;
     FrmSitekop ontwerper(kop, QDir(werkruimte.MapProgramma).filePath(speeldag), speeldag, club, meldingen, dialogen);
     gelukt = Bewaar(ontwerper, uit.filePath(QStringLiteral("frmsitekop.png"))) && gelukt;
+    AfmeldingenVenster afmeldingen(speeldag, AfmeldData::Lees(DemoAfmeldingen), meldingen);
+    gelukt = Bewaar(afmeldingen, uit.filePath(QStringLiteral("frmafmeldingen.png"))) && gelukt;
+
+    const QString site = uit.filePath(QStringLiteral("site"));
+    const QByteArray script = Script::MaakScriptBestand(DemoScript(werkruimte, speeldag, club, meldingen));
+    const SiteBestanden::Voorbeeld voorbeeld = QDir().mkpath(site)
+        ? SiteBestanden::SchrijfVoorbeeld(site, script, QString(), QString())
+        : SiteBestanden::Voorbeeld{QString(), QStringLiteral("geen map")};
+    if (!voorbeeld.fout.isEmpty()) {
+        QTextStream(stderr) << site << ": " << voorbeeld.fout << '\n';
+        gelukt = false;
+    }
     return gelukt && !meldingen.m_gemeld ? 0 : 1;
 }

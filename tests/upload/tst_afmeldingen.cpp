@@ -1,0 +1,274 @@
+#include "moment/frmvoorbeeld.h"
+#include "script/maakscript.h"
+#include "support/meldingrecorder.h"
+#include "support/testpaden.h"
+#include "testserver.h"
+#include "upload/afmelddata.h"
+#include "upload/afmeldingenvenster.h"
+#include "upload/diaupload.h"
+
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <utime.h>
+
+namespace {
+
+// A club of four members in two groups, as the sign-off window would hand it to the script.
+ScriptInvoer Club()
+{
+    ScriptInvoer c;
+    c.txtClubnaam = "BC De Troef";
+    c.cmbSpeeldag = "donderdag";
+    c.txtContactPers = "Piet Bakker";
+    c.txtEindtijd = "15:30";
+    c.lstDagen = {"donderdag 4 september 2025 20250904", "donderdag 11 september 2025 20250911"};
+    c.txtB1 = {"naam1", "partner", "inval1", "inval3"};
+    c.txtB2 = {"2", "2", "3", "2,3"};
+    c.leden.LidNaam = {"", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Anna Bakker", "Bram 't Hart"};
+    c.leden.LidNummer = {"", "101", "102", "103", "104"};
+    c.leden.LidGroep = {"", "2", "2", "3", "2"};
+    c.kop.kopvakbr = 600, c.kop.kopvakho = 80, c.kop.koptekst = "BC De Troef", c.kop.kopfont = "Arial";
+    c.kop.kophoog = 20, c.kop.kopback = 0x00FFFF, c.kop.logojn = 1, c.kop.logofile = "000001.png", c.kop.logomarge = 5;
+    return c;
+}
+
+QByteArray Png()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImage(40, 20, QImage::Format_RGB32).save(&buffer, "PNG");
+    return bytes;
+}
+
+const QString Nu = "2025-09-01T10:00:00+02:00";
+
+// The browser's part (tests/upload/afmeldsite.js) in real Chromium; what it printed.
+QJsonObject Browser(const QStringList& argumenten)
+{
+    QProcess node;
+    node.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    node.start("node", QStringList{HOVELINK_AFMELDSITE} + argumenten);
+    if (!node.waitForFinished(180000) || node.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(node.readAllStandardOutput()).object();
+}
+
+// A line of afmelddata.php as afmelden.php writes it.
+QByteArray Regel(const QStringList& dagen, const QStringList& namen, const QString& opmerking, const QString& ontvangen)
+{
+    QJsonArray vakken;
+    for (int k = 0; k < 4; ++k)
+        vakken.append(QJsonObject{{"naam", namen.value(k)}, {"code", namen.value(k).isEmpty() ? "" : "000101000000000002"}});
+    const QJsonObject regel{{"moment", "donderdag"}, {"dagen", QJsonArray::fromStringList(dagen)}, {"vakken", vakken},
+                            {"opmerking", opmerking}, {"email", ""}, {"ontvangen", ontvangen}};
+    return QJsonDocument(regel).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QStringList Tekst(const AfmeldData::Rij& r)
+{
+    return {r.speeldag.toString("yyyyMMdd"), r.namen[0], r.namen[1], r.namen[2], r.namen[3], r.opmerking, AfmeldData::Ontvangen(r.ontvangen)};
+}
+
+// The window's rows as the user reads them: a play date, then its members indented.
+QStringList Rijen(const QTreeWidget* boom)
+{
+    QStringList uit;
+    for (int i = 0; i < boom->topLevelItemCount(); ++i) {
+        uit.append(boom->topLevelItem(i)->text(0));
+        for (int j = 0; j < boom->topLevelItem(i)->childCount(); ++j) {
+            QStringList velden;
+            for (int k = 0; k < boom->columnCount(); ++k)
+                velden.append(boom->topLevelItem(i)->child(j)->text(k));
+            uit.append("  " + velden.join(" | "));
+        }
+    }
+    return uit;
+}
+
+class GeenKluis : public WachtwoordOpslag {
+public:
+    std::optional<QString> Lees(const QString&) override { return std::nullopt; }
+    bool Bewaar(const QString&, const QString&, QString&) override { return false; }
+    void Wis(const QString&) override {}
+};
+
+} // namespace
+
+// Sign-offs back on the desktop: reading afmelddata.php, the site preview in the browser, and
+// the round trip browser -> PHP -> afmelddata.php -> "Afmeldingen ophalen" -> the window.
+class TstAfmeldingen : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_thuis; // home and temporary folder of this test: trusted servers, previews
+    QList<QUrl> m_geopend;
+
+public slots:
+    void Geopend(const QUrl& url) { m_geopend.append(url); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("HOME", m_thuis.path().toUtf8());
+        qputenv("TMPDIR", m_thuis.path().toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+        QDesktopServices::setUrlHandler("file", this, "Geopend");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
+
+    // Every line that is not a whole sign-off is skipped and counted; the rows come per date, then name, then time.
+    void lezen_data()
+    {
+        QTest::addColumn<QByteArray>("bestand");
+        QTest::addColumn<QList<QStringList>>("rijen");
+        QTest::addColumn<int>("beschadigd");
+        const QString zoe = "Zo\u00EB", rene = "Ren\u00E9", t1 = "2025-09-01T10:00:00+02:00", t2 = "2025-09-02T08:30:00Z";
+        const QByteArray twee = Regel({"20250911", "20250904", "20250911"}, {zoe, "Bram", "", "Anna"}, "ziek; \"echt\"", t1);
+        QTest::newRow("by date, then name, then time; a date twice counted once")
+            << "<?php exit; ?>\n" + twee + Regel({"20250904"}, {rene}, "", t2) + Regel({"20250904"}, {rene}, "later", t1)
+            << QList<QStringList>{{"20250904", rene, "", "", "", "later", "01-09-2025 10:00"}, {"20250904", rene, "", "", "", "", "02-09-2025 08:30"},
+                                  {"20250904", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"},
+                                  {"20250911", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"}}
+            << 0;
+        QTest::newRow("CR LF, blank lines and no first line")
+            << "\r\n" + Regel({"20250904"}, {zoe}, "", t1).replace("\n", "\r\n") + "  \n\n" << QList<QStringList>{{"20250904", zoe, "", "", "", "", "01-09-2025 10:00"}} << 0;
+        QList<QByteArray> kapot{twee.left(40), "[]", "hallo", "<?php exit; ?>", Regel({"20250231"}, {zoe}, "", t1), Regel({}, {zoe}, "", t1),
+                                Regel({"2025094"}, {zoe}, "", t1), Regel({"20250904"}, {" "}, "", t1), Regel({"20250904"}, {zoe}, "", "gisteren"),
+                                QByteArray(twee).replace("\"dagen\":[\"20250911\"", "\"dagen\":[20250911"),
+                                QByteArray(twee).replace(",{\"code\":\"\",\"naam\":\"\"}", ""), QByteArray(twee).replace("\"opmerking\":\"ziek", "\"opmerking\":[\"ziek\"]")};
+        for (QByteArray& regel : kapot)
+            regel = regel.trimmed() + '\n';
+        QTest::newRow("damaged lines") << kapot.join() + Regel({"20250904"}, {zoe}, "", t1) << QList<QStringList>{{"20250904", zoe, "", "", "", "", "01-09-2025 10:00"}} << int(kapot.size());
+        QTest::newRow("empty file") << QByteArray() << QList<QStringList>() << 0;
+    }
+    void lezen()
+    {
+        QFETCH(QByteArray, bestand);
+        QFETCH(QList<QStringList>, rijen);
+        QFETCH(int, beschadigd);
+        const AfmeldData::Afmeldingen gelezen = AfmeldData::Lees(bestand);
+        QList<QStringList> gezien;
+        for (const AfmeldData::Rij& rij : gelezen.rijen)
+            gezien.append(Tekst(rij));
+        QCOMPARE(gezien, rijen);
+        QCOMPARE(gelezen.beschadigd, beschadigd);
+    }
+
+    // "Open in de browser": the real page with a fresh hovelink.js and the logo, where sending is off and says so.
+    void voorbeeld()
+    {
+        QTemporaryDir moment;
+        QVERIFY(TestPaden::SchrijfBestand(moment.filePath("000001.png"), Png()));
+        const QString oud = m_thuis.filePath("hovelink-voorbeeld-oud"), ander = m_thuis.filePath("hovelink-bewaren");
+        QVERIFY(QDir().mkpath(oud) && QDir().mkpath(ander));
+        const utimbuf eergisteren{time(nullptr) - 2 * 86400, time(nullptr) - 2 * 86400};
+        QVERIFY(utime(qPrintable(oud), &eergisteren) == 0 && utime(qPrintable(ander), &eergisteren) == 0);
+        const ScriptInvoer club = Club();
+        SiteVoorbeeld voorbeeld;
+        voorbeeld.invoer = club;
+        voorbeeld.invoer.kop = KopInstellingen(); // the window hands the header over itself
+        MeldingRecorder recorder;
+        FrmVoorbeeld venster(voorbeeld, club.kop, moment.path(), nullptr, &recorder);
+        venster.show();
+        m_geopend.clear();
+        QTest::mouseClick(venster.findChild<QPushButton*>("cmdBrowser"), Qt::LeftButton);
+        QCOMPARE(recorder.Teksten(), QStringList());
+        QCOMPARE(m_geopend.size(), 1);
+        const QDir map = QFileInfo(m_geopend[0].toLocalFile()).dir();
+        QCOMPARE(map.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".htaccess", "000001.png", "afmelden.css", "afmelden.js", "afmelden.php", "hovelink.js", "index.html", "voorbeeld.html"}));
+        QCOMPARE(TestPaden::LeesBestand(map.filePath("hovelink.js")), Script::MaakScriptBestand(club));
+        QCOMPARE(TestPaden::LeesBestand(map.filePath("afmelden.js")), TestPaden::LeesBestand(HOVELINK_SITE_DIR "/afmelden.js"));
+        QVERIFY(!QFile::exists(oud) && QFile::exists(ander)); // earlier previews go after a day, nothing else
+
+        const QJsonObject gezien = Browser({"voorbeeld", m_geopend[0].toString(), Nu});
+        const QJsonObject verwacht{{"adres", "index.html#voorbeeld"}, {"voorbeeld", "Dit is een voorbeeld: een afmelding wordt hier niet verstuurd."},
+                                   {"titel", "Afmelden voor donderdag"}, {"namen", QJsonArray{"-----  KIES NAAM  -----", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Bram 't Hart"}},
+                                   {"logo", 1}, {"melding", "Dit is een voorbeeld: de afmelding is niet verstuurd."}};
+        QCOMPARE(QJsonDocument(gezien).toJson(QJsonDocument::Compact), QJsonDocument(verwacht).toJson(QJsonDocument::Compact));
+    }
+
+    // Uploaded by the dialog, signed off in Chromium through PHP, fetched over SFTP into the window, saved as CSV.
+    void rondgang()
+    {
+        const QString travenza = m_thuis.filePath("Travenza");
+        QVERIFY(TestPaden::SchrijfBestand(travenza + "/donderdag/hovelink.js", Script::MaakScriptBestand(Club())));
+        QVERIFY(TestPaden::SchrijfBestand(travenza + "/donderdag/000001.png", Png()));
+        TestServer server(TestServer::Soort::Sftp);
+        QVERIFY(server.Start());
+        QVERIFY(TestPaden::SchrijfBestand(travenza + "/Upload.ini", "Protocol=SFTP\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(server.poort) +
+                                                                    "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
+        MeldingRecorder recorder; // answers Ja: the server's key is trusted
+        GeenKluis kluis;
+        DiaUpload dia(travenza, "donderdag", "hovelink.js", recorder, kluis);
+        dia.show();
+        auto* wachtwoord = dia.findChild<QLineEdit*>("txtWachtwoord");
+        wachtwoord->setFocus();
+        QTest::keyClicks(wachtwoord, TestServer::Wachtwoord);
+        const auto klik = [&](const char* knop) {
+            QTest::mouseClick(dia.findChild<QPushButton*>(knop), Qt::LeftButton);
+            return QTest::qWaitFor([&] { return dia.findChild<QPushButton*>("cmdSluiten")->isEnabled(); }, 60000);
+        };
+        QVERIFY(klik("cmdOphalen"));
+        QCOMPARE(recorder.Teksten().value(1), "Er zijn nog geen afmeldingen ontvangen: de afmeldsite maakt het bestand 'afmelddata.php' in de map '/public_html/afm/donderdag' bij de eerste afmelding.");
+        QVERIFY(klik("cmdUploaden"));
+        QCOMPARE(dia.findChild<QListWidget*>("lstResultaat")->count(), 7);
+
+        const QString keuzes = R"([{"vakken":["René de Wit","Bram 't Hart","Anna Bakker",""],"dagen":["20250904","20250911"],"opmerking":"Op vakantie; \"echt\" weg"},
+                                   {"vakken":["Zoë Müller"],"dagen":["20250904"],"opmerking":"=1+1"}])";
+        QCOMPARE(Browser({"afmelden", server.Pad({}), Nu, keuzes})["meldingen"].toVariant().toStringList(), QStringList(2, "Uw afmelding is ontvangen."));
+        QFile data(server.Pad("afmelddata.php"));
+        QVERIFY(data.open(QIODevice::Append) && data.write("{\"moment\":\"donderdag\",\"dagen\":[\"2025\n") > 0);
+        data.close();
+        const QByteArray opServer = TestPaden::LeesBestand(server.Pad("afmelddata.php"));
+
+        recorder.meldingen.clear();
+        QVERIFY(klik("cmdOphalen"));
+        auto* venster = dia.findChild<AfmeldingenVenster*>();
+        QVERIFY(venster && venster->isVisible());
+        QCOMPARE(venster->windowTitle(), "Afmeldingen voor donderdag");
+        const QString eerst = "  Ren\u00E9 de Wit | Bram 't Hart | Anna Bakker |  | Op vakantie; \"echt\" weg | 01-09-2025 10:00";
+        QCOMPARE(Rijen(venster->findChild<QTreeWidget*>("lstAfmeldingen")),
+                 (QStringList{"donderdag 4 september 2025", eerst, "  Zo\u00EB M\u00FCller |  |  |  | =1+1 | 01-09-2025 10:00", "donderdag 11 september 2025", eerst}));
+        QCOMPARE(venster->findChild<QLabel*>("lblBeschadigd")->text(), "1 regel kon niet worden gelezen en is overgeslagen.");
+
+        // Saved through the real save dialog, the name typed in.
+        const QString csv = m_thuis.filePath("afmeldingen.csv");
+        QTimer wachten;
+        connect(&wachten, &QTimer::timeout, this, [&] {
+            auto* dialoog = venster->findChild<QFileDialog*>();
+            if (!dialoog || !dialoog->isVisible())
+                return;
+            wachten.stop();
+            QTest::keyClicks(dialoog->findChild<QLineEdit*>("fileNameEdit"), csv);
+            // What its Save button does; Qt's own file dialog takes no click on it offscreen.
+            QMetaObject::invokeMethod(dialoog, "accept");
+        });
+        wachten.start(50);
+        QTest::mouseClick(venster->findChild<QPushButton*>("cmdCsv"), Qt::LeftButton);
+        const QByteArray rij = ";Ren\xC3\xA9 de Wit;Bram 't Hart;Anna Bakker;;\"Op vakantie; \"\"echt\"\" weg\";01-09-2025 10:00\r\n";
+        QCOMPARE(TestPaden::LeesBestand(csv), "\xEF\xBB\xBFSpeeldag;Naam;Partner;Invaller voor mij;Invaller voor mijn partner;Opmerking;Ontvangen\r\n"
+                                              "04-09-2025" + rij + "04-09-2025;Zo\xC3\xAB M\xC3\xBCller;;;;'=1+1;01-09-2025 10:00\r\n11-09-2025" + rij);
+        QCOMPARE(recorder.Teksten(), QStringList());
+
+        // Uploading again leaves the sign-offs as they are.
+        venster->close();
+        QVERIFY(klik("cmdUploaden"));
+        QCOMPARE(TestPaden::LeesBestand(server.Pad("afmelddata.php")), opServer);
+    }
+};
+
+QTEST_MAIN(TstAfmeldingen)
+#include "tst_afmeldingen.moc"
