@@ -381,7 +381,7 @@ void FrmAfmelden::cmdOverzicht_Click()
 void FrmAfmelden::cmdVoorbeeld_Click()
 {
     FrmVoorbeeld venster(MaakSiteVoorbeeld(VerzamelAfmeldGegevens(), m_groepen->Frame()), m_kop,
-                         Paden::Samen(m_werkruimte.MapProgramma, m_start.cmbSpeeldag), this);
+                         Paden::Samen(m_werkruimte.MapProgramma, m_start.cmbSpeeldag), this, &m_meldingen);
     venster.exec();
 }
 

@@ -166,5 +166,5 @@ void FrmVoorbeeld::OpenInBrowser()
         m_meldingen.Toon(site.fout, Meldingen::Pictogram::Uitroep);
         return;
     }
-    OpenExtern::Open(site.pagina, m_meldingen);
+    OpenExtern::Open(site.pagina, m_meldingen, this);
 }

@@ -36,24 +36,29 @@ const leden = (n) => Array.from({ length: n }, (_, i) => ({
 
 process.once('SIGTERM', () => process.exit(1));
 
-// php -S on a new site folder holding this hovelink.js (none when null) and `extra` files,
-// its clock fixed by HOVELINK_NU in its own environment.
-async function site(js, nu, extra = {}) {
-  const map = tijdelijk('afm-'), post = tijdelijk('mail-');
-  fs.cpSync(path.join(__dirname, '../../site'), map, { recursive: true });
-  Object.entries({ ...extra, ...(js && { 'hovelink.js': js }) }).forEach(([f, inhoud]) => fs.writeFileSync(path.join(map, f), inhoud));
+// php -S on `map`, its clock fixed by HOVELINK_NU in its own environment; each mail lands in `post`.
+async function php(map, nu, post = tijdelijk('mail-')) {
   const vrij = net.createServer().listen(0, '127.0.0.1');
   await new Promise((klaar) => vrij.on('listening', klaar));
   const url = `http://127.0.0.1:${vrij.address().port}/`;
   vrij.close();
-  const php = spawn('php', ['-d', `sendmail_path=${__dirname}/bewaarmail.sh ${post}`, '-S', url.slice(7, -1), '-t', map, `${__dirname}/router.php`],
+  const server = spawn('php', ['-d', `sendmail_path=${__dirname}/bewaarmail.sh ${post}`, '-S', url.slice(7, -1), '-t', map, `${__dirname}/router.php`],
     { env: { ...process.env, HOVELINK_NU: nu }, stdio: 'ignore' });
-  php.unref();
-  process.on('exit', () => php.kill());
+  server.unref();
+  process.on('exit', () => server.kill());
   for (let i = 0; !(await fetch(url + 'afmelden.css').then(() => true, () => false)); i++) {
     if (i > 100) throw new Error('php -S did not start');
     await new Promise((klaar) => setTimeout(klaar, 50));
   }
+  return { url, stop: () => server.kill() };
+}
+
+// php -S on a new site folder holding this hovelink.js (none when null) and `extra` files.
+async function site(js, nu, extra = {}) {
+  const map = tijdelijk('afm-'), post = tijdelijk('mail-');
+  fs.cpSync(path.join(__dirname, '../../site'), map, { recursive: true });
+  Object.entries({ ...extra, ...(js && { 'hovelink.js': js }) }).forEach(([f, inhoud]) => fs.writeFileSync(path.join(map, f), inhoud));
+  const { url } = await php(map, nu, post);
   const mail = (f) => {
     const [koppen, romp] = fs.readFileSync(path.join(post, f), 'utf8').split('\r\n\r\n');
     const kop = (k) => new RegExp(`^${k}: (.*(\\r\\n .*)*)`, 'm').exec(koppen)[1].replace(/=\?UTF-8\?B\?(.*?)\?=(\r\n )?/g, (_, b) => Buffer.from(b, 'base64').toString());
@@ -97,4 +102,4 @@ function vulCombo(js, namen) {
   return JSON.parse(execFileSync('node', [__dirname + '/../script/harness.js', map + '/l.json'], { encoding: 'utf8' })).vakken;
 }
 
-module.exports = { script, leden, code, site, browser, pagina, toestand, vulCombo };
+module.exports = { script, leden, code, php, site, browser, pagina, toestand, vulCombo };

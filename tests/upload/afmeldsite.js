@@ -4,7 +4,7 @@
 //   node afmeldsite.js afmelden <folder> <now> <sign-offs as JSON>: serves the folder with PHP
 //     (its clock at <now>) and sends each sign-off { vakken: [4 names], dagen, opmerking }
 //   node afmeldsite.js voorbeeld <url> <now>: the desktop's preview, where sending is off
-const { startPhp, browser } = require('../site/omgeving');
+const { php: startPhp, browser } = require('../site/hulp');
 
 async function pagina(b, url, nu) {
   const context = await b.newContext({ viewport: { width: 1280, height: 800 }, timezoneId: 'Europe/Amsterdam' });

@@ -8,7 +8,6 @@
 #include "upload/diaupload.h"
 
 #include <QBuffer>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QImage>
 #include <QJsonArray>
@@ -113,10 +112,15 @@ public:
 class TstAfmeldingen : public QObject {
     Q_OBJECT
     QTemporaryDir m_thuis; // home and temporary folder of this test: trusted servers, previews
-    QList<QUrl> m_geopend;
-
-public slots:
-    void Geopend(const QUrl& url) { m_geopend.append(url); }
+    // What the desktop's opener was given: a stand-in xdg-open first on PATH writes it down.
+    QList<QUrl> Geopend() const
+    {
+        QList<QUrl> uit;
+        for (const QByteArray& pad : TestPaden::LeesBestand(m_thuis.filePath("bin/xdg-open.arg")).split('\n'))
+            if (!pad.isEmpty())
+                uit.append(QUrl::fromLocalFile(QString::fromLocal8Bit(pad)));
+        return uit;
+    }
 
 private slots:
     void initTestCase()
@@ -124,9 +128,11 @@ private slots:
         qputenv("HOME", m_thuis.path().toUtf8());
         qputenv("TMPDIR", m_thuis.path().toUtf8());
         QStandardPaths::setTestModeEnabled(true);
-        QDesktopServices::setUrlHandler("file", this, "Geopend");
+        const QString xdg = m_thuis.filePath("bin/xdg-open");
+        QVERIFY(TestPaden::SchrijfBestand(xdg, "#!/bin/sh\necho \"$1\" >>\"$0.arg\"\n") &&
+                QFile::setPermissions(xdg, QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PATH", m_thuis.filePath("bin").toUtf8() + ':' + qgetenv("PATH"));
     }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
     // Every line that is not a whole sign-off is skipped and counted; the rows come per date, then name, then time.
     void lezen_data()
@@ -182,18 +188,18 @@ private slots:
         MeldingRecorder recorder;
         FrmVoorbeeld venster(voorbeeld, club.kop, moment.path(), nullptr, &recorder);
         venster.show();
-        m_geopend.clear();
         QTest::mouseClick(venster.findChild<QPushButton*>("cmdBrowser"), Qt::LeftButton);
+        QTRY_COMPARE(Geopend().size(), 1);
+        const QList<QUrl> geopend = Geopend();
         QCOMPARE(recorder.Teksten(), QStringList());
-        QCOMPARE(m_geopend.size(), 1);
-        const QDir map = QFileInfo(m_geopend[0].toLocalFile()).dir();
+        const QDir map = QFileInfo(geopend[0].toLocalFile()).dir();
         QCOMPARE(map.entryList(QDir::Files | QDir::Hidden, QDir::Name),
                  (QStringList{".htaccess", "000001.png", "afmelden.css", "afmelden.js", "afmelden.php", "hovelink.js", "index.html", "voorbeeld.html"}));
         QCOMPARE(TestPaden::LeesBestand(map.filePath("hovelink.js")), Script::MaakScriptBestand(club));
         QCOMPARE(TestPaden::LeesBestand(map.filePath("afmelden.js")), TestPaden::LeesBestand(HOVELINK_SITE_DIR "/afmelden.js"));
         QVERIFY(!QFile::exists(oud) && QFile::exists(ander)); // earlier previews go after a day, nothing else
 
-        const QJsonObject gezien = Browser({"voorbeeld", m_geopend[0].toString(), Nu});
+        const QJsonObject gezien = Browser({"voorbeeld", geopend[0].toString(), Nu});
         const QJsonObject verwacht{{"adres", "index.html#voorbeeld"}, {"voorbeeld", "Dit is een voorbeeld: een afmelding wordt hier niet verstuurd."},
                                    {"titel", "Afmelden voor donderdag"}, {"namen", QJsonArray{"-----  KIES NAAM  -----", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Bram 't Hart"}},
                                    {"logo", 1}, {"melding", "Dit is een voorbeeld: de afmelding is niet verstuurd."}};
