@@ -196,14 +196,18 @@ private slots:
         }
     }
 
-    // The site-structure help shows both of its example pictures.
+    // The site-structure help shows both of its example pictures, drawn as in tests/data/app.
     void plaatjes()
     {
         Venster v("diaSitestructuur");
-        int getoond = 0;
-        for (const QLabel* label : v.venster->findChildren<QLabel*>())
-            getoond += !label->pixmap().isNull() && label->isVisible();
-        QCOMPARE(getoond, 2);
+        QStringList getoond;
+        for (const QLabel* label : v.venster->findChildren<QLabel*>()) {
+            const QImage beeld = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const char* naam : {"app/sitestructuur_boom.png", "app/sitestructuur_rechten.png"})
+                if (label->isVisible() && beeld == QImage(TestPaden::TestData(naam)).convertToFormat(QImage::Format_RGB32))
+                    getoond << naam;
+        }
+        QCOMPARE(getoond, (QStringList{"app/sitestructuur_boom.png", "app/sitestructuur_rechten.png"}));
     }
 
     // Deleting a moment removes the links inside it, never what they point to; "Open map" follows the selection.
