@@ -7,6 +7,7 @@
 #include "upload/afmeldingenvenster.h"
 #include "upload/diaupload.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFileDialog>
 #include <QImage>
@@ -254,7 +255,7 @@ private slots:
         const QString csv = m_thuis.filePath("afmeldingen.csv");
         QTimer wachten;
         connect(&wachten, &QTimer::timeout, this, [&] {
-            auto* dialoog = venster->findChild<QFileDialog*>();
+            auto* dialoog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialoog || !dialoog->isVisible())
                 return;
             wachten.stop();
