@@ -1,7 +1,7 @@
 // The member logic of the sign-off settings window, without the window, on clubs of 1,000 to
 // 200,000 members: each step's time per member should stay the same at every size.
-#include "grootledenbestand.h"
 #include "common/meldingen.h"
+#include "grootledenbestand.h"
 #include "members/spelergroepen.h"
 #include "moment/afmeldscript.h"
 
@@ -17,13 +17,15 @@ using GrootLedenbestand::PerLid;
 
 class StilleMeldingen : public Meldingen {
 public:
-    Antwoord Toon(const QString&, Pictogram, Knoppen, const QString&) override {
+    Antwoord Toon(const QString&, Pictogram, Knoppen, const QString&) override
+    {
         return Antwoord::Ok;
     }
 };
 
 // The club size of a benchmark, its file written before the clock runs.
-int Leden(const benchmark::State& state) {
+int Leden(const benchmark::State& state)
+{
     const int leden = static_cast<int>(state.range(0));
     Bestand(leden);
     return leden;
@@ -35,19 +37,22 @@ struct Groepen {
     Groepvakken vakken;
 
     Groepen(int leden, BewaardeGroepkeuze bewaard)
-        : vakken(QFileInfo(Bestand(leden)).path(), std::move(bewaard), meldingen) {
+        : vakken(QFileInfo(Bestand(leden)).path(), std::move(bewaard), meldingen)
+    {
         vakken.LeesGroepen(Bestand(leden));
     }
 };
 
-void RuweRegels(benchmark::State& state) {
+void RuweRegels(benchmark::State& state)
+{
     const QString& pad = Bestand(Leden(state));
     for (auto _ : state)
         benchmark::DoNotOptimize(GrootLedenbestand::RuwGelezen(pad));
     PerLid(state, Leden(state));
 }
 
-void LeesGroepenUitBestand(benchmark::State& state) {
+void LeesGroepenUitBestand(benchmark::State& state)
+{
     StilleMeldingen meldingen;
     const QString& pad = Bestand(Leden(state));
     for (auto _ : state) {
@@ -59,7 +64,8 @@ void LeesGroepenUitBestand(benchmark::State& state) {
 }
 
 // Ticks the rows [0, tot) one by one, each tick rebuilding the member list and the partner files.
-void GroepenAanvinken(benchmark::State& state, qsizetype tot) {
+void GroepenAanvinken(benchmark::State& state, qsizetype tot)
+{
     Leden(state);
     for (auto _ : state) {
         state.PauseTiming();
@@ -75,7 +81,8 @@ void EenGroepAanvinken(benchmark::State& state) { GroepenAanvinken(state, 1); }
 void AlleGroepenEenVoorEen(benchmark::State& state) { GroepenAanvinken(state, GrootLedenbestand::kGroepen); }
 
 // Opening a play moment whose settings tick all 60 groups: reading, listing and restoring.
-void AlleGroepenHerstellen(benchmark::State& state) {
+void AlleGroepenHerstellen(benchmark::State& state)
+{
     Leden(state);
     for (auto _ : state) {
         Groepen groepen(Leden(state), {GrootLedenbestand::AlleGroepen(), {}, 0});
@@ -87,7 +94,8 @@ void AlleGroepenHerstellen(benchmark::State& state) {
 }
 
 // Leaving with OK: the member tables, every member's partner, the script, written to disk.
-void ScriptMakenEnSchrijven(benchmark::State& state) {
+void ScriptMakenEnSchrijven(benchmark::State& state)
+{
     Groepen groepen(Leden(state), {GrootLedenbestand::AlleGroepen(), QStringLiteral("A0"), 1});
     groepen.vakken.HerstelLedengroepen();
     GroepFrame& frame = groepen.vakken.Frame();

@@ -20,10 +20,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
 
@@ -190,7 +190,9 @@ std::unique_ptr<FrmAfmelden> Open(Werkplek& plek, KopInstellingen& kop, Bewaarde
 {
     auto venster = std::make_unique<FrmAfmelden>(plek.werkruimte, kop, bewaard,
                                                  StartKeuze{QStringLiteral("donderdag-avond"),
-                                                            QStringLiteral("BC De Troef"), 1, {}},
+                                                            QStringLiteral("BC De Troef"),
+                                                            1,
+                                                            {}},
                                                  plek.meldingen);
     venster->Form_Load();
     return venster;

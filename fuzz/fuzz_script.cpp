@@ -8,8 +8,7 @@ void FuzzDoel(const QByteArray& invoer)
 {
     const QList<QByteArray> d = FuzzSteun::Delen(invoer, 3);
     const QStringList t = QString::fromUtf8(d[0]).split(u'\n');
-    ScriptInvoer in{t.value(0), t.value(1), 1, 1, 1, int(d[2].size() % 2), int(d[2].count('x') % 2), t.value(2), t.value(3), t.mid(4, 2), t.mid(6, 2),
-                    {t.value(8), t.value(9), t.value(10), t.value(11)}, {t.value(12), t.value(13), t.value(14), t.value(15)}, {}, {}, {}};
+    ScriptInvoer in{t.value(0), t.value(1), 1, 1, 1, int(d[2].size() % 2), int(d[2].count('x') % 2), t.value(2), t.value(3), t.mid(4, 2), t.mid(6, 2), {t.value(8), t.value(9), t.value(10), t.value(11)}, {t.value(12), t.value(13), t.value(14), t.value(15)}, {}, {}, {}};
     in.kop.koptekst = t.value(16);
     in.leden.LidNaam = in.leden.LidNummer = in.leden.LidGroep = in.partners = {QString()};
     for (const QString& lid : QString::fromUtf8(d[1]).split(u'\n'))

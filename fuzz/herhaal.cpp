@@ -26,7 +26,10 @@ QByteArray Muteer(const QList<QByteArray>& corpus, std::mt19937& rg)
         const qsizetype plek = tot(uit.size());
         const QByteArray& ander = corpus.at(tot(corpus.size() - 1));
         switch (rg() % 4) {
-        case 0: if (plek < uit.size()) uit[plek] = static_cast<char>(uit[plek] ^ (1 << rg() % 8)); break;
+        case 0:
+            if (plek < uit.size())
+                uit[plek] = static_cast<char>(uit[plek] ^ (1 << rg() % 8));
+            break;
         case 1: uit.insert(plek, static_cast<char>(rg())); break;
         case 2: uit.remove(plek, tot(8)); break;
         default: uit = uit.left(plek) + ander.mid(tot(ander.size()));

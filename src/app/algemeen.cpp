@@ -9,10 +9,10 @@ namespace Algemeen {
 TekstBestand::SchrijfResultaat SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& instellingen)
 {
     return TekstBestand::SchrijfRegels(pad, {
-        QStringLiteral("Speeldag=") + QString::number(instellingen.Speeldag),
-        QStringLiteral("Clubnaam=") + Tekst::Trim(instellingen.Clubnaam),
-        QStringLiteral("Tooninval=") + QString::number(instellingen.Tooninval),
-    });
+                                                QStringLiteral("Speeldag=") + QString::number(instellingen.Speeldag),
+                                                QStringLiteral("Clubnaam=") + Tekst::Trim(instellingen.Clubnaam),
+                                                QStringLiteral("Tooninval=") + QString::number(instellingen.Tooninval),
+                                            });
 }
 
 void LeesAlgemeen(const QString& pad, AlgemeneInstellingen& instellingen)

@@ -6,7 +6,7 @@
 
 // Kwintel.ini: the start window's settings that hold for every play moment.
 struct AlgemeneInstellingen {
-    int Speeldag = 0;  // position in cmbSpeeldag; 0 = "-------", -1 = nothing selected
+    int Speeldag = 0; // position in cmbSpeeldag; 0 = "-------", -1 = nothing selected
     QString Clubnaam;
     int Tooninval = 0; // state of chkToonInvallers: 0, 1 or 2
 };

@@ -19,9 +19,9 @@ public:
     // Who holds the lock, as far as its file tells.
     struct Houder {
         QString pad;
-        QString computer;   // empty when the file cannot be read
-        bool dezeComputer;  // written by a copy on this computer
-        QDateTime sinds;    // when the file was written
+        QString computer;  // empty when the file cannot be read
+        bool dezeComputer; // written by a copy on this computer
+        QDateTime sinds;   // when the file was written
     };
     Houder HuidigeHouder() const;
 

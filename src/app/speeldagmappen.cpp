@@ -19,8 +19,7 @@ namespace SpeeldagMappen {
 QStringList ScriptsAanwezig(const QString& mapProgramma, const QString& naamScript)
 {
     QStringList uit;
-    const QFileInfoList mappen = QDir(mapProgramma).entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList mappen = QDir(mapProgramma).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& map : mappen) {
         if (GewoonBestand::IsKoppeling(map.filePath()))
             continue;

@@ -7,7 +7,9 @@
 // The start window's checks before it acts on what the user chose, with their messages.
 namespace StartControle {
 
-enum class Veld { Speeldag, Clubnaam, Lijst };
+enum class Veld { Speeldag,
+                  Clubnaam,
+                  Lijst };
 
 struct Weigering {
     Veld veld; // where the focus goes

@@ -47,7 +47,8 @@ qsizetype ScanGetal(const QString& s, qsizetype pos, double& uit)
     return i - pos;
 }
 
-template <typename T> std::optional<T> Afronden(double getal)
+template <typename T>
+std::optional<T> Afronden(double getal)
 {
     if (!std::isfinite(getal))
         return std::nullopt;

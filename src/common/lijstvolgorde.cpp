@@ -160,7 +160,7 @@ void SorteerOp(const std::vector<QStringView>& teksten, std::vector<qsizetype>& 
         if (c != 0)
             return c < 0;
         return teksten[static_cast<std::size_t>(x.index)].compare(teksten[static_cast<std::size_t>(y.index)],
-                                                                   Qt::CaseSensitive) < 0;
+                                                                  Qt::CaseSensitive) < 0;
     });
     for (std::size_t k = 0; k < plekken.size(); ++k)
         posities[k] = plekken[k].index;

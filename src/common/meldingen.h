@@ -6,9 +6,17 @@
 // Dutch without a window, and tests can record messages and answer questions.
 class Meldingen {
 public:
-    enum class Pictogram { Geen, Uitroep, Informatie, Kritiek };
-    enum class Knoppen { Ok, OkAnnuleren, JaNee };
-    enum class Antwoord { Ok, Annuleren, Ja, Nee };
+    enum class Pictogram { Geen,
+                           Uitroep,
+                           Informatie,
+                           Kritiek };
+    enum class Knoppen { Ok,
+                         OkAnnuleren,
+                         JaNee };
+    enum class Antwoord { Ok,
+                          Annuleren,
+                          Ja,
+                          Nee };
 
     virtual ~Meldingen() = default;
 

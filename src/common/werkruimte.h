@@ -5,13 +5,13 @@
 
 // Program-wide paths, set at start-up, and the play moment being worked on.
 struct Werkruimte {
-    QString MapTwk;         // Tafelwerk's data folder (TWKMAP=)
-    QString MapSpelers;     // folder of Tafelwerk's member file (SPEMAP=)
-    QString BestandSpelers; // MapSpelers/TWKspelers.txt
-    QString MapProgramma;   // MapTwk/Travenza: everything of our own
-    QString NaamAlgemeen;   // Kwintel.ini
-    QString NaamScript;     // hovelink.js
-    QString MappenIni;      // the Mappen.ini read at start-up
+    QString MapTwk;                // Tafelwerk's data folder (TWKMAP=)
+    QString MapSpelers;            // folder of Tafelwerk's member file (SPEMAP=)
+    QString BestandSpelers;        // MapSpelers/TWKspelers.txt
+    QString MapProgramma;          // MapTwk/Travenza: everything of our own
+    QString NaamAlgemeen;          // Kwintel.ini
+    QString NaamScript;            // hovelink.js
+    QString MappenIni;             // the Mappen.ini read at start-up
     bool MappenIniGekozen = false; // it lies in the Tafelwerk folder chosen at a first start
 
     QString Speeldag;      // play moment being worked on

@@ -19,9 +19,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
 
@@ -89,8 +89,8 @@ void FrmSitekop::Openen()
     LaadLogo();
     m_Label8->setText(QStringLiteral("Bestaande logobestand"));
     m_Label9->setText(QStringList{QStringLiteral(".bmp"), QStringLiteral(".gif"), QStringLiteral(".jpg"),
-                                QStringLiteral(".ico")}
-                        .join(Tekst::CrLf));
+                                  QStringLiteral(".ico")}
+                          .join(Tekst::CrLf));
 
     m_P0->ZetAchtergrond(KleurVan(m_kop.kopback));
 

@@ -21,7 +21,8 @@ const QString LogoTooltip = QStringLiteral(
     "Met deze instellingen bepaalt u zelf hoe de kop op de afmeldsite er uit gaat zien");
 const QString VertTooltip = QStringLiteral("Uitproberen, dit kan per lettertype verschillen.");
 
-template <class T> T* Maak(const char* naam)
+template <class T>
+T* Maak(const char* naam)
 {
     T* w = new T;
     w->setObjectName(QLatin1String(naam));
@@ -77,7 +78,7 @@ void FrmSitekop::MaakBesturing()
     m_txtKopVakBr = Maak<QLineEdit>("txtKopVakBr");
     m_Label16 = Opschrift("Label16", QStringLiteral("Kopvak-breedte:"), m_txtKopVakBr);
     m_txtKopVakBr->setToolTip(QStringLiteral("Waarde overnemen van de breedte van de internet-pagina. "
-                                           "Internet-pagina wordt niet gewijzigd!!"));
+                                             "Internet-pagina wordt niet gewijzigd!!"));
     m_txtKopVakBr->installEventFilter(this);
     m_Label15 = Opschrift("Label15", QStringLiteral("(500-999)"));
     m_cmbKopVakHo = Maak<QComboBox>("cmbKopVakHo");
@@ -103,7 +104,7 @@ void FrmSitekop::MaakBesturing()
     m_chkLogojanee = Maak<QCheckBox>("chkLogojanee");
     m_chkLogojanee->setText(QStringLiteral("Logo daadwerkelijk plaatsen?"));
     m_chkLogojanee->setToolTip(QStringLiteral("Hiermee bepaalt u of er werkelijk een logo geplaatst "
-                                            "wordt, zoniet dan beslaat de tekst de hele kopbreedte"));
+                                              "wordt, zoniet dan beslaat de tekst de hele kopbreedte"));
 
     m_frmTekst = Kader("frmTekst", QStringLiteral("Maak de kopteksten"));
     m_frmTekst->setToolTip(LogoTooltip);
@@ -143,9 +144,7 @@ void FrmSitekop::MaakBesturing()
     MaakOpmaak();
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
-    const std::pair<QPushButton*, char> sneltoetsen[] = {{m_cmdKiesAfb, 'K'},  {m_cmdKopFont, 'L'},
-                                                         {m_cmdKopKleur, 'T'}, {m_cmdKopBack, 'G'},
-                                                         {m_cmdAnnu, 'N'},     {m_cmdAkkoord, 'A'}};
+    const std::pair<QPushButton*, char> sneltoetsen[] = {{m_cmdKiesAfb, 'K'}, {m_cmdKopFont, 'L'}, {m_cmdKopKleur, 'T'}, {m_cmdKopBack, 'G'}, {m_cmdAnnu, 'N'}, {m_cmdAkkoord, 'A'}};
     for (const auto& [knop, letter] : sneltoetsen)
         Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
     // Down the left column, then down the right one, then the buttons from left to right.

@@ -9,8 +9,8 @@
 
 #include <array>
 #include <limits>
-#include <type_traits>
 #include <optional>
+#include <type_traits>
 #include <variant>
 
 namespace {
@@ -72,11 +72,13 @@ const std::array<Sleutel, 16>& Sleutels()
     return sleutels;
 }
 
-template <class... F> struct Elk : F... {
+template <class... F>
+struct Elk : F... {
     using F::operator()...;
 };
 // Spelled out for compilers without deduction for aggregates (clang 14, the fuzz build).
-template <class... F> Elk(F...) -> Elk<F...>;
+template <class... F>
+Elk(F...) -> Elk<F...>;
 
 QString Tekstwaarde(const Veld& veld, const KopInstellingen& kop)
 {

@@ -35,9 +35,9 @@ QFont HoekFont() { return QFont(QStringLiteral("Arial"), 10); }
 QStringList Lettertypenlijst(const QStringList& families, const std::function<bool(const QString&)>& bruikbaar)
 {
     // The core fonts of Windows, also found on most other computers that visit a site.
-    QStringList uit{QStringLiteral("Arial"),       QStringLiteral("Verdana"),         QStringLiteral("Tahoma"),
-                    QStringLiteral("Trebuchet MS"), QStringLiteral("Georgia"),        QStringLiteral("Times New Roman"),
-                    QStringLiteral("Courier New"),  QStringLiteral("Arial Black"),    QStringLiteral("Comic Sans MS"),
+    QStringList uit{QStringLiteral("Arial"), QStringLiteral("Verdana"), QStringLiteral("Tahoma"),
+                    QStringLiteral("Trebuchet MS"), QStringLiteral("Georgia"), QStringLiteral("Times New Roman"),
+                    QStringLiteral("Courier New"), QStringLiteral("Arial Black"), QStringLiteral("Comic Sans MS"),
                     QStringLiteral("Impact")};
     QStringList overig;
     for (const QString& familie : families) {

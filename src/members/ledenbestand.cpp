@@ -12,7 +12,8 @@ constexpr std::array<int, 6> kVelden{1, 3, 4, 5, 15, 17};
 constexpr int kGroep1 = 2;
 constexpr int kGroep2 = 16;
 
-bool Blanco(QStringView regel) {
+bool Blanco(QStringView regel)
+{
     for (QChar c : regel)
         if (c != u' ')
             return false;
@@ -21,7 +22,8 @@ bool Blanco(QStringView regel) {
 
 } // namespace
 
-LidVelden Ledenbestand::Lid(qsizetype i) const {
+LidVelden Ledenbestand::Lid(qsizetype i) const
+{
     const Plek& lid = m_leden[static_cast<std::size_t>(i)];
     const QStringView tekst = QStringView(m_velden.data(), static_cast<qsizetype>(m_velden.size())).sliced(lid.begin);
     std::array<QStringView, kStukken> velden;
@@ -33,7 +35,8 @@ LidVelden Ledenbestand::Lid(qsizetype i) const {
     return {velden[0], velden[1], velden[2], velden[3], velden[4], velden[5], lid.sleutel};
 }
 
-void Ledenbestand::VoegToe(QStringView regel) {
+void Ledenbestand::VoegToe(QStringView regel)
+{
     Plek lid{static_cast<qsizetype>(m_velden.size()), {}, 0};
     m_sleutel.clear();
     // One pass over the line, up to the last field used: a search per field costs more
@@ -63,14 +66,16 @@ void Ledenbestand::VoegToe(QStringView regel) {
     m_leden.push_back(lid);
 }
 
-void Ledenbestand::Reserveer(qsizetype leden) {
+void Ledenbestand::Reserveer(qsizetype leden)
+{
     if (m_leden.empty() || leden <= Aantal())
         return;
     m_leden.reserve(static_cast<std::size_t>(leden));
     m_velden.reserve(static_cast<std::size_t>(static_cast<qsizetype>(m_velden.size()) * leden / Aantal() + leden));
 }
 
-Ledenbestand LeesLedenbestand(const QString& pad) {
+Ledenbestand LeesLedenbestand(const QString& pad)
+{
     // The first thousand lines tell how many members the file holds, near enough.
     constexpr qsizetype kProef = 1000;
     const qsizetype grootte = QFileInfo(pad).size();

@@ -33,8 +33,8 @@ struct LedenVolgorde;
 
 class Ledenbestand {
 public:
-    bool gelezen = false;   // false when the file could not be opened
-    QStringList sleutels;   // the group keys (field 2 + field 16, unchanged), each once, in file order
+    bool gelezen = false; // false when the file could not be opened
+    QStringList sleutels; // the group keys (field 2 + field 16, unchanged), each once, in file order
 
     // The members: every line after the header, empty and blank lines left out.
     qsizetype Aantal() const { return static_cast<qsizetype>(m_leden.size()); }
@@ -56,14 +56,15 @@ public:
 private:
     static constexpr int kStukken = 6;
     struct Plek {
-        qsizetype begin;                  // in m_velden
+        qsizetype begin;                   // in m_velden
         std::array<qint32, kStukken> eind; // end of each used field, from begin
         int sleutel;
     };
     // Looks a key up without making a QString of it: most lines repeat a known key.
     struct SleutelHash {
         using is_transparent = void;
-        std::size_t operator()(std::u16string_view s) const {
+        std::size_t operator()(std::u16string_view s) const
+        {
             return qHash(QStringView(s.data(), static_cast<qsizetype>(s.size())));
         }
     };
@@ -72,7 +73,7 @@ private:
     std::vector<char16_t> m_velden;
     std::vector<Plek> m_leden;
     std::unordered_map<std::u16string, int, SleutelHash, std::equal_to<>> m_sleutelIndex; // key to its index in sleutels
-    std::u16string m_sleutel; // the key of the line being added, kept to avoid an allocation a line
+    std::u16string m_sleutel;                                                             // the key of the line being added, kept to avoid an allocation a line
 };
 
 // Reads the file (Windows-1252, or UTF-8 after a byte order mark) and skips its header line.

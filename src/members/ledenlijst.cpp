@@ -35,7 +35,8 @@ struct LedenVolgorde {
     std::vector<std::pair<qint32, qint32>> naam;   // per place: start and length of the display name in its record, after the group number
     std::vector<Soort> soort;                      // per place: whether a member list takes it
 
-    int SleutelVan(qsizetype plaats) const {
+    int SleutelVan(qsizetype plaats) const
+    {
         return static_cast<int>(std::upper_bound(begin.begin(), begin.end(), plaats) - begin.begin()) - 1;
     }
 };
@@ -45,9 +46,9 @@ namespace {
 const QString kOverleden = QStringLiteral("OVERLEDEN");
 const QString kNaamOntbreekt = QStringLiteral("(naam ontbreekt)");
 
-
 // Writes `deel` at `p` and moves `p` past it.
-void Schrijf(QChar*& p, QStringView deel) {
+void Schrijf(QChar*& p, QStringView deel)
+{
     p = std::copy(deel.begin(), deel.end(), p);
 }
 
@@ -60,13 +61,15 @@ struct Record {
           tussenvoegsel(Tekst::Trim(lid.Tussenvoegsel)), nummer(lid.Nummer), sleutel(sleutel),
           extra(lid.Extra.isEmpty() ? QStringView(u"0") : lid.Extra) {}
 
-    qsizetype Lengte(const QString& groep) const {
+    qsizetype Lengte(const QString& groep) const
+    {
         return groep.size() + 2 * achternaam.size() + sleutel.size() + nummer.size() + extra.size() + 5 +
                (MetVoornaam() ? voornaam.size() + 1 : 0) + (tussenvoegsel.isEmpty() ? 0 : tussenvoegsel.size() + 1);
     }
 
     // Writes the record with group number `groep` at `p`; `naam` gets the display name's place.
-    QChar* Schrijf(QChar* p, const QString& groep, std::pair<qint32, qint32>& naam) const {
+    QChar* Schrijf(QChar* p, const QString& groep, std::pair<qint32, qint32>& naam) const
+    {
         const QChar* const begin = p;
         ::Schrijf(p, groep);
         for (const QStringView deel : {achternaam, sleutel, nummer}) {
@@ -98,7 +101,8 @@ struct Record {
 // The lines of one key all carry their group's number, and that number orders before anything
 // after it. So records are ranked once, each among the lines of its own key (the members a
 // group shows), and only for the keys a list asks for.
-LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
+LedenVolgorde& Volgorde(const Ledenbestand& bestand)
+{
     if (!bestand.volgorde) {
         auto volgorde = std::make_shared<LedenVolgorde>();
         const auto n = static_cast<std::size_t>(bestand.Aantal());
@@ -121,7 +125,8 @@ LedenVolgorde& Volgorde(const Ledenbestand& bestand) {
 
 // "PARTNER" in any case. Its letters are plain ASCII, which no other character folds to, so
 // this is Qt's case-insensitive search without its cost per member.
-bool BevatPartner(QStringView naam) {
+bool BevatPartner(QStringView naam)
+{
     constexpr QLatin1StringView kPartner("partner");
     for (qsizetype i = 0; i + kPartner.size() <= naam.size(); ++i) {
         qsizetype j = 0;
@@ -133,7 +138,8 @@ bool BevatPartner(QStringView naam) {
     return false;
 }
 
-Soort SoortVan(const LidVelden& lid) {
+Soort SoortVan(const LidVelden& lid)
+{
     const QStringView achternaam = Tekst::Trim(lid.Achternaam);
     if (IsOverleden(lid.Overleden) || achternaam.isEmpty() || achternaam == kNaamOntbreekt)
         return Soort::Weg;
@@ -144,7 +150,8 @@ Soort SoortVan(const LidVelden& lid) {
 // Records that start with the same group number order as the rest of them does, so a rank
 // outlives a change of number.
 std::pair<qsizetype, qsizetype> Rangschik(const Ledenbestand& bestand, LedenVolgorde& volgorde, int sleutel,
-                                          const QString& nummer) {
+                                          const QString& nummer)
+{
     const auto k = static_cast<std::size_t>(sleutel);
     const std::pair plaatsen{volgorde.begin[k], volgorde.begin[k + 1]};
     QString& oud = volgorde.nummers[k];
@@ -199,7 +206,8 @@ std::pair<qsizetype, qsizetype> Rangschik(const Ledenbestand& bestand, LedenVolg
 // Ranking is most of a list's work the first time its keys are asked for, and each key is
 // ranked on its own: with many members, about half of the lines are ranked on a second thread.
 void RangschikVooraf(const Ledenbestand& bestand, LedenVolgorde& volgorde,
-                     const std::vector<std::pair<int, const QString*>>& sleutels) {
+                     const std::vector<std::pair<int, const QString*>>& sleutels)
+{
     constexpr std::size_t kGenoeg = 4000; // below this a thread costs more than it saves
     std::size_t regels = 0;
     for (const auto& [sleutel, nummer] : sleutels)
@@ -233,7 +241,8 @@ void RangschikVooraf(const Ledenbestand& bestand, LedenVolgorde& volgorde,
 // The group number of a key: the number in front of "(" + key + ")" in `gekozen`, the
 // ticked rows each preceded by a comma; -1 when the key is not among them. The two
 // characters three places before the "(" are read as a number ("1 " is 1, "12" is 12).
-int GroepNummer(const QString& gekozen, const QString& sleutel) {
+int GroepNummer(const QString& gekozen, const QString& sleutel)
+{
     const qsizetype open = gekozen.indexOf(u'(' + sleutel + u')', 0, Qt::CaseInsensitive);
     if (open < 0)
         return -1;
@@ -257,7 +266,8 @@ struct RegelNummer {
 // first, then written through a pointer: every tick of a group shows the whole overview
 // again, and an append per piece cost more than the list itself.
 QString ToonLeden(const Ledenbestand& bestand, const LedenVolgorde& volgorde, const std::vector<qsizetype>& plaatsen,
-                   int NaamBreedte) {
+                  int NaamBreedte)
+{
     const auto opvulling = [NaamBreedte](QStringView sleutel) {
         return qMax<qsizetype>(NaamBreedte - 2 - sleutel.size(), 0);
     };
@@ -299,7 +309,8 @@ QString ToonLeden(const Ledenbestand& bestand, const LedenVolgorde& volgorde, co
     return tekst;
 }
 
-LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok, bool metOverzicht) {
+LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok, bool metOverzicht)
+{
     LedenLijst lijst;
     QString gekozen;
     qsizetype langste = 0;
@@ -351,7 +362,7 @@ LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkP
     };
     std::sort(keuzes.begin(), keuzes.end(), [&](const Keuze& a, const Keuze& b) {
         return rangVanNummer(a.nummer) != rangVanNummer(b.nummer) ? rangVanNummer(a.nummer) < rangVanNummer(b.nummer)
-                                                                   : a.sleutel < b.sleutel;
+                                                                  : a.sleutel < b.sleutel;
     });
 
     const auto neemt = [&](qsizetype plaats) {
@@ -394,7 +405,8 @@ LedenLijst Lijst(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkP
 
 } // namespace
 
-QStringView RecordVeld(QStringView record, int n) {
+QStringView RecordVeld(QStringView record, int n)
+{
     qsizetype begin = 0;
     for (; n > 0; --n) {
         const qsizetype komma = record.indexOf(u',', begin);
@@ -406,16 +418,19 @@ QStringView RecordVeld(QStringView record, int n) {
     return record.sliced(begin, (komma < 0 ? record.size() : komma) - begin);
 }
 
-bool IsOverleden(QStringView veld15) {
+bool IsOverleden(QStringView veld15)
+{
     return veld15.size() >= 5 && QStringView(kOverleden).contains(veld15, Qt::CaseInsensitive);
 }
 
-LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok) {
+LedenLijst LeesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1, int chkPartnerOok)
+{
     return Lijst(bestand, lst1, chkPartnerOok, false);
 }
 
 std::optional<LedenLijst> KiesLeden(const Ledenbestand& bestand, const GroepenLijst& lst1,
-                                    int chkPartnerOok, Meldingen& meldingen) {
+                                    int chkPartnerOok, Meldingen& meldingen)
+{
     if (!lst1.IetsAangevinkt()) {
         meldingen.Toon(QStringLiteral("U hebt nog geen ledenbestand gekozen!") + Tekst::CrLf,
                        Meldingen::Pictogram::Uitroep);

@@ -3,7 +3,8 @@
 #include "common/instellingen.h"
 #include "members/ledenlijst.h"
 
-LedenTabellen LedenNaarTabellen(const QStringList& ListH) {
+LedenTabellen LedenNaarTabellen(const QStringList& ListH)
+{
     LedenTabellen tabellen;
     tabellen.LidNaam.reserve(ListH.size() + 1);
     tabellen.LidNummer.reserve(ListH.size() + 1);

@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString PartnerMap(const QString& MapTwk) {
+QString PartnerMap(const QString& MapTwk)
+{
     return Paden::Samen(MapTwk, QStringLiteral("TWKspelers/Parenmap"));
 }
 
-QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam) {
+QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam)
+{
     const QString map = PartnerMap(MapTwk);
     const QString gezocht = naam + QStringLiteral(".txt");
     // An exact match first, so a folder holding both "A1.txt" and "a1.txt" picks the one asked
@@ -25,11 +27,13 @@ QString ZoekPartnerbestand(const QString& MapTwk, const QString& naam) {
     return {};
 }
 
-bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam) {
+bool HeeftPartnerbestand(const QString& MapTwk, const QString& groepnaam)
+{
     return !ZoekPartnerbestand(MapTwk, groepnaam).isEmpty();
 }
 
-void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
+void LeesPartnerTekst(const QString& pad, QString& PartnerTekst)
+{
     const std::optional<QString> inhoud = TafelwerkTekst::LeesAlles(pad);
     if (!inhoud)
         return;
@@ -49,7 +53,8 @@ void LeesPartnerTekst(const QString& pad, QString& PartnerTekst) {
     PartnerTekst += tekst.mid(begin, eind - begin);
 }
 
-Partnerbestand MaakPartnerbestand(const QString& PartnerTekst) {
+Partnerbestand MaakPartnerbestand(const QString& PartnerTekst)
+{
     Partnerbestand bestand;
     bestand.PartnerTekst = PartnerTekst;
     if (PartnerTekst.isEmpty())
@@ -65,7 +70,8 @@ Partnerbestand MaakPartnerbestand(const QString& PartnerTekst) {
     return bestand;
 }
 
-Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst) {
+Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartnerTekst)
+{
     QString tekst;
     const QString pad = ZoekPartnerbestand(MapTwk, cmbPartnerTekst);
     if (!pad.isEmpty())
@@ -73,7 +79,8 @@ Partnerbestand LeesPartnerbestand(const QString& MapTwk, const QString& cmbPartn
     return MaakPartnerbestand(tekst);
 }
 
-QString ZoekPartner(const Partnerbestand& paren, const QString& record) {
+QString ZoekPartner(const Partnerbestand& paren, const QString& record)
+{
     if (record.isEmpty())
         return {};
     return paren.partnerVan.value(RecordVeld(record, 3).toString());

@@ -7,14 +7,16 @@
 
 #include <QSet>
 
-bool GroepenLijst::IetsAangevinkt() const {
+bool GroepenLijst::IetsAangevinkt() const
+{
     for (const GroepRij& rij : rijen)
         if (rij.aangevinkt)
             return true;
     return false;
 }
 
-GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen) {
+GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen)
+{
     QSet<QString> gezien;
     QStringList sleutels;
     for (const QString& geschreven : bestand.sleutels) {
@@ -39,21 +41,25 @@ GroepenLijst LeesGroepen(const Ledenbestand& bestand, Meldingen& meldingen) {
     return lijst;
 }
 
-QString GroepRijTekst(int nummer, const QString& sleutel) {
+QString GroepRijTekst(int nummer, const QString& sleutel)
+{
     const QString blanks = nummer < 10 ? QStringLiteral("  ") : QStringLiteral(" ");
     return QString::number(nummer) + blanks + u'(' + sleutel + u')';
 }
 
-int RijNummer(const QString& rij) {
+int RijNummer(const QString& rij)
+{
     return static_cast<int>(Instellingen::LeidendGetal(rij.left(2)));
 }
 
-QString RijSleutel(const QString& rij) {
+QString RijSleutel(const QString& rij)
+{
     const qsizetype blank = rij.indexOf(u' ');
     return Tekst::Trim(blank < 0 ? rij : rij.mid(blank + 1));
 }
 
-QString RijNaam(const QString& rij) {
+QString RijNaam(const QString& rij)
+{
     const qsizetype open = rij.indexOf(u'(');
     const qsizetype sluit = rij.indexOf(u')');
     if (open < 0 || sluit < open)

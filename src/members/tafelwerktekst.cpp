@@ -17,7 +17,8 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 // Decodes a file piece by piece: a UTF-8 character split between two pieces is kept whole.
 class Decoder {
 public:
-    QString Decodeer(QByteArray stuk) {
+    QString Decodeer(QByteArray stuk)
+    {
         if (m_eerste) {
             m_eerste = false;
             if (stuk.startsWith(kBom)) {
@@ -33,7 +34,8 @@ private:
     std::optional<QStringDecoder> m_utf8;
 };
 
-std::unique_ptr<QFile> Open(const QString& pad) {
+std::unique_ptr<QFile> Open(const QString& pad)
+{
     auto bestand = std::make_unique<QFile>(pad);
     if (QFileInfo(pad).isDir() || !bestand->open(QIODevice::ReadOnly))
         return nullptr;
@@ -44,13 +46,14 @@ std::unique_ptr<QFile> Open(const QString& pad) {
 
 namespace TafelwerkTekst {
 
-bool LeesRegels(const QString& pad, const std::function<void(QStringView)>& regel) {
+bool LeesRegels(const QString& pad, const std::function<void(QStringView)>& regel)
+{
     const std::unique_ptr<QFile> bestand = Open(pad);
     if (!bestand)
         return false;
     Decoder decoder;
-    QString rest;       // the start of a line the previous piece did not end
-    bool naCr = false;  // the previous piece ended in CR: an LF that follows belongs to it
+    QString rest;      // the start of a line the previous piece did not end
+    bool naCr = false; // the previous piece ended in CR: an LF that follows belongs to it
     for (;;) {
         const QByteArray bytes = bestand->read(qBound<qint64>(4096, bestand->bytesAvailable(), kStuk));
         if (bytes.isEmpty())
@@ -82,7 +85,8 @@ bool LeesRegels(const QString& pad, const std::function<void(QStringView)>& rege
     return true;
 }
 
-std::optional<QString> LeesAlles(const QString& pad) {
+std::optional<QString> LeesAlles(const QString& pad)
+{
     const std::unique_ptr<QFile> bestand = Open(pad);
     if (!bestand)
         return std::nullopt;

@@ -14,7 +14,8 @@ namespace detail {
 constexpr std::uint64_t kEen = 0x0001000100010001ULL;
 constexpr std::uint64_t kHoog = 0x8000800080008000ULL;
 
-inline std::uint64_t Vier(const QChar* p) {
+inline std::uint64_t Vier(const QChar* p)
+{
     std::uint64_t x;
     std::memcpy(&x, p, sizeof x);
     return x;
@@ -26,7 +27,8 @@ constexpr bool IetsOnder(std::uint64_t x, std::uint64_t n) { return ((x - n * kE
 // `misschien` tells from four characters whether one of them may pass; those four are then
 // looked at one by one.
 template <typename Past, typename Misschien>
-const QChar* Zoek(const QChar* p, const QChar* eind, Past past, Misschien misschien) {
+const QChar* Zoek(const QChar* p, const QChar* eind, Past past, Misschien misschien)
+{
     for (;;) {
         while (eind - p >= 4 && !misschien(Vier(p)))
             p += 4;
@@ -42,14 +44,16 @@ const QChar* Zoek(const QChar* p, const QChar* eind, Past past, Misschien missch
 } // namespace detail
 
 // The first comma in [p, eind), or eind.
-inline const QChar* Komma(const QChar* p, const QChar* eind) {
+inline const QChar* Komma(const QChar* p, const QChar* eind)
+{
     return detail::Zoek(
         p, eind, [](QChar c) { return c == u','; },
         [](std::uint64_t x) { return detail::IetsOnder(x ^ (u',' * detail::kEen), 1); });
 }
 
 // The first CR or LF in [p, eind), or eind.
-inline const QChar* Regeleinde(const QChar* p, const QChar* eind) {
+inline const QChar* Regeleinde(const QChar* p, const QChar* eind)
+{
     return detail::Zoek(
         p, eind, [](QChar c) { return c == u'\r' || c == u'\n'; },
         [](std::uint64_t x) { return detail::IetsOnder(x, u'\r' + 1); });

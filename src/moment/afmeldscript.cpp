@@ -1,8 +1,8 @@
 #include "moment/afmeldscript.h"
 
-#include "members/ledennaartabellen.h"
 #include "common/tekst.h"
 #include "header/logobestand.h"
+#include "members/ledennaartabellen.h"
 #include "members/partnerbestand.h"
 #include "script/bewaarscript.h"
 #include "script/maakscript.h"
@@ -85,7 +85,8 @@ ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegeve
     if (!ZorgVoorLogo(QFileInfo(pad).path(), kop))
         meldingen.Toon(QStringLiteral("Het logo '%1' van de kop staat niet in de map van deze speeldag en kon niet "
                                       "worden overgenomen. De afmeldsite toont het pas als u het opnieuw kiest met "
-                                      "'Koptekst en logo instellen'.").arg(kop.logofile),
+                                      "'Koptekst en logo instellen'.")
+                           .arg(kop.logofile),
                        Meldingen::Pictogram::Uitroep);
     return Script::BewaarScript(pad, Script::MaakScriptBestand(invoer), gegevens.speeldag, meldingen)
                ? ScriptUitkomst::Geschreven

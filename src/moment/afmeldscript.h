@@ -43,4 +43,4 @@ enum class ScriptUitkomst {
 // header carried over from another play moment names is copied into this moment's folder
 // first; when that cannot be done the user is told before the script is written.
 ScriptUitkomst MaakAfmeldScript(const QString& pad, const AfmeldGegevens& gegevens, const GroepFrame& groepen,
-                      const KopInstellingen& kop, Meldingen& meldingen);
+                                const KopInstellingen& kop, Meldingen& meldingen);

@@ -28,9 +28,9 @@ class QScrollArea;
 
 // What the sign-off settings window takes from the start window.
 struct StartKeuze {
-    QString cmbSpeeldag;      // the play moment chosen there
-    QString txtClubnaam;      // the club name as typed
-    int chkToonInvallers = 0; // 0, 1 or 2
+    QString cmbSpeeldag;                       // the play moment chosen there
+    QString txtClubnaam;                       // the club name as typed
+    int chkToonInvallers = 0;                  // 0, 1 or 2
     std::function<void()> Scipts_naar_lstHulp; // refreshes the start window's list
 };
 
@@ -100,7 +100,7 @@ private:
     Seizoenkalender m_kalender;
     std::unique_ptr<Groepvakken> m_groepen;
     std::future<Ledenbestand> m_ledenInLezing; // read while the window is being built
-    MomentVenster m_venster; // addresses and the values read from the settings file
+    MomentVenster m_venster;                   // addresses and the values read from the settings file
     std::function<void(QWidget*)> m_openKopOntwerper;
     QString m_programmaMap;
     qint16 m_Afgebroken = 0;

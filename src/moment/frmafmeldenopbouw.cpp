@@ -23,7 +23,8 @@
 
 namespace {
 
-template <typename T> T* Maak(T* control, const char* naam, const QString& tip = {})
+template <typename T>
+T* Maak(T* control, const char* naam, const QString& tip = {})
 {
     control->setObjectName(QLatin1String(naam));
     if (!tip.isEmpty())
@@ -297,9 +298,7 @@ void FrmAfmelden::BouwVenster()
 
     // Keyboard: the captions keep their texts, so the buttons get Alt keys of their own.
     const std::pair<QPushButton*, char> sneltoetsen[] = {
-        {m_cmdMaakDatums, 'M'}, {m_cmdSelect, 'S'},      {m_cmdDeselect, 'N'},   {cmdHelp, 'W'},
-        {cmdKopInstellen, 'K'}, {cmdOverzicht, 'B'},     {cmdVoorbeeld, 'V'},    {m_cmdEinde, 'O'},
-        {m_cmbAfbreken, 'A'}};
+        {m_cmdMaakDatums, 'M'}, {m_cmdSelect, 'S'}, {m_cmdDeselect, 'N'}, {cmdHelp, 'W'}, {cmdKopInstellen, 'K'}, {cmdOverzicht, 'B'}, {cmdVoorbeeld, 'V'}, {m_cmdEinde, 'O'}, {m_cmbAfbreken, 'A'}};
     for (const auto& [knop, letter] : sneltoetsen)
         Toetsenbord::ZetSneltoets(knop, QKeySequence(Qt::ALT | Qt::Key(letter)));
     // Enter in a text box never presses a button here: a dialog makes its buttons

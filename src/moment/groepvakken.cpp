@@ -16,18 +16,21 @@ const QString kAlleVakken =
     QStringLiteral("Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.") +
     Tekst::CrLf + QStringLiteral("Schrijfwijze bijv: 1,3,5");
 
-QString SetSleutel(const QString& getal) {
+QString SetSleutel(const QString& getal)
+{
     return u'#' + getal.rightJustified(3, u'0');
 }
 
 } // namespace
 
-int txtB2_KeyPress(int KeyAscii) {
+int txtB2_KeyPress(int KeyAscii)
+{
     const bool cijfer = KeyAscii >= '0' && KeyAscii <= '9';
     return cijfer || KeyAscii == ',' || KeyAscii == 8 ? KeyAscii : 0;
 }
 
-QString PartnerHulpTekst() {
+QString PartnerHulpTekst()
+{
     const QStringList regels{
         QStringLiteral("\t\tGebruik 'Toon Partner'"),
         QString(),
@@ -47,18 +50,21 @@ QString PartnerHulpTekst() {
     return regels.join(Tekst::CrLf) + Tekst::CrLf;
 }
 
-QString KeuzeLijst::Tekst() const {
+QString KeuzeLijst::Tekst() const
+{
     return geselecteerd >= 0 && geselecteerd < items.size() ? items.at(geselecteerd) : QString();
 }
 
 Groepvakken::Groepvakken(QString MapTwk, BewaardeGroepkeuze bewaard, Meldingen& meldingen)
     : m_mapTwk(std::move(MapTwk)), m_bewaard(std::move(bewaard)), m_meldingen(meldingen) {}
 
-void Groepvakken::LeesGroepen(const QString& BestandSpelers) {
+void Groepvakken::LeesGroepen(const QString& BestandSpelers)
+{
     LeesGroepen(BestandSpelers, LeesLedenbestand(BestandSpelers));
 }
 
-void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden) {
+void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden)
+{
     m_leden = std::move(leden);
     // Without this the user sees an empty group list and, much later, only that the
     // boxes need group numbers.
@@ -70,14 +76,16 @@ void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden)
     m_frame.lst1 = ::LeesGroepen(m_leden, m_meldingen);
 }
 
-void Groepvakken::ZetGroep(qsizetype rij, bool aangevinkt) {
+void Groepvakken::ZetGroep(qsizetype rij, bool aangevinkt)
+{
     if (rij < 0 || rij >= m_frame.lst1.rijen.size())
         return;
     m_frame.lst1.rijen[rij].aangevinkt = aangevinkt;
     lst1_Click();
 }
 
-void Groepvakken::lst1_Click() {
+void Groepvakken::lst1_Click()
+{
     m_frame.cmbPartner.items.clear();
     m_frame.cmbPartner.geselecteerd = -1;
     m_frame.Label6 = QStringLiteral("Aantal ...");
@@ -104,29 +112,35 @@ void Groepvakken::lst1_Click() {
     VulPartnerbestanden();
 }
 
-void Groepvakken::chkPartnerOok_Click() {
+void Groepvakken::chkPartnerOok_Click()
+{
     lst1_Click();
 }
 
-void Groepvakken::chkToonPartner_Click() {
+void Groepvakken::chkToonPartner_Click()
+{
     m_frame.Text1Zichtbaar = m_frame.chkToonPartner.waarde == 1;
 }
 
-void Groepvakken::cmbPartner_Click() {
+void Groepvakken::cmbPartner_Click()
+{
     ZetToonPartner(0);
 }
 
-void Groepvakken::ZetToonPartner(int waarde) {
+void Groepvakken::ZetToonPartner(int waarde)
+{
     m_frame.chkToonPartner.waarde = waarde;
     chkToonPartner_Click();
 }
 
-void Groepvakken::SelecteerPartner(qsizetype index) {
+void Groepvakken::SelecteerPartner(qsizetype index)
+{
     m_frame.cmbPartner.geselecteerd = index;
     cmbPartner_Click();
 }
 
-void Groepvakken::VulPartnerbestanden() {
+void Groepvakken::VulPartnerbestanden()
+{
     KeuzeLijst& cmb = m_frame.cmbPartner;
     for (const GroepRij& rij : m_frame.lst1.rijen) {
         if (!rij.aangevinkt)
@@ -159,7 +173,8 @@ void Groepvakken::VulPartnerbestanden() {
     }
 }
 
-void Groepvakken::HerstelLedengroepen() {
+void Groepvakken::HerstelLedengroepen()
+{
     if (m_bewaard.BewaardeLedenBest.isEmpty())
         return;
     // Each tick would rebuild the member list, but a rebuild depends on the ticks alone: one
@@ -178,7 +193,8 @@ void Groepvakken::HerstelLedengroepen() {
         m_frame.lst1.huidigeRij = 0;
 }
 
-std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const {
+std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const
+{
     QSet<QString> set;
     for (const GroepRij& rij : m_frame.lst1.rijen)
         if (rij.aangevinkt)
@@ -194,13 +210,15 @@ std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) co
     return std::nullopt;
 }
 
-void Groepvakken::MeldNietGeselecteerd(const QString& getal) {
+void Groepvakken::MeldNietGeselecteerd(const QString& getal)
+{
     m_meldingen.Toon(QStringLiteral("Groep ") + getal +
                          QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"),
                      Meldingen::Pictogram::Uitroep);
 }
 
-bool Groepvakken::txtB2_LostFocus(int i) {
+bool Groepvakken::txtB2_LostFocus(int i)
+{
     GroepVak& vak = m_frame.txtB2.at(i);
     vak.geel = false;
     m_frame.focusVak = -1;
@@ -224,7 +242,8 @@ bool Groepvakken::txtB2_LostFocus(int i) {
     return true;
 }
 
-void Groepvakken::ControleerVakken() {
+void Groepvakken::ControleerVakken()
+{
     m_vakFout = 0;
     m_frame.focusVak = -1;
     m_frame.txtB2[0].geel = false;
@@ -263,7 +282,8 @@ void Groepvakken::ControleerVakken() {
     }
 }
 
-bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const {
+bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const
+{
     bool ok = false;
     const qlonglong nummer = Script::ElementGetal(vak0).toLongLong(&ok);
     const QList<GroepRij>& rijen = m_frame.lst1.rijen;
@@ -276,7 +296,8 @@ bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const {
     return false;
 }
 
-void Groepvakken::Faal(int i) {
+void Groepvakken::Faal(int i)
+{
     GroepVak& vak = m_frame.txtB2.at(i);
     vak.tekst.clear();
     m_frame.focusVak = i;

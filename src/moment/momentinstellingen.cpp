@@ -31,9 +31,9 @@ enum class Sleutel {
 };
 
 constexpr std::array<QStringView, 17> Sleutels{
-    u"Van=",       u"Tot=",    u"chk1=",      u"chk2=",        u"chkPook=",    u"ContPers=",
-    u"txtb2a=",    u"txtb2b=", u"txtb2c=",    u"txtb2d=",      u"eindtijd=",   u"Eadressen=",
-    u"actemails=", u"dagen=",  u"LedenBest=", u"Partnerbest=", u"Toonpartner="};
+    u"Van=", u"Tot=", u"chk1=", u"chk2=", u"chkPook=", u"ContPers=",
+    u"txtb2a=", u"txtb2b=", u"txtb2c=", u"txtb2d=", u"eindtijd=", u"Eadressen=",
+    u"actemails=", u"dagen=", u"LedenBest=", u"Partnerbest=", u"Toonpartner="};
 
 // The address text is stored on one line: each CR LF becomes "##".
 const QString Hekjes = QStringLiteral("##");

@@ -13,7 +13,7 @@
 // What the sign-off site would show with the window's current settings: the four name
 // boxes as its VulCombo fills them, and the ticked play dates. Nothing is written.
 struct SiteVoorbeeld {
-    std::array<QString, 4> namen;     // the box names (txtB1)
+    std::array<QString, 4> namen;      // the box names (txtB1)
     std::array<QStringList, 4> vakken; // the entries of each box, in the site's order
     QStringList dagen;                 // the ticked play dates as long dates
     ScriptInvoer invoer;               // what hovelink.js would be made of, but the header

@@ -24,7 +24,7 @@ struct Rij {
 };
 
 struct Afmeldingen {
-    QList<Rij> rijen; // by play date, then name (the order of a sorted list), then time received
+    QList<Rij> rijen;   // by play date, then name (the order of a sorted list), then time received
     int beschadigd = 0; // lines that could not be read and were skipped
 };
 

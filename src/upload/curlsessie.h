@@ -62,7 +62,7 @@ private:
     bool m_annuleerbaar = true;
     void* m_curl = nullptr;  // CURL*, kept out of this header
     void* m_multi = nullptr; // CURLM*
-    QString m_bekend;       // the trusted value for this server, from the trust file
+    QString m_bekend;        // the trusted value for this server, from the trust file
     Gezien m_gezien;
     bool m_verbonden = false; // a step has succeeded on this server
     QByteArray m_beginMap;    // an FTP server's login folder

@@ -30,7 +30,8 @@ namespace {
 // program read more.
 constexpr qsizetype GrootsteAfmelddata = 16 * 1024 * 1024;
 
-template <typename T> T* Benoemd(T* control, const char* naam)
+template <typename T>
+T* Benoemd(T* control, const char* naam)
 {
     control->setObjectName(QLatin1String(naam));
     return control;
@@ -186,9 +187,11 @@ void DiaUpload::Start(Actie actie)
     auto resultaat = std::make_shared<OverdrachtResultaat>();
     m_werker = QThread::create([this, v, actie, lijst = bestanden.bestanden, resultaat] {
         const auto voortgang = [this](qint64 gedaan, qint64 totaal) {
-            QMetaObject::invokeMethod(this, [this, gedaan, totaal] {
-                m_voortgang->setValue(totaal > 0 ? int(gedaan * 1000 / totaal) : 0);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, gedaan, totaal] {
+                    m_voortgang->setValue(totaal > 0 ? int(gedaan * 1000 / totaal) : 0);
+                },
+                Qt::QueuedConnection);
         };
         switch (actie) {
         case Actie::Test:

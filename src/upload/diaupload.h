@@ -31,7 +31,9 @@ public:
     void reject() override;
 
 private:
-    enum class Actie { Test, Uploaden, Ophalen };
+    enum class Actie { Test,
+                       Uploaden,
+                       Ophalen };
     void BouwVenster();
     void ProtocolGekozen(int positie);
     void Start(Actie actie);

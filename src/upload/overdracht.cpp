@@ -13,7 +13,10 @@ namespace M = OverdrachtMeldingen;
 namespace {
 
 // What the server holds after a failed step, for the last line of the message.
-enum class Gevolg { Geen, NietGewijzigd, OudAlsReserve, NieuwOngecontroleerd };
+enum class Gevolg { Geen,
+                    NietGewijzigd,
+                    OudAlsReserve,
+                    NieuwOngecontroleerd };
 
 struct Mislukking {
     Mislukking(Fout f, Stap s, QString b, Gevolg g = Gevolg::NietGewijzigd, QString r = {})

@@ -36,7 +36,11 @@ struct GecontroleerdBestand {
 };
 
 struct OverdrachtResultaat {
-    enum class Uitkomst { Gelukt, OnbekendeServer, GewijzigdeServer, Fout, Geannuleerd };
+    enum class Uitkomst { Gelukt,
+                          OnbekendeServer,
+                          GewijzigdeServer,
+                          Fout,
+                          Geannuleerd };
     Uitkomst uitkomst = Uitkomst::Gelukt;
     QString melding;      // for the user, when not Gelukt
     QString vingerafdruk; // shown when asking to trust the server, or warning of a changed one
@@ -51,7 +55,10 @@ using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
 // a second, connecting included.
 namespace Overdracht {
 
-enum class Veld { Server, Gebruiker, Wachtwoord, Map };
+enum class Veld { Server,
+                  Gebruiker,
+                  Wachtwoord,
+                  Map };
 
 // The first field a connection cannot do without that is still empty or unusable, with what
 // to tell the user; nothing when all are good.

@@ -15,13 +15,18 @@ enum class Fout {
     NietGevonden,       // the folder or file is not there
     Geweigerd,          // the server refused the step (rights, quota)
     SchijfVol,
-    NietAangenomen,     // a write stopped: a full disk or a dropped connection
-    Verbroken,          // the connection dropped
-    TeGroot,            // the server sent more than was asked for
+    NietAangenomen, // a write stopped: a full disk or a dropped connection
+    Verbroken,      // the connection dropped
+    TeGroot,        // the server sent more than was asked for
     Geannuleerd,
     Onbekend,
 };
 
 // The step of a transfer in which a failure happened: it decides what the user is told about
 // the file on the server.
-enum class Stap { Verbinden, Vergelijken, Schrijven, Vervangen, Controleren, Ophalen };
+enum class Stap { Verbinden,
+                  Vergelijken,
+                  Schrijven,
+                  Vervangen,
+                  Controleren,
+                  Ophalen };

@@ -34,14 +34,19 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
         return QStringLiteral("De server '%1' is niet gevonden. Controleer de naam van de server.").arg(v.Server);
     case Fout::GeenVerbinding:
         return QStringLiteral("De server '%1' neemt niet op (poort %2). Controleer de server, het protocol en de poort.")
-            .arg(v.Server).arg(v.Poort);
+            .arg(v.Server)
+            .arg(v.Poort);
     case Fout::AnderProtocol:
         return QStringLiteral("De server '%1' antwoordt op poort %2 niet als %3-server. Controleer het protocol en de "
-                              "poort.").arg(v.Server).arg(v.Poort).arg(Protocollen::Naam(v.protocol));
+                              "poort.")
+            .arg(v.Server)
+            .arg(v.Poort)
+            .arg(Protocollen::Naam(v.protocol));
     case Fout::GeenAntwoord:
         if (stap == Stap::Verbinden)
             return QStringLiteral("De server '%1' antwoordt niet (time-out). Controleer de server, het protocol en de "
-                                  "poort, of probeer het later opnieuw.").arg(v.Server);
+                                  "poort, of probeer het later opnieuw.")
+                .arg(v.Server);
         return QStringLiteral("De server '%1' antwoordt niet meer (time-out). Probeer het later opnieuw.").arg(v.Server);
     case Fout::Inlog:
         return QStringLiteral("De server weigert de gebruikersnaam of het wachtwoord. Controleer beide.");
@@ -49,7 +54,8 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
         return QStringLiteral("De server '%1' biedt geen versleutelde verbinding (FTPS) aan.").arg(v.Server);
     case Fout::TlsMislukt:
         return QStringLiteral("De versleutelde verbinding met de server '%1' is mislukt. Controleer het protocol en de "
-                              "poort.").arg(v.Server);
+                              "poort.")
+            .arg(v.Server);
     case Fout::Vertrouwen:
         return QStringLiteral("De server '%1' kon niet worden gecontroleerd: zijn sleutel is niet te vertrouwen.")
             .arg(v.Server);
@@ -65,10 +71,12 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
         return Rechten(v);
     case Fout::SchijfVol:
         return QStringLiteral("De server heeft geen ruimte meer voor '%1' (schijf of quotum vol). Maak ruimte vrij op "
-                              "de server of vraag uw provider om meer ruimte.").arg(bestand);
+                              "de server of vraag uw provider om meer ruimte.")
+            .arg(bestand);
     case Fout::NietAangenomen:
         return QStringLiteral("De server heeft '%1' niet helemaal aangenomen: de schijf of het quotum op de server is "
-                              "vol, of de verbinding is verbroken.").arg(bestand);
+                              "vol, of de verbinding is verbroken.")
+            .arg(bestand);
     case Fout::Verbroken:
         if (bestand.isEmpty())
             return QStringLiteral("De verbinding met de server is verbroken.");
@@ -89,7 +97,8 @@ QString Oorzaak(Fout fout, Stap stap, const Verbinding& v, const QString& bestan
 QString MapInDeWeg(const QString& bestand)
 {
     return QStringLiteral("Op de server staat een map met de naam '%1' waar het bestand hoort. Verwijder of hernoem "
-                          "die map op de server en upload opnieuw.").arg(bestand);
+                          "die map op de server en upload opnieuw.")
+        .arg(bestand);
 }
 
 QString NietGewijzigd(const QString& bestand)
@@ -100,13 +109,15 @@ QString NietGewijzigd(const QString& bestand)
 QString OudAlsReserve(const QString& bestand, const QString& reserve)
 {
     return QStringLiteral("Ontbreekt '%1' op de server, dan staat het vorige bestand daar onder de naam '%2': upload "
-                          "opnieuw, of geef het met uw eigen FTP-programma weer de naam '%1'.").arg(bestand, reserve);
+                          "opnieuw, of geef het met uw eigen FTP-programma weer de naam '%1'.")
+        .arg(bestand, reserve);
 }
 
 QString NieuwOngecontroleerd(const QString& bestand)
 {
     return QStringLiteral("Het nieuwe bestand '%1' staat al op de server, maar is niet gecontroleerd. Upload opnieuw "
-                          "om het te controleren.").arg(bestand);
+                          "om het te controleren.")
+        .arg(bestand);
 }
 
 QString OnbekendeServer(const Verbinding& v, const QString& vingerafdruk)
@@ -131,13 +142,15 @@ QString GewijzigdeServer(const Verbinding& v, const QString& vingerafdruk)
 QString VergeetSleutel(const Verbinding& v)
 {
     return QStringLiteral("Weet u zeker dat de server '%1' een nieuwe sleutel heeft? Doe dit alleen als uw provider "
-                          "dat heeft bevestigd: anders kan een ander zich voor uw server uitgeven.").arg(v.Server);
+                          "dat heeft bevestigd: anders kan een ander zich voor uw server uitgeven.")
+        .arg(v.Server);
 }
 
 QString ControleMislukt(const QString& bestand)
 {
     return QStringLiteral("De controle van '%1' is mislukt: het bestand op de server verschilt van het bestand op "
-                          "deze pc. Upload opnieuw.").arg(bestand);
+                          "deze pc. Upload opnieuw.")
+        .arg(bestand);
 }
 
 QString Geannuleerd() { return QStringLiteral("Het uploaden is geannuleerd."); }

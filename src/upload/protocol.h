@@ -8,7 +8,9 @@
 
 // How the club's site is reached. Plain FTP sends the password unencrypted and is only used
 // after the user agrees to that each time.
-enum class Protocol { Sftp, Ftps, Ftp };
+enum class Protocol { Sftp,
+                      Ftps,
+                      Ftp };
 
 namespace Protocollen {
 

@@ -30,9 +30,8 @@ UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naa
         if (!beeld || !IsAfbeelding(*beeld))
             return {{}, QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
                                        "geen afbeelding:") +
-                            Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf +
-                            QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
-                                           "afmeldinstellingen met OK.")};
+                            Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf + QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
+                                                                                                            "afmeldinstellingen met OK.")};
         uit.bestanden.append({logo, *beeld, true});
     }
     uit.bestanden.append({naamScript, *script});

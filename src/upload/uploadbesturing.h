@@ -20,7 +20,8 @@ bool FtpToegestaan(Protocol protocol, Meldingen& meldingen);
 bool Bewaar(const QString& pad, UploadInstellingen& instellingen, const QString& speeldag, const Verbinding& verbinding,
             bool& onthouden, WachtwoordOpslag& opslag, Meldingen& meldingen, bool& kluisGemeld);
 
-enum class Vervolg { Klaar, Opnieuw };
+enum class Vervolg { Klaar,
+                     Opnieuw };
 
 // What a finished transfer means to the user: a question to trust an unknown server (stored
 // when answered Ja), a changed server's warning with the choice to forget its old key after a

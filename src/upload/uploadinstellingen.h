@@ -13,7 +13,7 @@ struct UploadInstellingen {
     QString Server;
     int Poort = 22;
     QString Gebruiker;
-    bool Onthouden = false;      // the password is in the password store
+    bool Onthouden = false;        // the password is in the password store
     QMap<QString, QString> Mappen; // play moment -> folder on the server
 };
 

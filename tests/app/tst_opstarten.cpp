@@ -19,14 +19,14 @@ private slots:
     void mappenIni()
     {
         const QList<std::pair<QString, QString>> paden = {
-            {"C:/Tafelwerk/Hovelink", "C:/Tafelwerk/Mappen.ini"}, {"c:/tafelwerk/hovelink2", "c:/tafelwerk/Mappen.ini"},
-            {"C:/Tafelwerk", "C:/Tafelwerk/Mappen.ini"}, {"/home/a/hovelink/build/bin", "/home/a/hovelink/build/Mappen.ini"}};
+            {"C:/Tafelwerk/Hovelink", "C:/Tafelwerk/Mappen.ini"}, {"c:/tafelwerk/hovelink2", "c:/tafelwerk/Mappen.ini"}, {"C:/Tafelwerk", "C:/Tafelwerk/Mappen.ini"}, {"/home/a/hovelink/build/bin", "/home/a/hovelink/build/Mappen.ini"}};
         for (const auto& [programmaMap, verwacht] : paden)
             QCOMPARE(Opstarten::PadMappenIni(programmaMap), verwacht);
         // TWKMAP|SPEMAP read: both keys, the last line wins, garbage and empty lines skipped.
         const QList<std::pair<QByteArray, QString>> inhoud = {
             {"TWKMAP=D:\\Data\r\nSPEMAP=D:\\Leden\r\n", "D:\\Data|D:\\Leden"},
-            {"TWKMAP=A\r\nTWKMAP=B\r\n", "B|"}, {"\r\n[Mappen]\r\n\x01\x02\r\nSPEMAP=X", "|X"}};
+            {"TWKMAP=A\r\nTWKMAP=B\r\n", "B|"},
+            {"\r\n[Mappen]\r\n\x01\x02\r\nSPEMAP=X", "|X"}};
         QTemporaryDir dir;
         for (const auto& [bytes, verwacht] : inhoud) {
             QVERIFY(TestPaden::SchrijfBestand(dir.filePath("Mappen.ini"), bytes));
@@ -43,12 +43,19 @@ private slots:
     {
         QTemporaryDir geschreven;
         QVERIFY(Algemeen::SchrijfAlgemeen(geschreven.filePath("Kwintel.ini"), {4, "  BC De Tr\u00EBf  ", 1}).ok);
-        QCOMPARE(TestPaden::LeesBestand(geschreven.filePath("Kwintel.ini")), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n"));
+        QCOMPARE(TestPaden::LeesBestand(geschreven.filePath("Kwintel.ini")), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB"
+                                                                                        "f\r\nTooninval=1\r\n"));
         const QList<std::pair<QByteArray, QString>> rijen = {
-            {{}, "0||0"}, {"Speeldag=4\r\nClubnaam=BC De Tr\xEB""f\r\nTooninval=1\r\n", u"4|BC De Tr\u00EBf|1"_qs},
-            {"Speeldag=7\r\nSpeeldag=\r\n", "0||0"}, {"Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n", "0|A|0"},
-            {"Speeldag=-1\r\n", "-1||0"}, {"Speeldag=-2\r\nClubnaam=B\r\n", "0||0"}, {"Tooninval=2\r\n", "0||2"},
-            {"Tooninval=3\r\nClubnaam=B\r\n", "0||0"}, {"Speeldag=70000\r\nClubnaam=B\r\n", "0||0"},
+            {{}, "0||0"}, {"Speeldag=4\r\nClubnaam=BC De Tr\xEB"
+                           "f\r\nTooninval=1\r\n",
+                           u"4|BC De Tr\u00EBf|1"_qs},
+            {"Speeldag=7\r\nSpeeldag=\r\n", "0||0"},
+            {"Clubnaam=A\r\nSpeeldag=99\r\nClubnaam=B\r\n", "0|A|0"},
+            {"Speeldag=-1\r\n", "-1||0"},
+            {"Speeldag=-2\r\nClubnaam=B\r\n", "0||0"},
+            {"Tooninval=2\r\n", "0||2"},
+            {"Tooninval=3\r\nClubnaam=B\r\n", "0||0"},
+            {"Speeldag=70000\r\nClubnaam=B\r\n", "0||0"},
             {"x=1\nTooninval=1\nClubnaam= C \nSpeeldag=24\n", "24| C |1"}};
         for (const auto& [inhoud, verwacht] : rijen) {
             QTemporaryDir dir;
@@ -80,20 +87,25 @@ private slots:
         QTest::addColumn<QString>("storing");
         QTest::addColumn<QString>("melding"); // %1: the folder Tafelwerk
         const QString einde = "\r\n\r\nHet programma wordt afgesloten.";
-        QTest::newRow("no Mappen.ini") << "" << "Het bestand Mappen.ini is niet gevonden:\r\n%1/Mappen.ini" + einde;
+        QTest::newRow("no Mappen.ini") << ""
+                                       << "Het bestand Mappen.ini is niet gevonden:\r\n%1/Mappen.ini" + einde;
         QTest::newRow("no Tafelwerk folder") << "TWKMAP=%1/weg"
                                              << "De Tafelwerk-map uit Mappen.ini bestaat niet:\r\n%1/weg" + einde;
         QTest::newRow("a file named Travenza")
-            << "Travenza" << "De map Travenza kan niet worden aangemaakt of beschreven:\r\n%1/Travenza" + einde;
-        QTest::newRow("Travenza in use") << "Travenza/" << "Het programma is al gestart!...";
+            << "Travenza"
+            << "De map Travenza kan niet worden aangemaakt of beschreven:\r\n%1/Travenza" + einde;
+        QTest::newRow("Travenza in use") << "Travenza/"
+                                         << "Het programma is al gestart!...";
         // A data folder copied from (or shared with) another computer, with that computer's lock.
         const QString slot = " (sinds 2 januari 2025 om 09:05).\r\nHet slotbestand van die computer staat hier:\r\n"
                              "%1/Travenza/hovelink.lock\r\n\r\nSluit Hovelink op die computer en start het hier "
                              "opnieuw. Is de map van die computer gekopieerd, of draait Hovelink daar niet meer, "
-                             "verwijder dan het slotbestand." + einde;
+                             "verwijder dan het slotbestand." +
+                             einde;
         QTest::newRow("lock of another computer") << "Travenza/1\nhovelink\nPC-SECRETARIS\n"
                                                   << "Hovelink is al gestart op de computer \"PC-SECRETARIS\"" + slot;
-        QTest::newRow("lock that cannot be read") << "Travenza/\n" << "Hovelink is al gestart op een onbekende computer" + slot;
+        QTest::newRow("lock that cannot be read") << "Travenza/\n"
+                                                  << "Hovelink is al gestart op een onbekende computer" + slot;
     }
 
     void startMislukt()
@@ -117,7 +129,8 @@ private slots:
         QSettings gebruiker(dir.filePath("gebruiker.ini"), QSettings::IniFormat);
         Werkruimte w;
         MeldingRecorder meldingen;
-        QVERIFY(!Opstarten::Start(dir.path(), gebruiker, [](const QString&) { return QString(); }, w, meldingen));
+        QVERIFY(!Opstarten::Start(
+            dir.path(), gebruiker, [](const QString&) { return QString(); }, w, meldingen));
         QCOMPARE(meldingen.Teksten(), QStringList{QDir::toNativeSeparators(melding.arg(dir.path()))});
     }
 
@@ -135,9 +148,11 @@ private slots:
             if (start == 2)
                 QVERIFY(TestPaden::SchrijfBestand(prog + "/Mappen.ini", TestPaden::LeesBestand(twk + "/Mappen.ini")));
             Werkruimte w;
-            const auto slot = Opstarten::Start(prog, gebruiker, [&](const QString& titel) {
-                return titel == "Kies de map van Tafelwerk (waarin Mappen.ini staat)" ? antwoorden.takeFirst() : QString();
-            }, w, meldingen);
+            const auto slot = Opstarten::Start(
+                prog, gebruiker, [&](const QString& titel) {
+                    return titel == "Kies de map van Tafelwerk (waarin Mappen.ini staat)" ? antwoorden.takeFirst() : QString();
+                },
+                w, meldingen);
             QVERIFY(slot && slot->IsEerste());
             QCOMPARE(w.MapProgramma + "|" + w.BestandSpelers + "|" + w.NaamAlgemeen + "|" + w.NaamScript,
                      twk + "/Travenza|" + twk + "/TWKspelers.txt|Kwintel.ini|hovelink.js");
@@ -149,8 +164,7 @@ private slots:
                                                   "\r\n\r\nKies de map van Tafelwerk waarin Mappen.ini staat."});
         const QString gekozen = "uit Mappen.ini in de map die bij de eerste start is gekozen:\r\n" +
                                 QDir::toNativeSeparators(twk + "/Mappen.ini\r\nDie keuze is bewaard in:\r\n" + gebruiker.fileName());
-        QCOMPARE(over, (QStringList{gekozen, gekozen, "uit Mappen.ini bij het programma:\r\n" +
-                                                          QDir::toNativeSeparators(prog + "/Mappen.ini")}));
+        QCOMPARE(over, (QStringList{gekozen, gekozen, "uit Mappen.ini bij het programma:\r\n" + QDir::toNativeSeparators(prog + "/Mappen.ini")}));
     }
 
     // The letters of the list's entries: the first is no moment, is refused (Fout 1, "?") and keeps the old code.
@@ -164,7 +178,9 @@ private slots:
         for (const QString& naam : Speelmomenten::VulSpeeldagen()) {
             w.Speeldag = naam, w.Fout = -1;
             Speelmomenten::BepaalSpeeldagCode(w, meldingen);
-            codes += (w.Fout == 1 ? u"?"_qs : w.Fout == 0 ? u""_qs : u"!"_qs) + w.SpeeldagCode;
+            codes += (w.Fout == 1 ? u"?"_qs : w.Fout == 0 ? u""_qs
+                                                          : u"!"_qs) +
+                     w.SpeeldagCode;
         }
         QCOMPARE(codes, "?oudAEIMQUBCDFGHJKLNOPRSTVWX");
         QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});

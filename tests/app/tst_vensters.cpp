@@ -61,7 +61,11 @@ struct Venster : DemoWerkplek {
         venster->show();
     }
     FrmStart* Start() const { return static_cast<FrmStart*>(venster.get()); }
-    template <typename T = QPushButton> T* Deel(const char* naam) const { return venster->findChild<T*>(naam); }
+    template <typename T = QPushButton>
+    T* Deel(const char* naam) const
+    {
+        return venster->findChild<T*>(naam);
+    }
 };
 
 const QStringList kVensters = {"frmStart", "frmAfmelden", "frmSitekop", "frmVoorbeeld",
@@ -140,7 +144,8 @@ private slots:
         QFETCH(bool, blijftOpen);
         Venster v(venster);
         // A guide for the rows about xdg-open, which ends with 3 ("fails"), 0 ("opened") or is not there.
-        const QString tag = QTest::currentDataTag(), status = tag.endsWith("fails") ? "3" : tag.endsWith("opened") ? "0" : "";
+        const QString tag = QTest::currentDataTag(), status = tag.endsWith("fails") ? "3" : tag.endsWith("opened") ? "0"
+                                                                                                                   : "";
         const QString gids = v.dir.filePath("Overzicht werking hovelink.pdf"), xdg = v.dir.filePath("bin/xdg-open");
         QVERIFY(!tag.contains("opene") || TestPaden::SchrijfBestand(gids, "%PDF"));
         QVERIFY(status.isEmpty() || (TestPaden::SchrijfBestand(xdg, "#!/bin/sh\necho \"$1\" >\"$0.arg\"\nexit " + status.toUtf8()) &&
@@ -156,7 +161,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(v.venster.get()));
         QTest::keySequence(v.venster->windowHandle(), toets);
         QTRY_COMPARE(TestPaden::LeesBestand(xdg + ".arg"), status.isEmpty() ? QByteArray() : gids.toUtf8() + "\n");
-        QTest::qWait(status.isEmpty() ? 0 : 100); // the exit status comes after the opener has run
+        QTest::qWait(status.isEmpty() ? 0 : 100);                                    // the exit status comes after the opener has run
         QTRY_COMPARE(v.meldingen.Teksten().join("|").left(melding.size()), melding); // "Over" and the opener's end in paths
         QCOMPARE(v.meldingen.meldingen.size(), melding.isEmpty() ? 0 : 1);
         QCOMPARE(v.venster->isVisible(), blijftOpen);

@@ -43,35 +43,48 @@ void TstKalender::kalender_data()
                                "vink20240905,20240926,20241128 rij0 sel11 vragen"_qs;
     const QString vanMaart = u"maart 2025|2025-03-01 juni 2026|2026-06-01 16/16 van2025-03-01 tot15 aan111 wijz1 "
                              "dagen0 vink rij-1 sel00 vragen"_qs;
-    QTest::newRow("nothing stored: unlocked, 16 months of Thursdays") << don << jan2 << QDate() << "" << ""
-        << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-01-01 tot15 aan111 wijz0 dagen70 "
-           "donderdag-avond 2 januari 2025|20250102 20260430 vink rij0 sel11 vragen0";
-    QTest::newRow("31 January: February not skipped") << don << QDate(2025, 1, 31) << QDate() << "" << "tot1 maak"
-        << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-01-01 tot1 aan111 wijz0 dagen9 "
-           "donderdag-avond 2 januari 2025|20250102 20250227 vink rij0 sel11 vragen0";
-    QTest::newRow("stored rows ticked in any order, locked") << don << mrt15 << sep1 << "12000399" << "" << opgeslagen + u'0';
-    QTest::newRow("Data wijzigen, Annuleren") << don << mrt15 << sep1 << "12000399" << "annuleer" << opgeslagen + u'1';
-    QTest::newRow("Data wijzigen, OK: months from today") << don << mrt15 << sep1 << "12000399" << "ok" << vanMaart + u'1';
-    QTest::newRow("opened again after OK") << don << mrt15 << sep1 << "12000399" << "ok open" << opgeslagen + u'1';
-    QTest::newRow("nothing ticked: no question") << don << mrt15 << sep1 << "12000399" << "niets ok" << vanMaart + u'0';
+    QTest::newRow("nothing stored: unlocked, 16 months of Thursdays") << don << jan2 << QDate() << ""
+                                                                      << ""
+                                                                      << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-01-01 tot15 aan111 wijz0 dagen70 "
+                                                                         "donderdag-avond 2 januari 2025|20250102 20260430 vink rij0 sel11 vragen0";
+    QTest::newRow("31 January: February not skipped") << don << QDate(2025, 1, 31) << QDate() << ""
+                                                      << "tot1 maak"
+                                                      << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-01-01 tot1 aan111 wijz0 dagen9 "
+                                                         "donderdag-avond 2 januari 2025|20250102 20250227 vink rij0 sel11 vragen0";
+    QTest::newRow("stored rows ticked in any order, locked") << don << mrt15 << sep1 << "12000399"
+                                                             << "" << opgeslagen + u'0';
+    QTest::newRow("Data wijzigen, Annuleren") << don << mrt15 << sep1 << "12000399"
+                                              << "annuleer" << opgeslagen + u'1';
+    QTest::newRow("Data wijzigen, OK: months from today") << don << mrt15 << sep1 << "12000399"
+                                                          << "ok" << vanMaart + u'1';
+    QTest::newRow("opened again after OK") << don << mrt15 << sep1 << "12000399"
+                                           << "ok open" << opgeslagen + u'1';
+    QTest::newRow("nothing ticked: no question") << don << mrt15 << sep1 << "12000399"
+                                                 << "niets ok" << vanMaart + u'0';
     QTest::newRow("Data wijzigen unticked locks; Friday the last") << u"vrijdag-middag"_qs << QDate(2025, 2, 3) << QDate() << ""
-        << "uit tot0 maak vink1" << "februari 2025|2025-02-01 mei 2026|2026-05-01 16/16 van2025-02-01 tot0 aan000 wijz0 dagen4 "
-                                    "vrijdag-middag 7 februari 2025|20250207 20250228 vink20250214 rij0 sel11 vragen0";
-    QTest::newRow("a month chosen, then Maak") << u"dinsdag-avond"_qs << jan20 << QDate() << "" << "alles van1 tot1 maak"
-        << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-02-01 tot1 aan111 wijz0 dagen4 "
-           "dinsdag-avond 4 februari 2025|20250204 20250225 vink rij0 sel11 vragen0";
-    QTest::newRow("a month chosen: dates and ticks gone") << don << jan20 << QDate() << "" << "alles van2"
-        << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-03-01 tot15 aan111 wijz0 dagen0 vink rij-1 sel00 vragen0";
+                                                                   << "uit tot0 maak vink1"
+                                                                   << "februari 2025|2025-02-01 mei 2026|2026-05-01 16/16 van2025-02-01 tot0 aan000 wijz0 dagen4 "
+                                                                      "vrijdag-middag 7 februari 2025|20250207 20250228 vink20250214 rij0 sel11 vragen0";
+    QTest::newRow("a month chosen, then Maak") << u"dinsdag-avond"_qs << jan20 << QDate() << ""
+                                               << "alles van1 tot1 maak"
+                                               << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-02-01 tot1 aan111 wijz0 dagen4 "
+                                                  "dinsdag-avond 4 februari 2025|20250204 20250225 vink rij0 sel11 vragen0";
+    QTest::newRow("a month chosen: dates and ticks gone") << don << jan20 << QDate() << ""
+                                                          << "alles van2"
+                                                          << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-03-01 tot15 aan111 wijz0 dagen0 vink rij-1 sel00 vragen0";
     QTest::newRow("Selecteer alles; rows outside ignored") << u"zaterdag-morgen"_qs << QDate(2025, 3, 10) << QDate()
-        << "" << "tot0 maak vink1 rij3 vink5 rij5 alles rij5"
-        << "maart 2025|2025-03-01 juni 2026|2026-06-01 16/16 van2025-03-01 tot0 aan111 wijz0 dagen5 zaterdag-morgen "
-           "1 maart 2025|20250301 20250329 vink20250301,20250308,20250315,20250322,20250329 rij0 sel11 vragen0";
-    QTest::newRow("capitals; Sunday the first") << u"Zondag-Middag"_qs << QDate(2025, 6, 30) << QDate() << "" << "tot0 maak"
-        << "juni 2025|2025-06-01 september 2026|2026-09-01 16/16 van2025-06-01 tot0 aan111 wijz0 dagen5 "
-           "Zondag-Middag 1 juni 2025|20250601 20250629 vink rij0 sel11 vragen0";
-    QTest::newRow("first month after the last") << don << jan20 << QDate() << "" << "van3 tot1 maak"
-        << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-04-01 tot1 aan111 wijz0 dagen0 vink "
-           "rij-1 sel00 vragen0";
+                                                           << ""
+                                                           << "tot0 maak vink1 rij3 vink5 rij5 alles rij5"
+                                                           << "maart 2025|2025-03-01 juni 2026|2026-06-01 16/16 van2025-03-01 tot0 aan111 wijz0 dagen5 zaterdag-morgen "
+                                                              "1 maart 2025|20250301 20250329 vink20250301,20250308,20250315,20250322,20250329 rij0 sel11 vragen0";
+    QTest::newRow("capitals; Sunday the first") << u"Zondag-Middag"_qs << QDate(2025, 6, 30) << QDate() << ""
+                                                << "tot0 maak"
+                                                << "juni 2025|2025-06-01 september 2026|2026-09-01 16/16 van2025-06-01 tot0 aan111 wijz0 dagen5 "
+                                                   "Zondag-Middag 1 juni 2025|20250601 20250629 vink rij0 sel11 vragen0";
+    QTest::newRow("first month after the last") << don << jan20 << QDate() << ""
+                                                << "van3 tot1 maak"
+                                                << "januari 2025|2025-01-01 april 2026|2026-04-01 16/16 van2025-04-01 tot1 aan111 wijz0 dagen0 vink "
+                                                   "rij-1 sel00 vragen0";
 }
 
 void TstKalender::kalender()

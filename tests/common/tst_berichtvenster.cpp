@@ -11,8 +11,8 @@ private slots:
     {
         using A = Meldingen::Antwoord;
         for (const auto& [knoppen, toets, antwoord] : {std::tuple{Meldingen::Knoppen::OkAnnuleren, Qt::Key_Return, A::Annuleren},
-                                                     {Meldingen::Knoppen::JaNee, Qt::Key_Return, A::Nee},
-                                                     {Meldingen::Knoppen::JaNee, Qt::Key_Escape, A::Nee}}) {
+                                                       {Meldingen::Knoppen::JaNee, Qt::Key_Return, A::Nee},
+                                                       {Meldingen::Knoppen::JaNee, Qt::Key_Escape, A::Nee}}) {
             QTimer::singleShot(0, this, [toets = toets] {
                 QWidget* box = QApplication::activeModalWidget();
                 QCOMPARE(box->windowTitle(), "Hovelink");

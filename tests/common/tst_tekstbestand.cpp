@@ -88,8 +88,8 @@ private slots:
         QCOMPARE(Rijlijst::Schrijf(rijen), "000312"); // rows after 99 left out
         QCOMPARE(Rijlijst::Lees("000312"), (QList<int>{0, 3, 12}));
         QCOMPARE(Rijlijst::Lees("1234567"), (QList<int>{12, 34, 56, 7})); // 3.5 pairs round to 4
-        QCOMPARE(Rijlijst::Lees(" 105"), (QList<int>{1, 5})); // each pair's leading number
-        QCOMPARE(Instellingen::Getal32("  255  ").value_or(0), 255); // a whole value, blanks around
+        QCOMPARE(Rijlijst::Lees(" 105"), (QList<int>{1, 5}));             // each pair's leading number
+        QCOMPARE(Instellingen::Getal32("  255  ").value_or(0), 255);      // a whole value, blanks around
         QVERIFY(!Instellingen::Getal32("12px"));
     }
 

@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<QString>("tekst"); // typed into the width box; only digits are taken
         QTest::addColumn<int>("breedte");
         QTest::addColumn<bool>("geweigerd");
-        QTest::addColumn<QString>("daarna"); // Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box
+        QTest::addColumn<QString>("daarna");  // Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box
         QTest::addColumn<bool>("onleesbaar"); // the stored logo cannot be read; else there is none
         QTest::newRow("1200 refused") << "1200" << 1200 << true << "Tab" << false;
         QTest::newRow("1200 refused on saving") << "1200" << 1200 << true << "Alt+A" << false;
@@ -122,8 +122,12 @@ private slots:
         QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen
         QTest::addColumn<QString>("melding"); // its first line
         QTest::addColumn<QString>("logofile");
-        QTest::newRow("text named .jpg dropped") << "slepen:tekst.jpg" << "Dit bestand is geen afbeelding die Hovelink kan lezen:" << "000001.jpg";
-        QTest::newRow("over 1 MB taken with a warning") << "groot.bmp" << "Deze afbeelding is groter dan 1 MB:" << "000001.bmp";
+        QTest::newRow("text named .jpg dropped") << "slepen:tekst.jpg"
+                                                 << "Dit bestand is geen afbeelding die Hovelink kan lezen:"
+                                                 << "000001.jpg";
+        QTest::newRow("over 1 MB taken with a warning") << "groot.bmp"
+                                                        << "Deze afbeelding is groter dan 1 MB:"
+                                                        << "000001.bmp";
     }
 
     void logo()

@@ -93,16 +93,28 @@ private slots:
     {
         QTest::addColumn<QStringList>("aanwezig");
         QTest::addColumn<QString>("logofile");
-        QTest::addColumn<QString>("gekozen"); // "bron/": from outside, "map/": from inside the folder
+        QTest::addColumn<QString>("gekozen");  // "bron/": from outside, "map/": from inside the folder
         QTest::addColumn<QString>("verwacht"); // logofile after saving; the only picture left
-        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif" << "bron/logo.gif" << "000002.gif";
-        QTest::newRow("extension kept as typed") << QStringList{} << "" << "bron/Logo.Club.BMP" << "000001.BMP";
+        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif"
+                                                   << "bron/logo.gif"
+                                                   << "000002.gif";
+        QTest::newRow("extension kept as typed") << QStringList{} << ""
+                                                 << "bron/Logo.Club.BMP"
+                                                 << "000001.BMP";
         QTest::newRow("without logo every picture goes")
-            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << "" << "" << "";
-        QTest::newRow("stored logo keeps its name") << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg" << "" << "000001.jpg";
+            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << ""
+            << ""
+            << "";
+        QTest::newRow("stored logo keeps its name") << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg"
+                                                    << ""
+                                                    << "000001.jpg";
         QTest::newRow("chosen file inside the folder")
-            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif" << "map/000001.jpg" << "000002.jpg";
-        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg" << "" << "";
+            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif"
+            << "map/000001.jpg"
+            << "000002.jpg";
+        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg"
+                                                          << ""
+                                                          << "";
     }
 
     void bewaarLogo()

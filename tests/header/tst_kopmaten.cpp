@@ -22,9 +22,13 @@ private slots:
     // Header width, height, margin, picture size: the logo area P1 and the logo P2 in it.
     void pasLogoIn()
     {
-        const struct { int breedte, hoogte, marge; QSize beeld; QRect p1, p2; } rijen[] = {
-            {750, 100, 5, QSize(), QRect(0, 0, 250, 100), QRect(5, 5, 240, 90)},      // no picture
-            {750, 70, 30, QSize(), QRect(0, 0, 250, 70), QRect(30, 30, 190, 10)},     // margin 30, height 70
+        const struct {
+            int breedte, hoogte, marge;
+            QSize beeld;
+            QRect p1, p2;
+        } rijen[] = {
+            {750, 100, 5, QSize(), QRect(0, 0, 250, 100), QRect(5, 5, 240, 90)},          // no picture
+            {750, 70, 30, QSize(), QRect(0, 0, 250, 70), QRect(30, 30, 190, 10)},         // margin 30, height 70
             {750, 100, 5, QSize(400, 100), QRect(0, 0, 250, 100), QRect(5, 5, 240, 60)},  // wide picture
             {750, 100, 5, QSize(100, 200), QRect(0, 0, 55, 100), QRect(5, 5, 45, 90)},    // tall: the area shrinks
             {750, 100, 0, QSize(16, 16), QRect(0, 0, 100, 100), QRect(0, 0, 100, 100)},   // icon enlarged

@@ -65,7 +65,8 @@ void TstLeden::lezen_data()
     while (groot.size() < (1 << 20) - 100)
         groot += "0,1,A\r\n";
     groot += "0,9,A,,,Bos,,,,,,,,,";
-    groot += QByteArray((1 << 20) - groot.size() - 2, 'x') + ",,\xEF\xBB\xBF" "B\r\n0,10,A,,,Kok\r\n";
+    groot += QByteArray((1 << 20) - groot.size() - 2, 'x') + ",,\xEF\xBB\xBF"
+                                                             "B\r\n0,10,A,,,Kok\r\n";
     QTest::newRow("lines across the pieces the file is read in") << groot << 1 << u"01,Kok,A,10,Kok,0|02,Bos,Aï»¿B,9,Bos,0"_qs;
     QTest::newRow("fields in order, names trimmed") << B(Regel({"1234", "A", "", "  Jan ", " van der ", " Dijk  ", "", "7"})) << 1 << "01,Dijk,A,1234,Jan van der Dijk,7";
     QTest::newRow("key of fields 2 and 16, number as written") << B(Regel({" 77", "a", "x", "Els", "", "Wit", "", ""})) << 1 << "01,Wit,ax, 77,Els Wit,0";
@@ -144,7 +145,7 @@ void TstLeden::overzicht_data()
         << QStringList{InGroep("a", "", "Mol"), InGroep("A", "", "Aal"), InGroep("A", "", "Kok"), InGroep("A", "", "Bos")} << QList<QList<int>>{{0}}
         << "0001  01=(A)  Aal\r\n0002  01=(A)  Bos\r\n0003  01=(A)  Kok\r\n0004  01=(a)  Mol\r\n";
     QTest::newRow(") aligned over the ticked rows") << QStringList{InGroep("ABC", "", "Kok"), Regel({"1", "A", "", "Jan", "van", "Dijk", "", ""}), InGroep("LANGER", "", "Bos")}
-        << QList<QList<int>>{{0, 1}} << "0001  01=(A  )  Jan van Dijk\r\n0002  02=(ABC)  Kok\r\n";
+                                                    << QList<QList<int>>{{0, 1}} << "0001  01=(A  )  Jan van Dijk\r\n0002  02=(ABC)  Kok\r\n";
     QStringList tien;
     for (const char* g : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "JJ"})
         tien << InGroep(QString::fromLatin1(g), {});
@@ -199,15 +200,23 @@ void TstLeden::partner_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("nummers");
     QTest::addColumn<QString>("uit"); // the first item, then each number's partner
-    QTest::newRow("ends at comma; both halves") << "A1.txt" << QByteArray("   1234-5678#,3-4#\r\n") << "1234 5678 42" << "1234-5678# => 5678 1234 ";
-    QTest::newRow("CR LF, name in other case; last pair wins") << "a1.TXT" << QByteArray("1234-5678#1234-9999#\r\n3-4#\r\n") << "1234 5678" << "1234-5678#1234-9999# => 9999 1234";
-    QTest::newRow("line feed; piece after the last # unused") << "A1.txt" << QByteArray("1234-5678#2345-6789\n3-4#") << "1234 2345" << "1234-5678#2345-6789 => 5678 ";
-    QTest::newRow("carriage return; compared exactly") << "A1.txt" << QByteArray("01234-5678#1234 -5678#\r3-4#") << "1234" << "01234-5678#1234 -5678# => ";
+    QTest::newRow("ends at comma; both halves") << "A1.txt" << QByteArray("   1234-5678#,3-4#\r\n") << "1234 5678 42"
+                                                << "1234-5678# => 5678 1234 ";
+    QTest::newRow("CR LF, name in other case; last pair wins") << "a1.TXT" << QByteArray("1234-5678#1234-9999#\r\n3-4#\r\n") << "1234 5678"
+                                                               << "1234-5678#1234-9999# => 9999 1234";
+    QTest::newRow("line feed; piece after the last # unused") << "A1.txt" << QByteArray("1234-5678#2345-6789\n3-4#") << "1234 2345"
+                                                              << "1234-5678#2345-6789 => 5678 ";
+    QTest::newRow("carriage return; compared exactly") << "A1.txt" << QByteArray("01234-5678#1234 -5678#\r3-4#") << "1234"
+                                                       << "01234-5678#1234 -5678# => ";
     QTest::newRow("utf-8 after a byte order mark") << "A1.txt" << QByteArray("\xEF\xBB\xBF\"1-2#\xC3\xAB\"") << "1" << u"1-2#ë => 2"_qs;
-    QTest::newRow("quoted over a comma and a line break; no - passed over") << "A1.txt" << QByteArray("\"1234#5678-1234#,\r\n\"x9-9#,A1\r\n") << "1234" << "1234#5678-1234#,\r\n => 5678";
-    QTest::newRow("no closing quote; first two parts") << "A1.txt" << QByteArray("\"1234-5678-9999#") << "1234 9999" << "1234-5678-9999# => 5678 ";
-    QTest::newRow("no file of the group") << "A.txt" << QByteArray("1-2#") << "1" << "geen  => ";
-    QTest::newRow("empty first item") << "A1.txt" << QByteArray(",1-2#") << "1" << " => ";
+    QTest::newRow("quoted over a comma and a line break; no - passed over") << "A1.txt" << QByteArray("\"1234#5678-1234#,\r\n\"x9-9#,A1\r\n") << "1234"
+                                                                            << "1234#5678-1234#,\r\n => 5678";
+    QTest::newRow("no closing quote; first two parts") << "A1.txt" << QByteArray("\"1234-5678-9999#") << "1234 9999"
+                                                       << "1234-5678-9999# => 5678 ";
+    QTest::newRow("no file of the group") << "A.txt" << QByteArray("1-2#") << "1"
+                                          << "geen  => ";
+    QTest::newRow("empty first item") << "A1.txt" << QByteArray(",1-2#") << "1"
+                                      << " => ";
 }
 
 void TstLeden::partner()

@@ -22,23 +22,33 @@ private slots:
     // The leave sequence: each refusal stops it before anything is written; only a saved or aborted window closes.
     void verlaten_data()
     {
-        QTest::addColumn<QString>("staat");  // a: aborted, e: end time refused, v: a box refused, d: a date, m: an address,
-                                             // p: partner file missing, n: Nee to the question, b: saving fails
+        QTest::addColumn<QString>("staat"); // a: aborted, e: end time refused, v: a box refused, d: a date, m: an address,
+                                            // p: partner file missing, n: Nee to the question, b: saving fails
         QTest::addColumn<ScriptUitkomst>("script");
         QTest::addColumn<Vertrek>("vertrek");
         QTest::addColumn<QString>("stappen"); // what was done, in order
         QTest::addColumn<QString>("melding"); // the first message, in part
         const auto g = ScriptUitkomst::Geschreven;
-        QTest::newRow("abort") << "a" << g << Vertrek::Afgebroken << "" << "afgebroken";
-        QTest::newRow("end time refused") << "edm" << g << Vertrek::EindtijdFout << "" << "fout";
-        QTest::newRow("group box refused") << "vdm" << g << Vertrek::Blijven << "vakken" << "";
-        QTest::newRow("no play date") << "m" << g << Vertrek::Blijven << "vakken" << "speeldagen";
-        QTest::newRow("no address, Nee") << "dn" << g << Vertrek::Blijven << "vakken" << "Afmeld-emailadres";
-        QTest::newRow("no address, Ja") << "d" << g << Vertrek::BewaardSluiten << "vakken script lijst bewaar" << "Afmeld-emailadres";
-        QTest::newRow("partner file missing") << "dmp" << g << Vertrek::BewaardBlijven << "vakken script lijst bewaar" << "Partnerbestand";
-        QTest::newRow("no members: saved all the same") << "dm" << ScriptUitkomst::GeenLeden << Vertrek::BewaardSluiten << "vakken script lijst bewaar" << "";
-        QTest::newRow("script not written: nothing saved") << "dm" << ScriptUitkomst::NietGeschreven << Vertrek::ScriptMislukt << "vakken script" << "";
-        QTest::newRow("settings not saved") << "dmb" << g << Vertrek::NietBewaard << "vakken script lijst bewaar" << "";
+        QTest::newRow("abort") << "a" << g << Vertrek::Afgebroken << ""
+                               << "afgebroken";
+        QTest::newRow("end time refused") << "edm" << g << Vertrek::EindtijdFout << ""
+                                          << "fout";
+        QTest::newRow("group box refused") << "vdm" << g << Vertrek::Blijven << "vakken"
+                                           << "";
+        QTest::newRow("no play date") << "m" << g << Vertrek::Blijven << "vakken"
+                                      << "speeldagen";
+        QTest::newRow("no address, Nee") << "dn" << g << Vertrek::Blijven << "vakken"
+                                         << "Afmeld-emailadres";
+        QTest::newRow("no address, Ja") << "d" << g << Vertrek::BewaardSluiten << "vakken script lijst bewaar"
+                                        << "Afmeld-emailadres";
+        QTest::newRow("partner file missing") << "dmp" << g << Vertrek::BewaardBlijven << "vakken script lijst bewaar"
+                                              << "Partnerbestand";
+        QTest::newRow("no members: saved all the same") << "dm" << ScriptUitkomst::GeenLeden << Vertrek::BewaardSluiten << "vakken script lijst bewaar"
+                                                        << "";
+        QTest::newRow("script not written: nothing saved") << "dm" << ScriptUitkomst::NietGeschreven << Vertrek::ScriptMislukt << "vakken script"
+                                                           << "";
+        QTest::newRow("settings not saved") << "dmb" << g << Vertrek::NietBewaard << "vakken script lijst bewaar"
+                                            << "";
     }
     void verlaten()
     {
@@ -94,7 +104,8 @@ private slots:
         QTest::addColumn<QStringList>("rijen");
         QTest::addColumn<QStringList>("marken");
         QTest::newRow("good forms") << QStringList{"jan.de.vries+afm@mail.bctroef.nl", "  Wedstrijd@BCTroef.NL  ",
-                                                   u"zoë@bctroef.nl"_qs} << QStringList{"", "", ""};
+                                                   u"zoë@bctroef.nl"_qs}
+                                    << QStringList{"", "", ""};
         const QStringList fout{"secretaris.bctroef.nl", "jan@piet@b.nl", "@bctroef.nl", "secretaris@bctroef",
                                "secretaris@", "secretaris@.nl", "x@bctroef.", "x@bctroef..nl", "jan piet@b.nl",
                                "jan@ b.nl", "jan\t@b.nl", u"jan\u00A0piet@b.nl"_qs};

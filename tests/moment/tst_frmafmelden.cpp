@@ -36,7 +36,11 @@ struct Opstelling : DemoWerkplek {
         QApplication::setActiveWindow(venster.get());
         QVERIFY(QTest::qWaitForWindowActive(venster.get()));
     }
-    template <typename T = QWidget> T* Control(const QString& naam) const { return venster->findChild<T*>(naam); }
+    template <typename T = QWidget>
+    T* Control(const QString& naam) const
+    {
+        return venster->findChild<T*>(naam);
+    }
     QLineEdit* Vak(int i) const { return venster->findChildren<QLineEdit*>("txtB2").at(i); }
     void Klik(QWidget* control, QPoint plek = {}) const
     {
@@ -203,8 +207,8 @@ private slots:
         o.Klik("cmdEinde");
         QVERIFY(o.venster->isVisible() && !QFileInfo::exists(o.Ini()));
         QCOMPARE(o.meldingen.Teksten(), QStringList{"Het Script-bestand kon niet worden opgeslagen:\r\n" +
-                                                     QDir::toNativeSeparators(o.Script()) +
-                                                     "\r\n\r\nFilename refers to a directory"});
+                                                    QDir::toNativeSeparators(o.Script()) +
+                                                    "\r\n\r\nFilename refers to a directory"});
         QVERIFY(QDir(o.Script()).removeRecursively());
         o.Klik("cmdEinde");
         QCOMPARE(o.meldingen.Teksten().last(), kVoltooid);
@@ -232,15 +236,24 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("hoe");
         QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("end time, Tab") << -1 << "9:3" << "Tab" << QStringList{schrijfwijze};
-        QTest::newRow("end time, context menu") << -1 << "9:3" << "menu" << QStringList{};
-        QTest::newRow("end time, Afbreken") << -1 << "9:3" << "Afbreken" << QStringList{kAfgebroken};
-        QTest::newRow("24:00, Alt+O") << -1 << "24:00" << "Alt+O" << QStringList{"Het maximum is 23 uur!"};
-        QTest::newRow("12:60 pasted, mouse on OK") << -1 << "^12:60" << "OK" << QStringList{"Het maximum is 59 minuten!"};
-        QTest::newRow("hh:mm pasted, close box") << -1 << "^hh:mm" << "sluitvak" << QStringList{schrijfwijze};
-        QTest::newRow("emptied, Alt+O") << -1 << "" << "Alt+O" << QStringList{schrijfwijze};
-        QTest::newRow("group not ticked, Tab") << 2 << "1,3" << "Tab" << QStringList{groep3};
-        QTest::newRow("group not ticked, other window") << 2 << "1,3" << "venster" << QStringList{};
+        QTest::newRow("end time, Tab") << -1 << "9:3"
+                                       << "Tab" << QStringList{schrijfwijze};
+        QTest::newRow("end time, context menu") << -1 << "9:3"
+                                                << "menu" << QStringList{};
+        QTest::newRow("end time, Afbreken") << -1 << "9:3"
+                                            << "Afbreken" << QStringList{kAfgebroken};
+        QTest::newRow("24:00, Alt+O") << -1 << "24:00"
+                                      << "Alt+O" << QStringList{"Het maximum is 23 uur!"};
+        QTest::newRow("12:60 pasted, mouse on OK") << -1 << "^12:60"
+                                                   << "OK" << QStringList{"Het maximum is 59 minuten!"};
+        QTest::newRow("hh:mm pasted, close box") << -1 << "^hh:mm"
+                                                 << "sluitvak" << QStringList{schrijfwijze};
+        QTest::newRow("emptied, Alt+O") << -1 << ""
+                                        << "Alt+O" << QStringList{schrijfwijze};
+        QTest::newRow("group not ticked, Tab") << 2 << "1,3"
+                                               << "Tab" << QStringList{groep3};
+        QTest::newRow("group not ticked, other window") << 2 << "1,3"
+                                                        << "venster" << QStringList{};
     }
     void vakVerlaten()
     {

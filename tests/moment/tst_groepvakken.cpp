@@ -45,7 +45,7 @@ private slots:
     void groepWissel_data()
     {
         QTest::addColumn<QList<int>>("aan");
-        QTest::addColumn<int>("uit"); // a row unticked afterwards, -1 none
+        QTest::addColumn<int>("uit");         // a row unticked afterwards, -1 none
         QTest::addColumn<QString>("bewaard"); // saved partner file, then its "Toon Partner" state
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("geselecteerd");
@@ -87,12 +87,15 @@ private slots:
         QTest::addColumn<int>("vak");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("melding"); // empty: accepted
-        QTest::newRow("1,3 in box 0") << 0 << "1,3" << "In vak 'naam1' mag slechts 1 groep gebruikt worden!";
-        QTest::newRow("1,3 in box 2, empty elements passed over") << 2 << ",1,,3," << "";
+        QTest::newRow("1,3 in box 0") << 0 << "1,3"
+                                      << "In vak 'naam1' mag slechts 1 groep gebruikt worden!";
+        QTest::newRow("1,3 in box 2, empty elements passed over") << 2 << ",1,,3,"
+                                                                  << "";
         QTest::newRow("11 is not 1") << 1 << "11" << Niet("11");
         QTest::newRow("number however large") << 3 << "1,99999999999999999999" << Niet("99999999999999999999");
         QTest::newRow("first missing group named") << 2 << "5,2,4" << Niet("5");
-        QTest::newRow("leading digits, as the site filters") << 3 << "3E1, 1.6, 0003" << "";
+        QTest::newRow("leading digits, as the site filters") << 3 << "3E1, 1.6, 0003"
+                                                             << "";
         QTest::newRow("sign is no digit") << 3 << "+1" << Niet("0");
     }
     void vakVerlaten()

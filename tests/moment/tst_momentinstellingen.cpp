@@ -26,8 +26,7 @@ const QStringList kDrie{"wedstrijd@bc-troef.nl", "secretaris@bc-troef.nl", "jan=
 const Afmeldadressen kAdressen{kDrie.join("\r\n") + "\r\n", Vink(kDrie, {0, 2}), 0};
 
 // Values of an earlier reading, which every reading resets except the first month and Tot.
-const BewaardeMoment kEerder{.BewaardeDagen = "99", .BewaardeLedenBest = "(Oud)", .BewaardPartnerbest = "Oud",
-                             .BewaardToonPartner = 1};
+const BewaardeMoment kEerder{.BewaardeDagen = "99", .BewaardeLedenBest = "(Oud)", .BewaardPartnerbest = "Oud", .BewaardToonPartner = 1};
 
 } // namespace
 
@@ -41,11 +40,7 @@ private slots:
         QTest::addColumn<MomentVenster>("venster");
         QTest::addColumn<QByteArray>("golden");
         QTest::newRow("every value set, blanks trimmed")
-            << MomentVenster{.cmbVanSleutel = "2025-09-01", .cmbTotIndex = 15, .chk1 = 1, .chk2 = 0, .chkPartnerOok = 1,
-                             .txtContactPers = u"  José de Vries "_qs, .txtB2 = {"1", " 1,2", "1,3  ", "2,3"},
-                             .txtEindtijd = "15:30 ", .adressen = kAdressen, .lstDagen = Vink(QStringList(39), {0, 1, 5}),
-                             .lst1Gekozen = {"1   (Dinsdag A)", "3 (Vrijdag B)"}, .cmbPartner = "Dinsdag A",
-                             .chkToonPartner = 1}
+            << MomentVenster{.cmbVanSleutel = "2025-09-01", .cmbTotIndex = 15, .chk1 = 1, .chk2 = 0, .chkPartnerOok = 1, .txtContactPers = u"  José de Vries "_qs, .txtB2 = {"1", " 1,2", "1,3  ", "2,3"}, .txtEindtijd = "15:30 ", .adressen = kAdressen, .lstDagen = Vink(QStringList(39), {0, 1, 5}), .lst1Gekozen = {"1   (Dinsdag A)", "3 (Vrijdag B)"}, .cmbPartner = "Dinsdag A", .chkToonPartner = 1}
             << Golden("volledig.ini");
         QTest::newRow("window before any choice") << MomentVenster{} << Golden("leeg.ini");
     }
@@ -68,17 +63,13 @@ private slots:
         const BewaardeMoment leeg;
         QTest::newRow("volledig.ini")
             << Golden("volledig.ini")
-            << MomentVenster{.chk2 = 0, .txtContactPers = u"José de Vries"_qs, .txtB2 = {"1", "1,2", "1,3", "2,3"},
-                             .txtEindtijd = "15:30", .adressen = kAdressen}
-            << BewaardeMoment{.Startdatum = QDate(2025, 9, 1), .TotIndex = 15, .BewaardeDagen = "000105",
-                              .BewaardeLedenBest = "(Dinsdag A),(Vrijdag B)", .BewaardPartnerbest = "Dinsdag A",
-                              .BewaardToonPartner = 1}
+            << MomentVenster{.chk2 = 0, .txtContactPers = u"José de Vries"_qs, .txtB2 = {"1", "1,2", "1,3", "2,3"}, .txtEindtijd = "15:30", .adressen = kAdressen}
+            << BewaardeMoment{.Startdatum = QDate(2025, 9, 1), .TotIndex = 15, .BewaardeDagen = "000105", .BewaardeLedenBest = "(Dinsdag A),(Vrijdag B)", .BewaardPartnerbest = "Dinsdag A", .BewaardToonPartner = 1}
             << 100 << 0;
         QTest::newRow("zonderadressen.ini, read completely")
             << Golden("zonderadressen.ini")
             << MomentVenster{.chk1 = 0, .chkPartnerOok = 0, .txtB2 = {"2", "2", "2,3", "3"}, .txtEindtijd = "09:00"}
-            << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 15, .BewaardeDagen = "0203",
-                              .BewaardeLedenBest = "(Donderdag)"}
+            << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 15, .BewaardeDagen = "0203", .BewaardeLedenBest = "(Donderdag)"}
             << 100 << 0;
         QTest::newRow("leeg.ini: empty Van= ends at once") << Golden("leeg.ini") << begin << leeg << 0 << 0;
         QTest::newRow("no file") << QByteArray() << begin << leeg << 0 << 0;
@@ -129,17 +120,18 @@ private slots:
     {
         QVERIFY(BewaarInstellingen(Pad(), {.cmbVanSleutel = "2025-09-01",
                                            .adressen = {"", Vink({"a@x.nl", "b@x.nl"}, {0, 1}), 0},
-                                           .lstDagen = Vink({"d0", "d1"}, {1}), .lst1Gekozen = {"1  (A1)"},
-                                           .cmbPartner = "A1", .chkToonPartner = 1}).ok);
+                                           .lstDagen = Vink({"d0", "d1"}, {1}),
+                                           .lst1Gekozen = {"1  (A1)"},
+                                           .cmbPartner = "A1",
+                                           .chkToonPartner = 1})
+                    .ok);
         MomentVenster gelezen;
         BewaardeMoment bewaard;
         qint32 kopvakho = 0;
         MeldingRecorder meldingen;
         LeesInstellingen(Pad(), gelezen, bewaard, kopvakho, meldingen);
         QVERIFY(gelezen.adressen.lstActEmails.isEmpty());
-        QVERIFY((bewaard == BewaardeMoment{.Startdatum = QDate(2025, 9, 1), .TotIndex = -1, .BewaardeDagen = "01",
-                                           .BewaardeLedenBest = "(A1)", .BewaardPartnerbest = "A1",
-                                           .BewaardToonPartner = 1}));
+        QVERIFY((bewaard == BewaardeMoment{.Startdatum = QDate(2025, 9, 1), .TotIndex = -1, .BewaardeDagen = "01", .BewaardeLedenBest = "(A1)", .BewaardPartnerbest = "A1", .BewaardToonPartner = 1}));
     }
 
 private:

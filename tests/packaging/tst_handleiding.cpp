@@ -16,13 +16,7 @@ private slots:
     void lees()
     {
         const QList<std::pair<QString, QString>> rijen = {
-            {"# Een\n## Twee\n", "H:Een|P:Twee"}, {"een\ntwee\n\ndrie", "A:een twee|A:drie"},
-            {"tekst\n# Kop\nmeer", "A:tekst|H:Kop|A:meer"}, {"- a\n- b\n  vervolg\n- c\ntekst", "O:a|O:b vervolg|O:c|A:tekst"},
-            {"= regel 1\n=\n= regel 3\n: uitleg\n  verder", "M:regel 1\n\nregel 3|U:uitleg verder"},
-            {"= a\n: x\n= b\n: y", "M:a|U:x|M:b|U:y"}, {"# Kop  \r\ntekst \r\n", "H:Kop|A:tekst"},
-            {"-------\n\"Maak  de\" 'data'", "A:------- \"Maak  de\" 'data'"}, {"tekst\n! v.png\nmeer", "A:tekst|B:v.png|A:meer"},
-            {"#Kop", "1"}, {"tekst\n### Kop", "2"}, {"tekst\n: uitleg", "2"}, {"= melding\n\n: uitleg", "3"},
-            {"tekst\n  verder", "2"}, {"- a\n\n  b", "3"}};
+            {"# Een\n## Twee\n", "H:Een|P:Twee"}, {"een\ntwee\n\ndrie", "A:een twee|A:drie"}, {"tekst\n# Kop\nmeer", "A:tekst|H:Kop|A:meer"}, {"- a\n- b\n  vervolg\n- c\ntekst", "O:a|O:b vervolg|O:c|A:tekst"}, {"= regel 1\n=\n= regel 3\n: uitleg\n  verder", "M:regel 1\n\nregel 3|U:uitleg verder"}, {"= a\n: x\n= b\n: y", "M:a|U:x|M:b|U:y"}, {"# Kop  \r\ntekst \r\n", "H:Kop|A:tekst"}, {"-------\n\"Maak  de\" 'data'", "A:------- \"Maak  de\" 'data'"}, {"tekst\n! v.png\nmeer", "A:tekst|B:v.png|A:meer"}, {"#Kop", "1"}, {"tekst\n### Kop", "2"}, {"tekst\n: uitleg", "2"}, {"= melding\n\n: uitleg", "3"}, {"tekst\n  verder", "2"}, {"- a\n\n  b", "3"}};
         for (const auto& [bron, verwacht] : rijen) {
             const Opmaak::Uitkomst uitkomst = Opmaak::Lees(bron);
             QStringList blokken;

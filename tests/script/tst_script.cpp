@@ -1,9 +1,9 @@
 #include "common/ansi.h"
+#include "nodeharnas.h"
 #include "script/groepfilter.h"
 #include "script/maakscript.h"
 #include "script/scripttekst.h"
 #include "script/sitevakken.h"
-#include "nodeharnas.h"
 #include "support/testpaden.h"
 
 #include <QJsonArray>
@@ -30,26 +30,20 @@ ScriptInvoer Met(ScriptInvoer in, const QList<QStringList>& leden)
 // The inputs of the golden files in tests/data/script.
 ScriptInvoer TweeLeden()
 {
-    return Met({"BC De Troef", "donderdag-avond", 1, 1, 0, 1, 1, "Piet Bakker", "15:30", {"  afmelden@troef.nl  ", "secretaris@troef.nl"},
-                {Dag("donderdag-avond 4 september 2025", "20250904"), Dag("donderdag-avond 11 september 2025", "20250911")}, kVakken,
-                {"2", "2", "3", "2,3"}, {750, 100, "BC De Troef", "Arial", 0, 7, 24, 1, 65535, 10, 20, "abcde", "info@troef.nl", "000001.jpg", 5, 1}, {}, {}},
+    return Met({"BC De Troef", "donderdag-avond", 1, 1, 0, 1, 1, "Piet Bakker", "15:30", {"  afmelden@troef.nl  ", "secretaris@troef.nl"}, {Dag("donderdag-avond 4 september 2025", "20250904"), Dag("donderdag-avond 11 september 2025", "20250911")}, kVakken, {"2", "2", "3", "2,3"}, {750, 100, "BC De Troef", "Arial", 0, 7, 24, 1, 65535, 10, 20, "abcde", "info@troef.nl", "000001.jpg", 5, 1}, {}, {}},
                {{"Jan van Dijk", "1234", "2", "5678"}, {"Els de Wit", "77", "3"}});
 }
 
 ScriptInvoer ZonderPartner()
 {
     // Partner numbers are given but must not reach the file: the box is cleared.
-    return Met({"Bridgeclub €uro", "maandag", 2, 0, 1, 0, 0, "Zoë Müller", {}, {"   "}, {}, kVakken, {"", "Partners", "1,3,", " 12 "},
-                {0, 0, {}, "Times New Roman", 255 + 128 * 256, 0, 10, 0, 255 * 65536, 0, -2, {}, {}, {}}, {}, {}},
-               {{"Zoë Müller", "5", "1", "99"}, {"Partner2 Jansen", "12", "1"}, {"", "13", "1"}, {"Ben\u00A0Bos", " 130", "3", "5"},
-                {"René Dupré", "1234567", "12"}, {"PARTNER9", "77", "3"}, {"Łukasz Nowak", "88", "3"}});
+    return Met({"Bridgeclub €uro", "maandag", 2, 0, 1, 0, 0, "Zoë Müller", {}, {"   "}, {}, kVakken, {"", "Partners", "1,3,", " 12 "}, {0, 0, {}, "Times New Roman", 255 + 128 * 256, 0, 10, 0, 255 * 65536, 0, -2, {}, {}, {}}, {}, {}},
+               {{"Zoë Müller", "5", "1", "99"}, {"Partner2 Jansen", "12", "1"}, {"", "13", "1"}, {"Ben\u00A0Bos", " 130", "3", "5"}, {"René Dupré", "1234567", "12"}, {"PARTNER9", "77", "3"}, {"Łukasz Nowak", "88", "3"}});
 }
 
 ScriptInvoer Aanhalingstekens()
 {
-    return Met({"BC 't Hoekje", "dinsdag-middag", 1, 1, 1, 1, 1, "Jan \"Pietje\" D'Hondt", "12:00\r\n", {"a'b@c.nl", " x\\y@z.nl "},
-                {Dag("dinsdag-middag 2 september 2025", "20250902")}, {"naam'1", "part\\ner", "inval1", "inval3"}, {"1", "1", "1", "1"},
-                {999, 130, "C:\\Kop\\'s", "Arial", -1, 0, 24, 1, -256, 0, 70, "a\nb", "tab\there", "000002.gif", 30, 1}, {}, {}},
+    return Met({"BC 't Hoekje", "dinsdag-middag", 1, 1, 1, 1, 1, "Jan \"Pietje\" D'Hondt", "12:00\r\n", {"a'b@c.nl", " x\\y@z.nl "}, {Dag("dinsdag-middag 2 september 2025", "20250902")}, {"naam'1", "part\\ner", "inval1", "inval3"}, {"1", "1", "1", "1"}, {999, 130, "C:\\Kop\\'s", "Arial", -1, 0, 24, 1, -256, 0, 70, "a\nb", "tab\there", "000002.gif", 30, 1}, {}, {}},
                {{"D'Hondt", "1", "1", "2"}, {"'t Hart ë\\", "2", "1", "1"}, {"Partner1 X", "3", "1"}, {"Bas", "4", "1", "12a"}});
 }
 
@@ -67,10 +61,8 @@ ScriptInvoer Willekeurig(QRandomGenerator& rg)
     const auto kies = [&](const QStringList& uit) { return uit.at(rg.bounded(int(uit.size()))); };
     // Box names repeat: the site's ifs then run one after the other on the same box.
     const QStringList namen{"naam1", "x", "a'b\\", ""}, vakken{"", "1", "2,3", " 1, 4,", "PartNers", "3,1,,5", "007,12"},
-                      nummers{"7", " 12", "123456", "1234567", "", "x1"};
-    ScriptInvoer in{t(20), t(10), rg.bounded(3), rg.bounded(3), rg.bounded(3), rg.bounded(2), rg.bounded(2), t(20), t(8), {t(20)}, {t(50)},
-                    {kies(namen), kies(namen), kies(namen), kies(namen)}, {kies(vakken), kies(vakken), kies(vakken), kies(vakken)},
-                    {0, 0, t(30), t(10), int(rg.generate()), 0, 0, 0, 0, 0, 0, t(10), t(10), t(10)}, {}, {}};
+        nummers{"7", " 12", "123456", "1234567", "", "x1"};
+    ScriptInvoer in{t(20), t(10), rg.bounded(3), rg.bounded(3), rg.bounded(3), rg.bounded(2), rg.bounded(2), t(20), t(8), {t(20)}, {t(50)}, {kies(namen), kies(namen), kies(namen), kies(namen)}, {kies(vakken), kies(vakken), kies(vakken), kies(vakken)}, {0, 0, t(30), t(10), int(rg.generate()), 0, 0, 0, 0, 0, 0, t(10), t(10), t(10)}, {}, {}};
     QList<QStringList> leden;
     for (int i = rg.bounded(30); i > 0; --i)
         leden.append({kies({"", "Partner", "PARTNER", "partne", ""}) + t(15), kies(nummers), kies(nummers).trimmed(), kies(nummers)});
@@ -91,41 +83,42 @@ private slots:
 void TstScript::script_data()
 {
     QTest::addColumn<QList<ScriptInvoer>>("invoeren");
-    QTest::addColumn<QString>("bestand"); // the golden file of one input
-    QTest::addColumn<QString>("vakken");  // what each box offers, for one input
+    QTest::addColumn<QString>("bestand");    // the golden file of one input
+    QTest::addColumn<QString>("vakken");     // what each box offers, for one input
     QTest::addColumn<QStringList>("regels"); // runs of whole lines the script of one input holds
     QTest::newRow("two members with partners") << QList{TweeLeden()} << "twee_leden.js"
-        << "K|Jan van Dijk / K|Jan van Dijk / K|Els de Wit / K|Jan van Dijk|Els de Wit" << QStringList();
+                                               << "K|Jan van Dijk / K|Jan van Dijk / K|Els de Wit / K|Jan van Dijk|Els de Wit" << QStringList();
     // René Dupré's seven-digit number shifts his code: the site reads group 001, not 012.
     QTest::newRow("partners hidden, text rules") << QList{ZonderPartner()} << ""
-        << u" / K|Zoë Müller|René Dupré / K|Zoë Müller|Ben\u00A0Bos|René Dupré|?ukasz Nowak / K"_qs
-        << QStringList{u"alg[0]='Bridgeclub €uro';\r\nalg[1]='maandag';\r\nalg[2]=0;\r\nalg[3]=1;\r\nalg[4]='Zoë Müller';\r\n"
-                       "alg[5]='';\r\nalg[6]=2;\r\nalg[7]=0;\r\nalg[8]=1;"_qs,
-                       "ikop[0]='';\r\nikop[1]='Times New Roman';\r\nikop[2]=0;\r\nikop[3]=10;\r\nikop[4]='rgb(255,128,0)';\r\n"
-                       "ikop[5]='rgb(0,0,255)';\r\nikop[6]=0;\r\nikop[7]='';\r\nikop[8]=0;\r\nikop[9]=-2;\r\nikop[10]='';\r\n"
-                       "ikop[11]='';\r\nikop[12]=0;\r\nikop[13]=0;",
-                       "function ActemNaarDim()\r\n{\r\n}", "function DagenNaarDim()\r\n{\r\n}",
-                       "var DUM10='';\r\nvar DUM11='#000#001';\r\nvar DUM12='#000#001#003';\r\nvar DUM13='#000#012';",
-                       u"idbnrbes[0]='000000000000000000';\r\nlid[1]='Zo\\u00EB M\\u00FCller';\r\nidbnrbes[1]='000005000000000001';\r\n"
-                       "lid[2]='Ben\u00A0Bos';\r\nidbnrbes[2]='000130000000000003';\r\nlid[3]='Ren\\u00E9 Dupr\\u00E9';\r\n"
-                       "idbnrbes[3]='1234567000000000012';\r\nlid[4]='?ukasz Nowak';\r\nidbnrbes[4]='000088000000000003';\r\n}"_qs};
+                                                 << u" / K|Zoë Müller|René Dupré / K|Zoë Müller|Ben\u00A0Bos|René Dupré|?ukasz Nowak / K"_qs
+                                                 << QStringList{u"alg[0]='Bridgeclub €uro';\r\nalg[1]='maandag';\r\nalg[2]=0;\r\nalg[3]=1;\r\nalg[4]='Zoë Müller';\r\n"
+                                                                "alg[5]='';\r\nalg[6]=2;\r\nalg[7]=0;\r\nalg[8]=1;"_qs,
+                                                                "ikop[0]='';\r\nikop[1]='Times New Roman';\r\nikop[2]=0;\r\nikop[3]=10;\r\nikop[4]='rgb(255,128,0)';\r\n"
+                                                                "ikop[5]='rgb(0,0,255)';\r\nikop[6]=0;\r\nikop[7]='';\r\nikop[8]=0;\r\nikop[9]=-2;\r\nikop[10]='';\r\n"
+                                                                "ikop[11]='';\r\nikop[12]=0;\r\nikop[13]=0;",
+                                                                "function ActemNaarDim()\r\n{\r\n}", "function DagenNaarDim()\r\n{\r\n}",
+                                                                "var DUM10='';\r\nvar DUM11='#000#001';\r\nvar DUM12='#000#001#003';\r\nvar DUM13='#000#012';",
+                                                                u"idbnrbes[0]='000000000000000000';\r\nlid[1]='Zo\\u00EB M\\u00FCller';\r\nidbnrbes[1]='000005000000000001';\r\n"
+                                                                "lid[2]='Ben\u00A0Bos';\r\nidbnrbes[2]='000130000000000003';\r\nlid[3]='Ren\\u00E9 Dupr\\u00E9';\r\n"
+                                                                "idbnrbes[3]='1234567000000000012';\r\nlid[4]='?ukasz Nowak';\r\nidbnrbes[4]='000088000000000003';\r\n}"_qs};
     QTest::newRow("quotes; boxes 0 and 2 skip Partner..") << QList{Aanhalingstekens()} << ""
-        << u"K|D'Hondt|'t Hart ë\\|Bas / K|D'Hondt|'t Hart ë\\|Partner1 X|Bas / K|D'Hondt|'t Hart ë\\|Bas / K|D'Hondt|'t Hart ë\\|Partner1 X|Bas"_qs
-        << QStringList{"alg[0]='BC \\'t Hoekje';\r\nalg[1]='dinsdag-middag';\r\nalg[2]=1;\r\nalg[3]=1;\r\n"
-                       "alg[4]='Jan \"Pietje\" D\\'Hondt';\r\nalg[5]='12:00\\r\\n';\r\nalg[6]=1;\r\nalg[7]=1;",
-                       "ikop[0]='C:\\\\Kop\\\\\\'s';\r\nikop[1]='Arial';\r\nikop[2]=1;\r\nikop[3]=24;\r\nikop[4]='rgb(255,0,0)';\r\n"
-                       "ikop[5]='rgb(0,255,0)';\r\nikop[6]=1;\r\nikop[7]='000002.gif';\r\nikop[8]=30;\r\nikop[9]=70;\r\n"
-                       "ikop[10]='a\\nb';\r\nikop[11]='tab\there';\r\nikop[12]=999;\r\nikop[13]=130;",
-                       "{\r\nactem[0]='a\\'b@c.nl';\r\nactem[1]='x\\\\y@z.nl';\r\n}", "{\r\ndag[0]='20250902';\r\n}",
-                       u"lid[1]='D\\'Hondt';\r\nidbnrbes[1]='000001000000002001';\r\nlid[2]='\\'t Hart \\u00EB\\\\';\r\n"
-                       "idbnrbes[2]='000002000000001001';\r\nlid[3]='Partner1 X';\r\nidbnrbes[3]='000003000000000001';\r\n"
-                       "lid[4]='Bas';\r\nidbnrbes[4]='000004000000000001';\r\n}"_qs,
-                       "if (cmbnaam == 'naam\\'1'){", "if (cmbnaam == 'part\\\\ner'){"};
+                                                          << u"K|D'Hondt|'t Hart ë\\|Bas / K|D'Hondt|'t Hart ë\\|Partner1 X|Bas / K|D'Hondt|'t Hart ë\\|Bas / K|D'Hondt|'t Hart ë\\|Partner1 X|Bas"_qs
+                                                          << QStringList{"alg[0]='BC \\'t Hoekje';\r\nalg[1]='dinsdag-middag';\r\nalg[2]=1;\r\nalg[3]=1;\r\n"
+                                                                         "alg[4]='Jan \"Pietje\" D\\'Hondt';\r\nalg[5]='12:00\\r\\n';\r\nalg[6]=1;\r\nalg[7]=1;",
+                                                                         "ikop[0]='C:\\\\Kop\\\\\\'s';\r\nikop[1]='Arial';\r\nikop[2]=1;\r\nikop[3]=24;\r\nikop[4]='rgb(255,0,0)';\r\n"
+                                                                         "ikop[5]='rgb(0,255,0)';\r\nikop[6]=1;\r\nikop[7]='000002.gif';\r\nikop[8]=30;\r\nikop[9]=70;\r\n"
+                                                                         "ikop[10]='a\\nb';\r\nikop[11]='tab\there';\r\nikop[12]=999;\r\nikop[13]=130;",
+                                                                         "{\r\nactem[0]='a\\'b@c.nl';\r\nactem[1]='x\\\\y@z.nl';\r\n}", "{\r\ndag[0]='20250902';\r\n}",
+                                                                         u"lid[1]='D\\'Hondt';\r\nidbnrbes[1]='000001000000002001';\r\nlid[2]='\\'t Hart \\u00EB\\\\';\r\n"
+                                                                         "idbnrbes[2]='000002000000001001';\r\nlid[3]='Partner1 X';\r\nidbnrbes[3]='000003000000000001';\r\n"
+                                                                         "lid[4]='Bas';\r\nidbnrbes[4]='000004000000000001';\r\n}"_qs,
+                                                                         "if (cmbnaam == 'naam\\'1'){", "if (cmbnaam == 'part\\\\ner'){"};
     QRandomGenerator rg(20250902);
     QList<ScriptInvoer> veel;
     for (int i = 0; i < 200; ++i)
         veel.append(Willekeurig(rg));
-    QTest::newRow("200 generated inputs") << veel << "" << "" << QStringList();
+    QTest::newRow("200 generated inputs") << veel << ""
+                                          << "" << QStringList();
 }
 
 void TstScript::script()

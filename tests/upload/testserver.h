@@ -8,7 +8,9 @@
 
 // A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
 struct TestServer {
-    enum class Soort { Sftp, Ftps, Ftp } soort;
+    enum class Soort { Sftp,
+                       Ftps,
+                       Ftp } soort;
     static inline const QString Gebruiker = "secretaris", Wachtwoord = "Zwaluw-7781-geheim", Map = "/public_html/afm/donderdag";
     QTemporaryDir dir;
     QProcess proces;
@@ -27,7 +29,8 @@ struct TestServer {
         proces.start("/usr/bin/python3", QStringList{HOVELINK_TESTSERVERS_DIR + QString(sftp ? "/sftpserver.py" : "/ftpsserver.py"),
                                                      sftp ? "--sleutel" : "--certificaat", dir.filePath("sleutel"), "--map",
                                                      dir.filePath("root"), "--gebruiker", Gebruiker, "--wachtwoord", Wachtwoord,
-                                                     "--poort", QString::number(poort)} + (soort == Soort::Ftp && !sftp ? QStringList{"--zonder-tls"} : QStringList()) + opties);
+                                                     "--poort", QString::number(poort)} +
+                                             (soort == Soort::Ftp && !sftp ? QStringList{"--zonder-tls"} : QStringList()) + opties);
         while (!proces.canReadLine() && proces.waitForReadyRead(20000)) {
         }
         const QStringList regel = QString::fromLatin1(proces.readLine()).trimmed().split(u' ');

@@ -73,8 +73,7 @@ QByteArray Regel(const QStringList& dagen, const QStringList& namen, const QStri
     QJsonArray vakken;
     for (int k = 0; k < 4; ++k)
         vakken.append(QJsonObject{{"naam", namen.value(k)}, {"code", namen.value(k).isEmpty() ? "" : "000101000000000002"}});
-    const QJsonObject regel{{"moment", "donderdag"}, {"dagen", QJsonArray::fromStringList(dagen)}, {"vakken", vakken},
-                            {"opmerking", opmerking}, {"email", ""}, {"ontvangen", ontvangen}};
+    const QJsonObject regel{{"moment", "donderdag"}, {"dagen", QJsonArray::fromStringList(dagen)}, {"vakken", vakken}, {"opmerking", opmerking}, {"email", ""}, {"ontvangen", ontvangen}};
     return QJsonDocument(regel).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -145,12 +144,11 @@ private slots:
         const QByteArray twee = Regel({"20250911", "20250904", "20250911"}, {zoe, "Bram", "", "Anna"}, "ziek; \"echt\"", t1);
         QTest::newRow("by date, then name, then time; a date twice counted once")
             << "<?php exit; ?>\n" + twee + Regel({"20250904"}, {rene}, "", t2) + Regel({"20250904"}, {rene}, "later", t1)
-            << QList<QStringList>{{"20250904", rene, "", "", "", "later", "01-09-2025 10:00"}, {"20250904", rene, "", "", "", "", "02-09-2025 08:30"},
-                                  {"20250904", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"},
-                                  {"20250911", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"}}
+            << QList<QStringList>{{"20250904", rene, "", "", "", "later", "01-09-2025 10:00"}, {"20250904", rene, "", "", "", "", "02-09-2025 08:30"}, {"20250904", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"}, {"20250911", zoe, "Bram", "", "Anna", "ziek; \"echt\"", "01-09-2025 10:00"}}
             << 0;
         QTest::newRow("CR LF, blank lines and no first line")
-            << "\r\n" + Regel({"20250904"}, {zoe}, "", t1).replace("\n", "\r\n") + "  \n\n" << QList<QStringList>{{"20250904", zoe, "", "", "", "", "01-09-2025 10:00"}} << 0;
+            << "\r\n" + Regel({"20250904"}, {zoe}, "", t1).replace("\n", "\r\n") + "  \n\n"
+            << QList<QStringList>{{"20250904", zoe, "", "", "", "", "01-09-2025 10:00"}} << 0;
         QList<QByteArray> kapot{twee.left(40), "[]", "hallo", "<?php exit; ?>", Regel({"20250231"}, {zoe}, "", t1), Regel({}, {zoe}, "", t1),
                                 Regel({"2025094"}, {zoe}, "", t1), Regel({"20250904"}, {" "}, "", t1), Regel({"20250904"}, {zoe}, "", "gisteren"),
                                 QByteArray(twee).replace("\"dagen\":[\"20250911\"", "\"dagen\":[20250911"),
@@ -201,9 +199,7 @@ private slots:
         QVERIFY(!QFile::exists(oud) && QFile::exists(ander)); // earlier previews go after a day, nothing else
 
         const QJsonObject gezien = Browser({"voorbeeld", geopend[0].toString(), Nu});
-        const QJsonObject verwacht{{"adres", "index.html#voorbeeld"}, {"voorbeeld", "Dit is een voorbeeld: een afmelding wordt hier niet verstuurd."},
-                                   {"titel", "Afmelden voor donderdag"}, {"namen", QJsonArray{"-----  KIES NAAM  -----", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Bram 't Hart"}},
-                                   {"logo", 1}, {"melding", "Dit is een voorbeeld: de afmelding is niet verstuurd."}};
+        const QJsonObject verwacht{{"adres", "index.html#voorbeeld"}, {"voorbeeld", "Dit is een voorbeeld: een afmelding wordt hier niet verstuurd."}, {"titel", "Afmelden voor donderdag"}, {"namen", QJsonArray{"-----  KIES NAAM  -----", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Bram 't Hart"}}, {"logo", 1}, {"melding", "Dit is een voorbeeld: de afmelding is niet verstuurd."}};
         QCOMPARE(QJsonDocument(gezien).toJson(QJsonDocument::Compact), QJsonDocument(verwacht).toJson(QJsonDocument::Compact));
     }
 
@@ -216,7 +212,7 @@ private slots:
         TestServer server(TestServer::Soort::Sftp);
         QVERIFY(server.Start());
         QVERIFY(TestPaden::SchrijfBestand(travenza + "/Upload.ini", "Protocol=SFTP\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(server.poort) +
-                                                                    "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
+                                                                        "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
         MeldingRecorder recorder; // answers Ja: the server's key is trusted
         GeenKluis kluis;
         DiaUpload dia(travenza, "donderdag", "hovelink.js", recorder, kluis);
@@ -267,7 +263,8 @@ private slots:
         QTest::mouseClick(venster->findChild<QPushButton*>("cmdCsv"), Qt::LeftButton);
         const QByteArray rij = ";Ren\xC3\xA9 de Wit;Bram 't Hart;Anna Bakker;;\"Op vakantie; \"\"echt\"\" weg\";01-09-2025 10:00\r\n";
         QCOMPARE(TestPaden::LeesBestand(csv), "\xEF\xBB\xBFSpeeldag;Naam;Partner;Invaller voor mij;Invaller voor mijn partner;Opmerking;Ontvangen\r\n"
-                                              "04-09-2025" + rij + "04-09-2025;Zo\xC3\xAB M\xC3\xBCller;;;;'=1+1;01-09-2025 10:00\r\n11-09-2025" + rij);
+                                              "04-09-2025" +
+                                                  rij + "04-09-2025;Zo\xC3\xAB M\xC3\xBCller;;;;'=1+1;01-09-2025 10:00\r\n11-09-2025" + rij);
         QCOMPARE(recorder.Teksten(), QStringList());
 
         // Uploading again leaves the sign-offs as they are.

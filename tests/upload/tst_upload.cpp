@@ -1,6 +1,6 @@
 #include "support/meldingrecorder.h"
-#include "testserver.h"
 #include "support/testpaden.h"
+#include "testserver.h"
 #include "upload/bekendeservers.h"
 #include "upload/diaupload.h"
 #include "upload/keychainopslag.h"
@@ -87,8 +87,7 @@ class TstUpload : public QObject {
     }
     static void VulIn(DiaUpload& dia, const TestServer& server)
     {
-        for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)},
-                                          {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}})
+        for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)}, {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}})
             Typ(dia, veld, tekst);
     }
 
@@ -117,7 +116,8 @@ private slots:
         QVERIFY(Upload::SchrijfUploadIni(ini, u).ok);
         QCOMPARE(TestPaden::LeesBestand(ini), "Protocol=SFTP\r\nServer=s.exampleProtocol=FTP\r\nPoort=22\r\nGebruiker=\r\nOnthouden=0\r\n"
                                               "Map-donderdag=/afmServer=evil.example\r\n");
-        QVERIFY(TestPaden::SchrijfBestand(ini, "Server=a\x01" "b\r\nProtocol=Gopher\r\nServer=s\r\n"));
+        QVERIFY(TestPaden::SchrijfBestand(ini, "Server=a\x01"
+                                               "b\r\nProtocol=Gopher\r\nServer=s\r\n"));
         UploadInstellingen gelezen;
         Upload::LeesUploadIni(ini, gelezen);
         QCOMPARE(Protocollen::Naam(gelezen.protocol) + gelezen.Server, u"SFTPab"_qs);
@@ -168,9 +168,9 @@ private slots:
         QTest::addColumn<Soort>("soort");
         QTest::addColumn<QStringList>("opties"); // server options
         QTest::addColumn<Uitkomst>("uitkomst");
-        QTest::addColumn<QString>("melding"); // a piece of it
+        QTest::addColumn<QString>("melding");   // a piece of it
         QTest::addColumn<QByteArray>("daarna"); // hovelink.js on the server afterwards
-        QTest::addColumn<QString>("map");      // the folder on the server
+        QTest::addColumn<QString>("map");       // the folder on the server
         const QByteArray oud = "oud", nieuw = "nieuw";
         const QString d = TestServer::Map;
         QTest::newRow("sftp replaced") << Soort::Sftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << d;
@@ -230,10 +230,12 @@ private slots:
         const QByteArray nieuw = "nieuw" + QByteArray(20000, '.');
         std::atomic<bool> stop = false;
         qint64 laatste = -1;
-        const OverdrachtResultaat r = Overdracht::Verstuur(v, {{"hovelink.js", nieuw}}, [&](qint64 gedaan, qint64 totaal) {
-            QVERIFY(gedaan <= totaal);
-            laatste = gedaan;
-        }, stop);
+        const OverdrachtResultaat r = Overdracht::Verstuur(
+            v, {{"hovelink.js", nieuw}}, [&](qint64 gedaan, qint64 totaal) {
+                QVERIFY(gedaan <= totaal);
+                laatste = gedaan;
+            },
+            stop);
         QVERIFY2(r.uitkomst == uitkomst && r.melding.contains(melding), qPrintable(r.melding));
         QVERIFY2(!r.melding.contains("niet gewijzigd") || daarna != "nieuw", qPrintable(r.melding));
         QVERIFY(uitkomst != Uitkomst::GewijzigdeServer || (r.melding.contains(server.vingerafdruk) && r.vingerafdruk == server.vingerafdruk));
@@ -400,7 +402,7 @@ private slots:
         TestServer server(Soort::Sftp);
         QVERIFY(server.Start());
         QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/Upload.ini", "Protocol=SFTP\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(server.poort) +
-                                                                       "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
+                                                                          "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
         QVERIFY(Vertrouw(server.Aansluiting(BekendeServers::StandaardPad()), server.vingerafdruk));
         QFile::remove(server.dir.filePath("sleutel"));
         QVERIFY(server.Start());

@@ -79,8 +79,7 @@ bool VoegToe(QByteArray& pdf, const QList<Paginering::Hoofdstuk>& hoofdstukken)
                   QByteArray::number(omtrek) + ' ' + QByteArray::number(aantal + 1) + '\n';
     for (qsizetype i = 1; i < posities.size(); ++i)
         bijwerking += Regel(posities.at(i));
-    bijwerking += "trailer\n<<\n" + trailer.captured(1).toLatin1().trimmed().replace(
-                                        grootte.captured(0).toLatin1(), "/Size " + QByteArray::number(omtrek + aantal + 1)) +
+    bijwerking += "trailer\n<<\n" + trailer.captured(1).toLatin1().trimmed().replace(grootte.captured(0).toLatin1(), "/Size " + QByteArray::number(omtrek + aantal + 1)) +
                   "\n/Prev " + trailer.captured(2).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     pdf += bijwerking;
     return true;

@@ -11,8 +11,8 @@
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
 #include <QTextList>
+#include <QTextTable>
 
 namespace {
 
@@ -24,7 +24,7 @@ const QColor kMeldingAchtergrond(238, 243, 240);
 const QColor kMeldingTekst(20, 60, 38);
 constexpr qreal kTekstPunten = 10.5;
 const QString kIcoonNaam = QStringLiteral("hovelink-icoon");
-constexpr qreal kMarge = 2 / 2.54 * 96; // 2 cm at the layout's 96 dpi
+constexpr qreal kMarge = 2 / 2.54 * 96;                      // 2 cm at the layout's 96 dpi
 constexpr qreal kTekstBreedte = 21 / 2.54 * 96 - 2 * kMarge; // A4
 
 QTextCharFormat Letter(qreal punten, bool vet, const QColor& kleur = Qt::black)
@@ -65,8 +65,8 @@ private:
     QTextCursor m_cursor;
     QImage m_icoon;
     const QHash<QString, QImage>& m_afbeeldingen;
-    bool m_blokLeeg = true;       // the cursor stands in an empty block that the next block takes
-    QTextList* m_lijst = nullptr; // the bullet list that the next bullet joins
+    bool m_blokLeeg = true;          // the cursor stands in an empty block that the next block takes
+    QTextList* m_lijst = nullptr;    // the bullet list that the next bullet joins
     QTextTable* m_melding = nullptr; // the message whose explanation may follow
 };
 

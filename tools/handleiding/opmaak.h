@@ -12,7 +12,13 @@
 //   other lines form paragraphs; an empty line ends a paragraph, bullet or explanation.
 namespace Opmaak {
 
-enum class Soort { Hoofdstuk, Paragraaf, Alinea, Opsomming, Melding, Uitleg, Afbeelding };
+enum class Soort { Hoofdstuk,
+                   Paragraaf,
+                   Alinea,
+                   Opsomming,
+                   Melding,
+                   Uitleg,
+                   Afbeelding };
 
 struct Blok {
     Soort soort;

@@ -8,9 +8,9 @@
 #include "common/kaderstijl.h"
 #include "header/frmsitekop.h"
 #include "header/kopdialogen.h"
-#include "moment/afmeldhelp.h"
 #include "members/ledenlijst.h"
 #include "members/ledennaartabellen.h"
+#include "moment/afmeldhelp.h"
 #include "moment/frmafmelden.h"
 #include "script/maakscript.h"
 #include "script/sitebestanden.h"
@@ -149,8 +149,8 @@ int main(int argc, char* argv[])
     const QString site = uit.filePath(QStringLiteral("site"));
     const QByteArray script = Script::MaakScriptBestand(DemoScript(werkruimte, speeldag, club, meldingen));
     const SiteBestanden::Voorbeeld voorbeeld = QDir().mkpath(site)
-        ? SiteBestanden::SchrijfVoorbeeld(site, script, QString(), QString())
-        : SiteBestanden::Voorbeeld{QString(), QStringLiteral("geen map")};
+                                                   ? SiteBestanden::SchrijfVoorbeeld(site, script, QString(), QString())
+                                                   : SiteBestanden::Voorbeeld{QString(), QStringLiteral("geen map")};
     if (!voorbeeld.fout.isEmpty()) {
         QTextStream(stderr) << site << ": " << voorbeeld.fout << '\n';
         gelukt = false;
