@@ -149,8 +149,12 @@ OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atom
 {
     CurlSessie sessie(verbinding, annuleren);
     QStringList namen;
-    if (const Fout fout = sessie.Namen(namen); fout != Fout::Geen)
-        return Resultaat(Mislukking{fout, Stap::Verbinden, QString(), Gevolg::Geen}, sessie, verbinding);
+    if (const Fout fout = sessie.Namen(namen); fout != Fout::Geen) {
+        OverdrachtResultaat r = Resultaat(Mislukking{fout, Stap::Verbinden, QString(), Gevolg::Geen}, sessie, verbinding);
+        if (fout == Fout::Geannuleerd)
+            r.melding = QStringLiteral("De test van de verbinding is geannuleerd.");
+        return r;
+    }
     Onthoud(sessie, verbinding);
     return {};
 }

@@ -316,7 +316,7 @@ private slots:
             QVERIFY(werker->wait(5000));
             delete werker;
             QVERIFY2(klok.elapsed() < 1100, qPrintable(QString::number(klok.elapsed())));
-            QCOMPARE(r.melding, "Het uploaden is geannuleerd.");
+            QCOMPARE(r.melding, "De test van de verbinding is geannuleerd.");
         }
     }
 
