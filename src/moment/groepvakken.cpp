@@ -242,6 +242,12 @@ bool Groepvakken::txtB2_LostFocus(int i)
     return true;
 }
 
+void NeemPartnerGroepenOver(GroepFrame& frame)
+{
+    if (frame.chkToonPartner.waarde == 1)
+        frame.txtB2[1].tekst = frame.txtB2[0].tekst;
+}
+
 void Groepvakken::ControleerVakken()
 {
     m_vakFout = 0;
@@ -250,8 +256,7 @@ void Groepvakken::ControleerVakken()
     const bool toonPartner = m_frame.chkToonPartner.waarde == 1;
     for (int i = 0; i < kAantalVakken; ++i) {
         if (toonPartner && i == 1) {
-            // Box 1 then shows the partners of box 0's members and needs no check of its own.
-            m_frame.txtB2[1].tekst = m_frame.txtB2[0].tekst;
+            NeemPartnerGroepenOver(m_frame); // box 1 needs no check of its own
             continue;
         }
         const QString s = Tekst::Trim(m_frame.txtB2.at(i).tekst);

@@ -59,6 +59,10 @@ struct BewaardeGroepkeuze {
 // Key filter of a group box: the key code when it is a digit, "," or Backspace (8), else 0.
 int txtB2_KeyPress(int KeyAscii);
 
+// With "Toon Partner op website" ticked, box 1 shows the partners of box 0's members: it takes
+// box 0's groups.
+void NeemPartnerGroepenOver(GroepFrame& frame);
+
 // The text frmHelpPartner shows in txtPartner.
 QString PartnerHulpTekst();
 

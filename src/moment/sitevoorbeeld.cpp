@@ -23,8 +23,7 @@ QString Speeldatum(const QString& rij)
 
 SiteVoorbeeld MaakSiteVoorbeeld(const AfmeldGegevens& gegevens, GroepFrame groepen)
 {
-    if (groepen.chkToonPartner.waarde == 1)
-        groepen.txtB2[1].tekst = groepen.txtB2[0].tekst;
+    NeemPartnerGroepenOver(groepen);
     SiteVoorbeeld voorbeeld;
     voorbeeld.invoer = AfmeldInvoer(gegevens, groepen, KopInstellingen{});
     const Script::SiteGegevens site = Script::MaakSiteGegevens(voorbeeld.invoer);

@@ -3,6 +3,7 @@
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/regelmodel.h"
+#include "moment/sitevoorbeeld.h"
 #include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
@@ -139,6 +140,22 @@ private slots:
             QCOMPARE(model.index(rij, 0).data().toString(), tekst);
             QCOMPARE(model.index(rij, 0).data(Qt::AccessibleTextRole).toString(), tekst);
         }
+    }
+
+    // The site preview's boxes: with the partner shown, box 1 takes box 0's groups, whatever it holds itself.
+    void voorbeeld()
+    {
+        GroepFrame groepen;
+        AfmeldGegevens gegevens;
+        gegevens.txtB1 = {"a", "b", "c", "d"};
+        groepen.ListH = {"01,X,A,0000001,Lid Een,0", "02,X,B,0000002,Lid Twee,0"};
+        const auto vak1 = [&](const char* groep, int partner) {
+            groepen.txtB2 = {{{"1"}, {groep}, {"1"}, {"1"}}};
+            groepen.chkToonPartner.waarde = partner;
+            return MaakSiteVoorbeeld(gegevens, groepen).vakken[1];
+        };
+        QCOMPARE(vak1("2", 1), vak1("1", 1));
+        QVERIFY(vak1("2", 0) != vak1("1", 0));
     }
 
     // Before the script is written: no members, no script; numbers of more than 6 digits are named.
