@@ -10,7 +10,7 @@
 #include "header/kopbestand.h"
 #include "members/partnerbestand.h"
 #include "moment/adrescontrole.h"
-#include "moment/afmeldhelp.h"
+#include "moment/afmeldhelpvenster.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"

@@ -7,7 +7,7 @@
 #include "common/openextern.h"
 #include "common/toetsenbord.h"
 #include "header/frmsitekop.h"
-#include "moment/afmeldhelp.h"
+#include "moment/afmeldhelpvenster.h"
 #include "moment/frmafmelden.h"
 #include "moment/frmvoorbeeld.h"
 #include "support/demowerkplek.h"

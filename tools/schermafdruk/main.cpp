@@ -10,7 +10,7 @@
 #include "header/kopdialogen.h"
 #include "members/ledenlijst.h"
 #include "members/ledennaartabellen.h"
-#include "moment/afmeldhelp.h"
+#include "moment/afmeldhelpvenster.h"
 #include "moment/frmafmelden.h"
 #include "script/maakscript.h"
 #include "script/sitebestanden.h"

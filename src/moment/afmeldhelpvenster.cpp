@@ -1,4 +1,4 @@
-#include "moment/afmeldhelp.h"
+#include "moment/afmeldhelpvenster.h"
 
 #include <QFont>
 #include <QLabel>
