@@ -12,8 +12,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 const QStringList kNamen{"Kwintel.ini", "dinsdag.ini", StandaardNaamKop, "hovelink.js"};

@@ -2,6 +2,7 @@
 
 #include "header/kopbestand.h"
 #include "header/logobestand.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QDir>
@@ -22,6 +23,13 @@ QString Velden(const KopInstellingen& k)
 }
 
 const QString Tekst = "|Oud|Arial|abcde|info@bridgeclub.nl|000001.jpg"; // of the record reading starts from
+
+struct LogoRij {
+    QStringList aanwezig;
+    QString logofile;
+    QString gekozen;  // "bron/": from outside, "map/": from inside the folder
+    QString verwacht; // logofile after saving; the only picture left
+};
 
 } // namespace
 
@@ -91,38 +99,18 @@ private slots:
     // A new logo gets the first free six-digit name, a stored one keeps its name, other pictures go.
     void bewaarLogo_data()
     {
-        QTest::addColumn<QStringList>("aanwezig");
-        QTest::addColumn<QString>("logofile");
-        QTest::addColumn<QString>("gekozen");  // "bron/": from outside, "map/": from inside the folder
-        QTest::addColumn<QString>("verwacht"); // logofile after saving; the only picture left
-        QTest::newRow("new gif beside 000001.gif") << QStringList{"000001.gif"} << "000001.gif"
-                                                   << "bron/logo.gif"
-                                                   << "000002.gif";
-        QTest::newRow("extension kept as typed") << QStringList{} << ""
-                                                 << "bron/Logo.Club.BMP"
-                                                 << "000001.BMP";
-        QTest::newRow("without logo every picture goes")
-            << QStringList{"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"} << ""
-            << ""
-            << "";
-        QTest::newRow("stored logo keeps its name") << QStringList{"000001.jpg", "oud.gif"} << "000001.jpg"
-                                                    << ""
-                                                    << "000001.jpg";
-        QTest::newRow("chosen file inside the folder")
-            << QStringList{"000001.jpg", "000002.gif"} << "000002.gif"
-            << "map/000001.jpg"
-            << "000002.jpg";
-        QTest::newRow("missing stored logo is forgotten") << QStringList{"000003.jpg"} << "000007.jpg"
-                                                          << ""
-                                                          << "";
+        RijKolom<LogoRij>();
+        QTest::newRow("new gif beside 000001.gif") << LogoRij{.aanwezig = {"000001.gif"}, .logofile = "000001.gif", .gekozen = "bron/logo.gif", .verwacht = "000002.gif"};
+        QTest::newRow("extension kept as typed") << LogoRij{.gekozen = "bron/Logo.Club.BMP", .verwacht = "000001.BMP"};
+        QTest::newRow("without logo every picture goes") << LogoRij{.aanwezig = {"a.jpg", "B.BMP", "c.gif", "d.ico", "e.png", "notities.txt"}};
+        QTest::newRow("stored logo keeps its name") << LogoRij{.aanwezig = {"000001.jpg", "oud.gif"}, .logofile = "000001.jpg", .verwacht = "000001.jpg"};
+        QTest::newRow("chosen file inside the folder") << LogoRij{.aanwezig = {"000001.jpg", "000002.gif"}, .logofile = "000002.gif", .gekozen = "map/000001.jpg", .verwacht = "000002.jpg"};
+        QTest::newRow("missing stored logo is forgotten") << LogoRij{.aanwezig = {"000003.jpg"}, .logofile = "000007.jpg"};
     }
 
     void bewaarLogo()
     {
-        QFETCH(QStringList, aanwezig);
-        QFETCH(QString, logofile);
-        QFETCH(QString, gekozen);
-        QFETCH(QString, verwacht);
+        const auto& [aanwezig, logofile, gekozen, verwacht] = DezeRij<LogoRij>();
         QTemporaryDir bron, map;
         for (const QString& naam : aanwezig)
             QVERIFY(TestPaden::SchrijfBestand(map.filePath(naam), naam.toUtf8()));

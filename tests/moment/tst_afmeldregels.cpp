@@ -6,6 +6,7 @@
 #include "moment/sitevoorbeeld.h"
 #include "moment/verlaten.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QAbstractItemModelTester>
@@ -13,8 +14,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-Q_DECLARE_METATYPE(ScriptUitkomst)
-Q_DECLARE_METATYPE(Vertrek)
+// The window's state when it is left, and what the leave sequence then does.
+struct VertrekRij {
+    bool afgebroken = false, eindtijdFout = false, vakFout = false, datum = false, adres = false;
+    bool zonderPartnerbestand = false, nee = false, bewaarFaalt = false; // nee: the answer to the question
+    ScriptUitkomst script = ScriptUitkomst::Geschreven;
+    Vertrek vertrek;
+    QString stappen; // what was done, in order
+    QString melding; // the first message, in part
+};
 
 class TstAfmeldregels : public QObject {
     Q_OBJECT
@@ -23,56 +31,36 @@ private slots:
     // The leave sequence: each refusal stops it before anything is written; only a saved or aborted window closes.
     void verlaten_data()
     {
-        QTest::addColumn<QString>("staat"); // a: aborted, e: end time refused, v: a box refused, d: a date, m: an address,
-                                            // p: partner file missing, n: Nee to the question, b: saving fails
-        QTest::addColumn<ScriptUitkomst>("script");
-        QTest::addColumn<Vertrek>("vertrek");
-        QTest::addColumn<QString>("stappen"); // what was done, in order
-        QTest::addColumn<QString>("melding"); // the first message, in part
-        const auto g = ScriptUitkomst::Geschreven;
-        QTest::newRow("abort") << "a" << g << Vertrek::Afgebroken << ""
-                               << "afgebroken";
-        QTest::newRow("end time refused") << "edm" << g << Vertrek::EindtijdFout << ""
-                                          << "fout";
-        QTest::newRow("group box refused") << "vdm" << g << Vertrek::Blijven << "vakken"
-                                           << "";
-        QTest::newRow("no play date") << "m" << g << Vertrek::Blijven << "vakken"
-                                      << "speeldagen";
-        QTest::newRow("no address, Nee") << "dn" << g << Vertrek::Blijven << "vakken"
-                                         << "Afmeld-emailadres";
-        QTest::newRow("no address, Ja") << "d" << g << Vertrek::BewaardSluiten << "vakken script lijst bewaar"
-                                        << "Afmeld-emailadres";
-        QTest::newRow("partner file missing") << "dmp" << g << Vertrek::BewaardBlijven << "vakken script lijst bewaar"
-                                              << "Partnerbestand";
-        QTest::newRow("no members: saved all the same") << "dm" << ScriptUitkomst::GeenLeden << Vertrek::BewaardSluiten << "vakken script lijst bewaar"
-                                                        << "";
-        QTest::newRow("script not written: nothing saved") << "dm" << ScriptUitkomst::NietGeschreven << Vertrek::ScriptMislukt << "vakken script"
-                                                           << "";
-        QTest::newRow("settings not saved") << "dmb" << g << Vertrek::NietBewaard << "vakken script lijst bewaar"
-                                            << "";
+        RijKolom<VertrekRij>();
+        QTest::newRow("abort") << VertrekRij{.afgebroken = true, .vertrek = Vertrek::Afgebroken, .melding = "afgebroken"};
+        QTest::newRow("end time refused") << VertrekRij{.eindtijdFout = true, .datum = true, .adres = true, .vertrek = Vertrek::EindtijdFout, .melding = "fout"};
+        QTest::newRow("group box refused") << VertrekRij{.vakFout = true, .datum = true, .adres = true, .vertrek = Vertrek::Blijven, .stappen = "vakken"};
+        QTest::newRow("no play date") << VertrekRij{.adres = true, .vertrek = Vertrek::Blijven, .stappen = "vakken", .melding = "speeldagen"};
+        QTest::newRow("no address, Nee") << VertrekRij{.datum = true, .nee = true, .vertrek = Vertrek::Blijven, .stappen = "vakken", .melding = "Afmeld-emailadres"};
+        QTest::newRow("no address, Ja") << VertrekRij{.datum = true, .vertrek = Vertrek::BewaardSluiten, .stappen = "vakken script lijst bewaar", .melding = "Afmeld-emailadres"};
+        QTest::newRow("partner file missing") << VertrekRij{.datum = true, .adres = true, .zonderPartnerbestand = true, .vertrek = Vertrek::BewaardBlijven, .stappen = "vakken script lijst bewaar", .melding = "Partnerbestand"};
+        QTest::newRow("no members: saved all the same") << VertrekRij{.datum = true, .adres = true, .script = ScriptUitkomst::GeenLeden, .vertrek = Vertrek::BewaardSluiten, .stappen = "vakken script lijst bewaar"};
+        QTest::newRow("script not written: nothing saved") << VertrekRij{.datum = true, .adres = true, .script = ScriptUitkomst::NietGeschreven, .vertrek = Vertrek::ScriptMislukt, .stappen = "vakken script"};
+        QTest::newRow("settings not saved") << VertrekRij{.datum = true, .adres = true, .bewaarFaalt = true, .vertrek = Vertrek::NietBewaard, .stappen = "vakken script lijst bewaar"};
     }
     void verlaten()
     {
-        QFETCH(QString, staat);
-        QFETCH(ScriptUitkomst, script);
-        QFETCH(Vertrek, vertrek);
-        QFETCH(QString, stappen);
-        QFETCH(QString, melding);
+        const VertrekRij& r = DezeRij<VertrekRij>();
         MeldingRecorder meldingen;
-        if (staat.contains('n'))
+        if (r.nee)
             meldingen.ZetVolgendAntwoord(Meldingen::Antwoord::Nee);
         QStringList gedaan;
         const auto doe = [&](const char* stap) { gedaan.append(stap); };
         const VertrekStappen v{
-            .eindtijdFout = [&] { return staat.contains('e') ? std::optional<QString>("fout") : std::nullopt; },
-            .vakkenGoed = [&] { return doe("vakken"), !staat.contains('v'); },
-            .staat = [&] { return VertrekStaat{staat.contains('d'), staat.contains('m'), staat.contains('p')}; },
-            .schrijfScript = [&] { return doe("script"), script; },
+            .eindtijdFout = [&] { return r.eindtijdFout ? std::optional<QString>("fout") : std::nullopt; },
+            .vakkenGoed = [&] { return doe("vakken"), !r.vakFout; },
+            .staat = [&] { return VertrekStaat{r.datum, r.adres, r.zonderPartnerbestand}; },
+            .schrijfScript = [&] { return doe("script"), r.script; },
             .scriptGeschreven = [&] { doe("lijst"); },
-            .bewaar = [&] { return doe("bewaar"), !staat.contains('b'); }};
-        QCOMPARE(Verlaat(staat.contains('a'), v, meldingen), vertrek);
-        QCOMPARE(gedaan.join(' '), stappen);
-        QVERIFY2(meldingen.Teksten().value(0).contains(melding) && (melding.isEmpty() || !meldingen.meldingen.isEmpty()),
+            .bewaar = [&] { return doe("bewaar"), !r.bewaarFaalt; }};
+        QCOMPARE(Verlaat(r.afgebroken, v, meldingen), r.vertrek);
+        QCOMPARE(gedaan.join(' '), r.stappen);
+        QVERIFY2(meldingen.Teksten().value(0).contains(r.melding) && (r.melding.isEmpty() || !meldingen.meldingen.isEmpty()),
                  qPrintable(meldingen.Teksten().join('|')));
     }
 

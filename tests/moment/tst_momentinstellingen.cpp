@@ -1,14 +1,12 @@
 #include "moment/momentinstellingen.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 Q_DECLARE_METATYPE(MomentVenster)
-Q_DECLARE_METATYPE(BewaardeMoment)
 
 namespace {
 
@@ -27,6 +25,15 @@ const Afmeldadressen kAdressen{kDrie.join("\r\n") + "\r\n", Vink(kDrie, {0, 2}),
 
 // Values of an earlier reading, which every reading resets except the first month and Tot.
 const BewaardeMoment kEerder{.BewaardeDagen = "99", .BewaardeLedenBest = "(Oud)", .BewaardPartnerbest = "Oud", .BewaardToonPartner = 1};
+
+// The file (null: none) and what reading it gives.
+struct LeesRij {
+    QByteArray inhoud;
+    MomentVenster venster;
+    BewaardeMoment bewaard;
+    int kopvakho = 0; // 100 when a line is passed over, as the empty one after the addresses
+    int meldingen = 0;
+};
 
 } // namespace
 
@@ -54,55 +61,26 @@ private slots:
 
     void lezen_data()
     {
-        QTest::addColumn<QByteArray>("inhoud"); // null: no file
-        QTest::addColumn<MomentVenster>("venster");
-        QTest::addColumn<BewaardeMoment>("bewaard");
-        QTest::addColumn<int>("kopvakho"); // 100 when a line is passed over, as the empty one after the addresses
-        QTest::addColumn<int>("meldingen");
-        const MomentVenster begin;
-        const BewaardeMoment leeg;
-        QTest::newRow("volledig.ini")
-            << Golden("volledig.ini")
-            << MomentVenster{.chk2 = 0, .txtContactPers = u"José de Vries"_qs, .txtB2 = {"1", "1,2", "1,3", "2,3"}, .txtEindtijd = "15:30", .adressen = kAdressen}
-            << BewaardeMoment{.Startdatum = QDate(2025, 9, 1), .TotIndex = 15, .BewaardeDagen = "000105", .BewaardeLedenBest = "(Dinsdag A),(Vrijdag B)", .BewaardPartnerbest = "Dinsdag A", .BewaardToonPartner = 1}
-            << 100 << 0;
-        QTest::newRow("zonderadressen.ini, read completely")
-            << Golden("zonderadressen.ini")
-            << MomentVenster{.chk1 = 0, .chkPartnerOok = 0, .txtB2 = {"2", "2", "2,3", "3"}, .txtEindtijd = "09:00"}
-            << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 15, .BewaardeDagen = "0203", .BewaardeLedenBest = "(Donderdag)"}
-            << 100 << 0;
-        QTest::newRow("leeg.ini: empty Van= ends at once") << Golden("leeg.ini") << begin << leeg << 0 << 0;
-        QTest::newRow("no file") << QByteArray() << begin << leeg << 0 << 0;
-        QTest::newRow("keys in any case, LF alone")
-            << QByteArray("van=2025-01-01\nTOT=3\r\nChk2=0\r\ncontpers=Piet\r\ntoonpartner=1\r\n")
-            << MomentVenster{.chk2 = 0, .txtContactPers = "Piet"}
-            << BewaardeMoment{.Startdatum = QDate(2025, 1, 1), .TotIndex = 3, .BewaardToonPartner = 1} << 0 << 0;
-        QTest::newRow("addresses normalised, then their ticks")
-            << QByteArray("Eadressen=a####b##c\r\n\r\nactemails=0102\r\n")
-            << MomentVenster{.adressen = {"a\r\nb\r\nc\r\n", Vink({"a", "b", "c"}, {1, 2}), 0}} << leeg << 100 << 0;
+        RijKolom<LeesRij>();
+        QTest::newRow("volledig.ini") << LeesRij{.inhoud = Golden("volledig.ini"), .venster = {.chk2 = 0, .txtContactPers = u"José de Vries"_qs, .txtB2 = {"1", "1,2", "1,3", "2,3"}, .txtEindtijd = "15:30", .adressen = kAdressen}, .bewaard = {.Startdatum = QDate(2025, 9, 1), .TotIndex = 15, .BewaardeDagen = "000105", .BewaardeLedenBest = "(Dinsdag A),(Vrijdag B)", .BewaardPartnerbest = "Dinsdag A", .BewaardToonPartner = 1}, .kopvakho = 100};
+        QTest::newRow("zonderadressen.ini, read completely") << LeesRij{.inhoud = Golden("zonderadressen.ini"), .venster = {.chk1 = 0, .chkPartnerOok = 0, .txtB2 = {"2", "2", "2,3", "3"}, .txtEindtijd = "09:00"}, .bewaard = {.Startdatum = QDate(2025, 1, 1), .TotIndex = 15, .BewaardeDagen = "0203", .BewaardeLedenBest = "(Donderdag)"}, .kopvakho = 100};
+        QTest::newRow("leeg.ini: empty Van= ends at once") << LeesRij{.inhoud = Golden("leeg.ini")};
+        QTest::newRow("no file") << LeesRij{};
+        QTest::newRow("keys in any case, LF alone") << LeesRij{.inhoud = "van=2025-01-01\nTOT=3\r\nChk2=0\r\ncontpers=Piet\r\ntoonpartner=1\r\n", .venster = {.chk2 = 0, .txtContactPers = "Piet"}, .bewaard = {.Startdatum = QDate(2025, 1, 1), .TotIndex = 3, .BewaardToonPartner = 1}};
+        QTest::newRow("addresses normalised, then their ticks") << LeesRij{.inhoud = "Eadressen=a####b##c\r\n\r\nactemails=0102\r\n", .venster = {.adressen = {"a\r\nb\r\nc\r\n", Vink({"a", "b", "c"}, {1, 2}), 0}}, .kopvakho = 100};
         QString veel;
         for (int i = 0; i < 101; ++i)
             veel += QStringLiteral("a%1##").arg(i);
         QStringList honderd = veel.split("##").mid(0, 100);
-        QTest::newRow("two lines of over 100 addresses, one message")
-            << ("Eadressen=" + veel + "\r\nEadressen=" + veel + "\r\nchk1=0\r\n").toLatin1()
-            << MomentVenster{.chk1 = 0, .adressen = {honderd.join("\r\n") + "\r\n", Vink(honderd, {}), 0}} << leeg << 0 << 1;
+        QTest::newRow("two lines of over 100 addresses, one message") << LeesRij{.inhoud = ("Eadressen=" + veel + "\r\nEadressen=" + veel + "\r\nchk1=0\r\n").toLatin1(), .venster = {.chk1 = 0, .adressen = {honderd.join("\r\n") + "\r\n", Vink(honderd, {}), 0}}, .meldingen = 1};
         // A wrong value ends the reading and keeps what was read before.
-        QTest::newRow("Van not a date") << QByteArray("chk2=0\r\nVan=2025-13-01\r\nchk1=0\r\n")
-                                        << MomentVenster{.chk2 = 0} << leeg << 0 << 0;
-        QTest::newRow("check box 3") << QByteArray("Van=2025-09-01\r\nchk1=0\r\nchk2=3\r\nContPers=x\r\n")
-                                     << MomentVenster{.chk1 = 0} << BewaardeMoment{.Startdatum = QDate(2025, 9, 1)} << 0 << 0;
-        QTest::newRow("actemails beyond the rows")
-            << QByteArray("Eadressen=a##b##\r\nactemails=0102\r\ndagen=05\r\n")
-            << MomentVenster{.adressen = {"a\r\nb\r\n", Vink({"a", "b"}, {1}), 0}} << leeg << 0 << 0;
+        QTest::newRow("Van not a date") << LeesRij{.inhoud = "chk2=0\r\nVan=2025-13-01\r\nchk1=0\r\n", .venster = {.chk2 = 0}};
+        QTest::newRow("check box 3") << LeesRij{.inhoud = "Van=2025-09-01\r\nchk1=0\r\nchk2=3\r\nContPers=x\r\n", .venster = {.chk1 = 0}, .bewaard = {.Startdatum = QDate(2025, 9, 1)}};
+        QTest::newRow("actemails beyond the rows") << LeesRij{.inhoud = "Eadressen=a##b##\r\nactemails=0102\r\ndagen=05\r\n", .venster = {.adressen = {"a\r\nb\r\n", Vink({"a", "b"}, {1}), 0}}};
     }
     void lezen()
     {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(MomentVenster, venster);
-        QFETCH(BewaardeMoment, bewaard);
-        QFETCH(int, kopvakho);
-        QFETCH(int, meldingen);
+        const auto& [inhoud, venster, bewaard, kopvakho, meldingen] = DezeRij<LeesRij>();
         QVERIFY(inhoud.isNull() || TestPaden::SchrijfBestand(Pad(), inhoud));
         MomentVenster gelezen;
         BewaardeMoment gelezenBewaard = kEerder;
