@@ -2,6 +2,7 @@
 #include "members/ledennaartabellen.h"
 #include "members/partnerbestand.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "testleden.h"
 
 #include <QTemporaryDir>
@@ -31,6 +32,14 @@ GroepenLijst Gekozen(const Ledenbestand& bestand, const QList<int>& rijen, Meldi
             lijst.rijen[r].aangevinkt = true;
     return lijst;
 }
+
+// A file in the partner folder (group A1 is chosen), the numbers looked up, and the file's
+// first item followed by each number's partner.
+struct PartnerRij {
+    QString naam = "A1.txt";
+    QByteArray bytes;
+    QString nummers, uit;
+};
 
 } // namespace
 
@@ -196,35 +205,21 @@ void TstLeden::grootInEenKeer()
 
 void TstLeden::partner_data()
 {
-    QTest::addColumn<QString>("naam"); // the file in the partner folder; group A1 is chosen
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("nummers");
-    QTest::addColumn<QString>("uit"); // the first item, then each number's partner
-    QTest::newRow("ends at comma; both halves") << "A1.txt" << QByteArray("   1234-5678#,3-4#\r\n") << "1234 5678 42"
-                                                << "1234-5678# => 5678 1234 ";
-    QTest::newRow("CR LF, name in other case; last pair wins") << "a1.TXT" << QByteArray("1234-5678#1234-9999#\r\n3-4#\r\n") << "1234 5678"
-                                                               << "1234-5678#1234-9999# => 9999 1234";
-    QTest::newRow("line feed; piece after the last # unused") << "A1.txt" << QByteArray("1234-5678#2345-6789\n3-4#") << "1234 2345"
-                                                              << "1234-5678#2345-6789 => 5678 ";
-    QTest::newRow("carriage return; compared exactly") << "A1.txt" << QByteArray("01234-5678#1234 -5678#\r3-4#") << "1234"
-                                                       << "01234-5678#1234 -5678# => ";
-    QTest::newRow("utf-8 after a byte order mark") << "A1.txt" << QByteArray("\xEF\xBB\xBF\"1-2#\xC3\xAB\"") << "1" << u"1-2#ë => 2"_qs;
-    QTest::newRow("quoted over a comma and a line break; no - passed over") << "A1.txt" << QByteArray("\"1234#5678-1234#,\r\n\"x9-9#,A1\r\n") << "1234"
-                                                                            << "1234#5678-1234#,\r\n => 5678";
-    QTest::newRow("no closing quote; first two parts") << "A1.txt" << QByteArray("\"1234-5678-9999#") << "1234 9999"
-                                                       << "1234-5678-9999# => 5678 ";
-    QTest::newRow("no file of the group") << "A.txt" << QByteArray("1-2#") << "1"
-                                          << "geen  => ";
-    QTest::newRow("empty first item") << "A1.txt" << QByteArray(",1-2#") << "1"
-                                      << " => ";
+    RijKolom<PartnerRij>();
+    QTest::newRow("ends at comma; both halves") << PartnerRij{.bytes = "   1234-5678#,3-4#\r\n", .nummers = "1234 5678 42", .uit = "1234-5678# => 5678 1234 "};
+    QTest::newRow("CR LF, name in other case; last pair wins") << PartnerRij{.naam = "a1.TXT", .bytes = "1234-5678#1234-9999#\r\n3-4#\r\n", .nummers = "1234 5678", .uit = "1234-5678#1234-9999# => 9999 1234"};
+    QTest::newRow("line feed; piece after the last # unused") << PartnerRij{.bytes = "1234-5678#2345-6789\n3-4#", .nummers = "1234 2345", .uit = "1234-5678#2345-6789 => 5678 "};
+    QTest::newRow("carriage return; compared exactly") << PartnerRij{.bytes = "01234-5678#1234 -5678#\r3-4#", .nummers = "1234", .uit = "01234-5678#1234 -5678# => "};
+    QTest::newRow("utf-8 after a byte order mark") << PartnerRij{.bytes = "\xEF\xBB\xBF\"1-2#\xC3\xAB\"", .nummers = "1", .uit = u"1-2#ë => 2"_qs};
+    QTest::newRow("quoted over a comma and a line break; no - passed over") << PartnerRij{.bytes = "\"1234#5678-1234#,\r\n\"x9-9#,A1\r\n", .nummers = "1234", .uit = "1234#5678-1234#,\r\n => 5678"};
+    QTest::newRow("no closing quote; first two parts") << PartnerRij{.bytes = "\"1234-5678-9999#", .nummers = "1234 9999", .uit = "1234-5678-9999# => 5678 "};
+    QTest::newRow("no file of the group") << PartnerRij{.naam = "A.txt", .bytes = "1-2#", .nummers = "1", .uit = "geen  => "};
+    QTest::newRow("empty first item") << PartnerRij{.bytes = ",1-2#", .nummers = "1", .uit = " => "};
 }
 
 void TstLeden::partner()
 {
-    QFETCH(QString, naam);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, nummers);
-    QFETCH(QString, uit);
+    const auto& [naam, bytes, nummers, uit] = DezeRij<PartnerRij>();
     QTemporaryDir twk;
     QVERIFY(TestPaden::SchrijfBestand(twk.filePath(u"TWKspelers/Parenmap/"_qs + naam), bytes));
     const Partnerbestand paren = LeesPartnerbestand(twk.path(), u"A1"_qs);

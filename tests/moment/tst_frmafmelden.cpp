@@ -5,6 +5,7 @@
 #include "nodeharnas.h"
 #include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QApplication>
@@ -96,6 +97,15 @@ struct Opstelling : DemoWerkplek {
     QString Ini() const { return w.MapProgramma + "/donderdag-avond/donderdag-avond.ini"; }
 };
 
+// The box typed in (-1: the end time), its text, typed or pasted, how the box or window is left, and the messages.
+struct VertrekRij {
+    int vak = -1;
+    QString tekst;
+    bool geplakt = false;
+    QString hoe;
+    QStringList meldingen;
+};
+
 } // namespace
 
 class TstFrmAfmelden : public QObject {
@@ -104,8 +114,8 @@ class TstFrmAfmelden : public QObject {
 private slots:
     void initTestCase() { qApp->installEventFilter(&m_enter); }
 
-    // The site that node makes of the saved script shows what the preview showed.
-    void helemaalDoorlopen()
+    // Filled in by keys: Enter and Escape press nothing, Tab goes round, the help stands in its corner.
+    void toetsen()
     {
         Opstelling o;
         o.Open();
@@ -137,6 +147,14 @@ private slots:
         o.Klik("cmdHelp");
         const QRect venster = o.venster->frameGeometry();
         QVERIFY2(help.left() - venster.left() == 13 && venster.bottom() - help.bottom() == 13, qPrintable(QDebug::toString(help)));
+    }
+
+    // The site that node makes of the saved script shows what the preview showed; reopened, every value is back.
+    void bewaren()
+    {
+        Opstelling o;
+        o.Open();
+        o.VulIn();
         QList<QStringList> voorbeeld;
         QTimer::singleShot(0, [&voorbeeld] {
             auto* venster = QApplication::activeModalWidget();
@@ -227,45 +245,30 @@ private slots:
     }
 
     // A box is checked when the focus moves within the window only; a refused end time reaches no
-    // file however it came in ("^": pasted) and the window is left. The rest is filled in; groups 1 and 4.
+    // file however it came in and the window is left. The rest is filled in; groups 1 and 4.
     void vakVerlaten_data()
     {
         const QString schrijfwijze = "De schrijfwijze is niet juist!\r\n\r\nEnkele voorbeelden: 09:00, 15:00, 18:35.";
         const QString groep3 = "Groep 3 is niet geselecteerd in bovenstaande lijst!";
-        QTest::addColumn<int>("vak");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QString>("hoe");
-        QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("end time, Tab") << -1 << "9:3"
-                                       << "Tab" << QStringList{schrijfwijze};
-        QTest::newRow("end time, context menu") << -1 << "9:3"
-                                                << "menu" << QStringList{};
-        QTest::newRow("end time, Afbreken") << -1 << "9:3"
-                                            << "Afbreken" << QStringList{kAfgebroken};
-        QTest::newRow("24:00, Alt+O") << -1 << "24:00"
-                                      << "Alt+O" << QStringList{"Het maximum is 23 uur!"};
-        QTest::newRow("12:60 pasted, mouse on OK") << -1 << "^12:60"
-                                                   << "OK" << QStringList{"Het maximum is 59 minuten!"};
-        QTest::newRow("hh:mm pasted, close box") << -1 << "^hh:mm"
-                                                 << "sluitvak" << QStringList{schrijfwijze};
-        QTest::newRow("emptied, Alt+O") << -1 << ""
-                                        << "Alt+O" << QStringList{schrijfwijze};
-        QTest::newRow("group not ticked, Tab") << 2 << "1,3"
-                                               << "Tab" << QStringList{groep3};
-        QTest::newRow("group not ticked, other window") << 2 << "1,3"
-                                                        << "venster" << QStringList{};
+        RijKolom<VertrekRij>();
+        QTest::newRow("end time, Tab") << VertrekRij{.tekst = "9:3", .hoe = "Tab", .meldingen = {schrijfwijze}};
+        QTest::newRow("end time, context menu") << VertrekRij{.tekst = "9:3", .hoe = "menu"};
+        QTest::newRow("end time, Afbreken") << VertrekRij{.tekst = "9:3", .hoe = "Afbreken", .meldingen = {kAfgebroken}};
+        QTest::newRow("24:00, Alt+O") << VertrekRij{.tekst = "24:00", .hoe = "Alt+O", .meldingen = {"Het maximum is 23 uur!"}};
+        QTest::newRow("12:60 pasted, mouse on OK") << VertrekRij{.tekst = "12:60", .geplakt = true, .hoe = "OK", .meldingen = {"Het maximum is 59 minuten!"}};
+        QTest::newRow("hh:mm pasted, close box") << VertrekRij{.tekst = "hh:mm", .geplakt = true, .hoe = "sluitvak", .meldingen = {schrijfwijze}};
+        QTest::newRow("emptied, Alt+O") << VertrekRij{.tekst = "", .hoe = "Alt+O", .meldingen = {schrijfwijze}};
+        QTest::newRow("group not ticked, Tab") << VertrekRij{.vak = 2, .tekst = "1,3", .hoe = "Tab", .meldingen = {groep3}};
+        QTest::newRow("group not ticked, other window") << VertrekRij{.vak = 2, .tekst = "1,3", .hoe = "venster"};
     }
     void vakVerlaten()
     {
-        QFETCH(int, vak);
-        QFETCH(QString, tekst);
-        QFETCH(QString, hoe);
-        QFETCH(QStringList, meldingen);
+        const auto& [vak, tekst, geplakt, hoe, meldingen] = DezeRij<VertrekRij>();
         Opstelling o;
         o.Open();
         o.VulIn();
         QLineEdit* box = vak < 0 ? o.Control<QLineEdit>("txtEindtijd") : o.Vak(vak);
-        o.Typ(box, QString(tekst).remove(u'^'), false, tekst.startsWith(u'^'));
+        o.Typ(box, tekst, false, geplakt);
         QWidget ander;
         if (hoe == "Tab") {
             QTest::keyClick(box, Qt::Key_Tab);
@@ -286,7 +289,7 @@ private slots:
             o.Klik(hoe == "OK" ? "cmdEinde" : "cmbAfbreken");
         }
         const bool groepWeg = vak >= 0 && !meldingen.isEmpty();
-        if (!tekst.startsWith(u'^'))
+        if (!geplakt)
             QCOMPARE(box->text(), groepWeg ? "" : tekst);
         QCOMPARE(box->styleSheet().contains("#ffff00"), groepWeg);
         QCOMPARE(o.meldingen.Teksten(), meldingen);

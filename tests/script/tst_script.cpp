@@ -30,20 +30,20 @@ ScriptInvoer Met(ScriptInvoer in, const QList<QStringList>& leden)
 // The inputs of the golden files in tests/data/script.
 ScriptInvoer TweeLeden()
 {
-    return Met({"BC De Troef", "donderdag-avond", 1, 1, 0, 1, 1, "Piet Bakker", "15:30", {"  afmelden@troef.nl  ", "secretaris@troef.nl"}, {Dag("donderdag-avond 4 september 2025", "20250904"), Dag("donderdag-avond 11 september 2025", "20250911")}, kVakken, {"2", "2", "3", "2,3"}, {750, 100, "BC De Troef", "Arial", 0, 7, 24, 1, 65535, 10, 20, "abcde", "info@troef.nl", "000001.jpg", 5, 1}, {}, {}},
+    return Met({.txtClubnaam = "BC De Troef", .cmbSpeeldag = "donderdag-avond", .chkToonInvallers = 1, .chk1 = 1, .chkToonPartner = 1, .txtContactPers = "Piet Bakker", .txtEindtijd = "15:30", .lstActEmails = {"  afmelden@troef.nl  ", "secretaris@troef.nl"}, .lstDagen = {Dag("donderdag-avond 4 september 2025", "20250904"), Dag("donderdag-avond 11 september 2025", "20250911")}, .txtB1 = kVakken, .txtB2 = {"2", "2", "3", "2,3"}, .kop = {.kopvakbr = 750, .kopvakho = 100, .koptekst = "BC De Troef", .kopfont = "Arial", .kophoogi = 7, .kophoog = 24, .kopvet = 1, .kopback = 65535, .kopverti = 10, .kopvert = 20, .tekstlo = "abcde", .tekstro = "info@troef.nl", .logofile = "000001.jpg", .logomarge = 5, .logojn = 1}},
                {{"Jan van Dijk", "1234", "2", "5678"}, {"Els de Wit", "77", "3"}});
 }
 
 ScriptInvoer ZonderPartner()
 {
     // Partner numbers are given but must not reach the file: the box is cleared.
-    return Met({"Bridgeclub €uro", "maandag", 2, 0, 1, 0, 0, "Zoë Müller", {}, {"   "}, {}, kVakken, {"", "Partners", "1,3,", " 12 "}, {0, 0, {}, "Times New Roman", 255 + 128 * 256, 0, 10, 0, 255 * 65536, 0, -2, {}, {}, {}}, {}, {}},
+    return Met({.txtClubnaam = "Bridgeclub €uro", .cmbSpeeldag = "maandag", .chkToonInvallers = 2, .chk2 = 1, .chkPartnerOok = 0, .txtContactPers = "Zoë Müller", .lstActEmails = {"   "}, .txtB1 = kVakken, .txtB2 = {"", "Partners", "1,3,", " 12 "}, .kop = {.kopfont = "Times New Roman", .kopkleur = 255 + 128 * 256, .kophoog = 10, .kopback = 255 * 65536, .kopvert = -2}},
                {{"Zoë Müller", "5", "1", "99"}, {"Partner2 Jansen", "12", "1"}, {"", "13", "1"}, {"Ben\u00A0Bos", " 130", "3", "5"}, {"René Dupré", "1234567", "12"}, {"PARTNER9", "77", "3"}, {"Łukasz Nowak", "88", "3"}});
 }
 
 ScriptInvoer Aanhalingstekens()
 {
-    return Met({"BC 't Hoekje", "dinsdag-middag", 1, 1, 1, 1, 1, "Jan \"Pietje\" D'Hondt", "12:00\r\n", {"a'b@c.nl", " x\\y@z.nl "}, {Dag("dinsdag-middag 2 september 2025", "20250902")}, {"naam'1", "part\\ner", "inval1", "inval3"}, {"1", "1", "1", "1"}, {999, 130, "C:\\Kop\\'s", "Arial", -1, 0, 24, 1, -256, 0, 70, "a\nb", "tab\there", "000002.gif", 30, 1}, {}, {}},
+    return Met({.txtClubnaam = "BC 't Hoekje", .cmbSpeeldag = "dinsdag-middag", .chkToonInvallers = 1, .chk1 = 1, .chk2 = 1, .chkToonPartner = 1, .txtContactPers = "Jan \"Pietje\" D'Hondt", .txtEindtijd = "12:00\r\n", .lstActEmails = {"a'b@c.nl", " x\\y@z.nl "}, .lstDagen = {Dag("dinsdag-middag 2 september 2025", "20250902")}, .txtB1 = {"naam'1", "part\\ner", "inval1", "inval3"}, .txtB2 = {"1", "1", "1", "1"}, .kop = {.kopvakbr = 999, .kopvakho = 130, .koptekst = "C:\\Kop\\'s", .kopfont = "Arial", .kopkleur = -1, .kophoog = 24, .kopvet = 1, .kopback = -256, .kopvert = 70, .tekstlo = "a\nb", .tekstro = "tab\there", .logofile = "000002.gif", .logomarge = 30, .logojn = 1}},
                {{"D'Hondt", "1", "1", "2"}, {"'t Hart ë\\", "2", "1", "1"}, {"Partner1 X", "3", "1"}, {"Bas", "4", "1", "12a"}});
 }
 
@@ -62,7 +62,7 @@ ScriptInvoer Willekeurig(QRandomGenerator& rg)
     // Box names repeat: the site's ifs then run one after the other on the same box.
     const QStringList namen{"naam1", "x", "a'b\\", ""}, vakken{"", "1", "2,3", " 1, 4,", "PartNers", "3,1,,5", "007,12"},
         nummers{"7", " 12", "123456", "1234567", "", "x1"};
-    ScriptInvoer in{t(20), t(10), rg.bounded(3), rg.bounded(3), rg.bounded(3), rg.bounded(2), rg.bounded(2), t(20), t(8), {t(20)}, {t(50)}, {kies(namen), kies(namen), kies(namen), kies(namen)}, {kies(vakken), kies(vakken), kies(vakken), kies(vakken)}, {0, 0, t(30), t(10), int(rg.generate()), 0, 0, 0, 0, 0, 0, t(10), t(10), t(10)}, {}, {}};
+    ScriptInvoer in{.txtClubnaam = t(20), .cmbSpeeldag = t(10), .chkToonInvallers = rg.bounded(3), .chk1 = rg.bounded(3), .chk2 = rg.bounded(3), .chkToonPartner = rg.bounded(2), .chkPartnerOok = rg.bounded(2), .txtContactPers = t(20), .txtEindtijd = t(8), .lstActEmails = {t(20)}, .lstDagen = {t(50)}, .txtB1 = {kies(namen), kies(namen), kies(namen), kies(namen)}, .txtB2 = {kies(vakken), kies(vakken), kies(vakken), kies(vakken)}, .kop = {.koptekst = t(30), .kopfont = t(10), .kopkleur = int(rg.generate()), .tekstlo = t(10), .tekstro = t(10), .logofile = t(10)}};
     QList<QStringList> leden;
     for (int i = rg.bounded(30); i > 0; --i)
         leden.append({kies({"", "Partner", "PARTNER", "partne", ""}) + t(15), kies(nummers), kies(nummers).trimmed(), kies(nummers)});
