@@ -1,10 +1,17 @@
 #pragma once
 
+#include "support/meldingrecorder.h"
+#include "upload/diaupload.h"
 #include "upload/overdracht.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 // A real SFTP or FTP(S) server on 127.0.0.1: a Python process with one user over a temporary folder.
 struct TestServer {
@@ -46,4 +53,42 @@ struct TestServer {
     {
         return {protocol(), "127.0.0.1", poort, Gebruiker, Wachtwoord, map, trust, {}};
     }
+    // Upload.ini of a secretary who used this server before and did not keep the password.
+    QByteArray UploadIni() const
+    {
+        return "Protocol=" + Protocollen::Naam(protocol()).toUtf8() + "\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(poort) + "\r\nGebruiker=" + Gebruiker.toUtf8() + "\r\n";
+    }
 };
+
+inline QByteArray Png(int breed, int hoog)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImage(breed, hoog, QImage::Format_RGB32).save(&buffer, "PNG");
+    return bytes;
+}
+
+// Clicks one of the dialog's buttons and waits until the transfer on the worker thread is over;
+// the result rows. With `annuleren`: Annuleren once its first question is answered.
+inline QStringList Klik(DiaUpload& dia, const char* knop = "cmdUploaden", const MeldingRecorder* annuleren = nullptr)
+{
+    QTest::mouseClick(dia.findChild<QPushButton*>(knop), Qt::LeftButton);
+    auto* stop = dia.findChild<QPushButton*>("cmdAnnuleren");
+    if (annuleren && QTest::qWaitFor([&] { return annuleren->meldingen.size() == 1 && stop->isEnabled(); }, 60000))
+        QTest::mouseClick(stop, Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return dia.findChild<QPushButton*>("cmdSluiten")->isEnabled(); }, 60000))
+        return {"time-out"};
+    QStringList rijen;
+    for (const QListWidgetItem* rij : dia.findChild<QListWidget*>("lstResultaat")->findItems("*", Qt::MatchWildcard))
+        rijen.append(rij->text());
+    return rijen;
+}
+
+// Clicks into a box of the dialog and types over its text.
+inline void Typ(DiaUpload& dia, const char* veld, const QString& tekst)
+{
+    auto* vak = dia.findChild<QWidget*>(veld);
+    vak->setFocus();
+    QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(vak, tekst);
+}

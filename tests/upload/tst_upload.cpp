@@ -7,13 +7,11 @@
 #include "upload/overdracht.h"
 #include "upload/uploadbestanden.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -32,14 +30,7 @@ using Soort = TestServer::Soort;
 Q_DECLARE_METATYPE(Soort)
 Q_DECLARE_METATYPE(Uitkomst)
 
-QByteArray Png(int kant)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QImage(kant, kant, QImage::Format_RGB32).save(&buffer, "PNG");
-    return bytes;
-}
-const QByteArray Logo = Png(3);
+const QByteArray Logo = Png(3, 3);
 // Our site's files as the upload sends them, before the logo and the script.
 const QStringList Site{".htaccess", "afmelden.php", "afmelden.css", "afmelden.js", "index.html"};
 QByteArray SiteBestand(const QString& naam) { return TestPaden::LeesBestand(HOVELINK_SITE_DIR "/" + naam); }
@@ -63,28 +54,6 @@ class TstUpload : public QObject {
     QTemporaryDir m_twk; // Tafelwerk's data folder; Travenza holds one play moment
     QString Travenza() const { return m_twk.filePath("Travenza"); }
 
-    // Clicks a button and waits until the transfer on the worker thread is over; the result rows.
-    static QStringList Klik(DiaUpload& dia, const char* knop = "cmdUploaden", const MeldingRecorder* annuleren = nullptr)
-    {
-        QTest::mouseClick(dia.findChild<QPushButton*>(knop), Qt::LeftButton);
-        auto* stop = dia.findChild<QPushButton*>("cmdAnnuleren");
-        // Once the host key is trusted the upload itself runs, and stalls at the server.
-        if (annuleren && QTest::qWaitFor([&] { return annuleren->meldingen.size() == 1 && stop->isEnabled(); }, 60000))
-            QTest::mouseClick(stop, Qt::LeftButton);
-        if (!QTest::qWaitFor([&] { return dia.findChild<QPushButton*>("cmdSluiten")->isEnabled(); }, 60000))
-            return {"time-out"};
-        QStringList rijen;
-        for (const QListWidgetItem* rij : dia.findChild<QListWidget*>("lstResultaat")->findItems("*", Qt::MatchWildcard))
-            rijen.append(rij->text());
-        return rijen;
-    }
-    static void Typ(DiaUpload& dia, const char* veld, const QString& tekst)
-    {
-        auto* vak = dia.findChild<QWidget*>(veld);
-        vak->setFocus();
-        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(vak, tekst);
-    }
     static void VulIn(DiaUpload& dia, const TestServer& server)
     {
         for (const auto& [veld, tekst] : {std::pair{"txtServer", QString("127.0.0.1")}, {"txtPoort", QString::number(server.poort)}, {"txtGebruiker", TestServer::Gebruiker}, {"txtWachtwoord", TestServer::Wachtwoord}})
@@ -401,8 +370,7 @@ private slots:
     {
         TestServer server(Soort::Sftp);
         QVERIFY(server.Start());
-        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/Upload.ini", "Protocol=SFTP\r\nServer=127.0.0.1\r\nPoort=" + QByteArray::number(server.poort) +
-                                                                          "\r\nGebruiker=" + TestServer::Gebruiker.toUtf8() + "\r\n"));
+        QVERIFY(TestPaden::SchrijfBestand(Travenza() + "/Upload.ini", server.UploadIni()));
         QVERIFY(Vertrouw(server.Aansluiting(BekendeServers::StandaardPad()), server.vingerafdruk));
         QFile::remove(server.dir.filePath("sleutel"));
         QVERIFY(server.Start());
