@@ -123,6 +123,7 @@ private slots:
         QTest::newRow("sign-off: Enter on Afbreken")
             << "frmAfmelden" << QKeySequence(Qt::Key_Backtab, Qt::Key_Return)
             << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
+        QTest::newRow("sign-off: keypad Enter on Afbreken") << "frmAfmelden" << QKeySequence(QKeyCombination(Qt::Key_Backtab), Qt::KeypadModifier | Qt::Key_Enter) << "Er is afgebroken, de wijzigingen worden niet bewaard!" << false;
         QTest::newRow("start: Enter on Over Hovelink...")
             << "frmStart" << QKeySequence(Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Return) << "Hovelink Versie 100e (pakketversie" << true;
         for (const char* help : {"diaSitestructuur", "frmHelp2", "frmHelpPartner"})

@@ -102,6 +102,7 @@ private slots:
             << QStringList{"D-Amsel", "de Wit", "Dewaal", "Dijk", "'t Hart", "Tromp"};
         QTest::newRow("accent near its base letter") << QStringList{u"Émile"_qs, "Fons", u"Zoë"_qs, "Zwart"};
         QTest::newRow("accent after its own letter") << QStringList{"Muller", u"Müller"_qs, "Mullers"};
+        QTest::newRow("a letter beyond ASCII against a plain one") << QStringList{"Oa", u"Ølaf"_qs, "Om"};
     }
     void volgorde()
     {

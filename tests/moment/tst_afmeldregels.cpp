@@ -160,6 +160,11 @@ private slots:
                  (QStringList{u"Er wordt g\u00E9\u00E9n scriptbestand aangemaakt want er moeten spelers beschikbaar zijn!"_qs,
                               "Let op: deze leden hebben een lidnummer van meer dan 6 cijfers; de afmeldsite toont hen in "
                               "elk naamvak:\r\nLid 2"}));
+        // With the partners shown, each member's partner stands in the member's row; row 0 stays empty.
+        QVERIFY(TestPaden::SchrijfBestand(map.filePath("TWKspelers/Parenmap/A1.txt"), "0123456-1234567#\r\n"));
+        groepen.cmbPartner = {.items = {"A1"}, .geselecteerd = 0};
+        groepen.chkToonPartner.waarde = 1;
+        QCOMPARE(AfmeldInvoer({.MapTwk = map.path()}, groepen, {}).partners, (QStringList{"", "1234567", "0123456"}));
         // A header carried over from another moment brings its logo along; when it cannot, the user is told first.
         QTemporaryDir vorige;
         QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(vorige.filePath("000001.png")));
