@@ -81,7 +81,7 @@ async function pagina(b, url, nu, { breed = 1280, hoog = 800, zone = 'Europe/Ams
   const p = await (await b.newContext({ viewport: { width: breed, height: hoog }, timezoneId: zone, bypassCSP })).newPage();
   await p.clock.setFixedTime(new Date(nu));
   await p.goto(url);
-  await p.waitForFunction(() => document.getElementById('laden').hidden);
+  await p.waitForFunction(() => document.getElementById('laden')?.hidden); // also after voorbeeld.html's redirect
   return p;
 }
 

@@ -4,17 +4,7 @@
 //   node afmeldsite.js afmelden <folder> <now> <sign-offs as JSON>: serves the folder with PHP
 //     (its clock at <now>) and sends each sign-off { vakken: [4 names], dagen, opmerking }
 //   node afmeldsite.js voorbeeld <url> <now>: the desktop's preview, where sending is off
-const { php: startPhp, browser } = require('../site/hulp');
-
-async function pagina(b, url, nu) {
-  const context = await b.newContext({ viewport: { width: 1280, height: 800 }, timezoneId: 'Europe/Amsterdam' });
-  const p = await context.newPage();
-  await p.clock.setFixedTime(new Date(nu));
-  await p.goto(url);
-  await p.waitForURL(/index\.html#voorbeeld$|\/$/);
-  await p.waitForFunction(() => document.getElementById('laden') && document.getElementById('laden').hidden);
-  return p;
-}
+const { php: startPhp, browser, pagina } = require('../site/hulp');
 
 async function kies(p, keuze) {
   for (const [k, naam] of keuze.vakken.entries()) if (naam) await p.selectOption('#vak' + k, { label: naam });

@@ -8,6 +8,7 @@
 #include "upload/diaupload.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -237,7 +238,10 @@ private slots:
             if (!dialoog || !dialoog->isVisible())
                 return;
             wachten.stop();
-            QTest::keyClicks(dialoog->findChild<QLineEdit*>("fileNameEdit"), csv);
+            // Pasted whole: typed letter by letter, "/tmp" and the folders after it would be selected
+            // in the dialog's list on the way, and Save would open a folder instead.
+            QGuiApplication::clipboard()->setText(csv);
+            QTest::keyClick(dialoog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_V, Qt::ControlModifier);
             // What its Save button does; Qt's own file dialog takes no click on it offscreen.
             QMetaObject::invokeMethod(dialoog, "accept");
         });
