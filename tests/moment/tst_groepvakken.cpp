@@ -1,6 +1,7 @@
 #include "members/testleden.h"
 #include "moment/groepvakken.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QTemporaryDir>
@@ -34,6 +35,19 @@ struct Omgeving {
     GroepFrame& f() { return vakken->Frame(); }
 };
 
+// Groups ticked and a row unticked after (-1 none), the saved partner file and its "Toon Partner"
+// state; then the partner files offered, the one selected, "Toon Partner" and the count.
+struct WisselRij {
+    QList<int> aan;
+    int uit = -1;
+    QString bewaard;
+    int bewaardToon = 0;
+    QStringList items;
+    qsizetype geselecteerd = -1;
+    int toon = 0;
+    QString label6;
+};
+
 QString Niet(const QString& n) { return "Groep " + n + " is niet geselecteerd in bovenstaande lijst!"; }
 
 } // namespace
@@ -44,32 +58,19 @@ private slots:
     // Ticking groups offers their partner files in row order, and restores the saved one.
     void groepWissel_data()
     {
-        QTest::addColumn<QList<int>>("aan");
-        QTest::addColumn<int>("uit");         // a row unticked afterwards, -1 none
-        QTest::addColumn<QString>("bewaard"); // saved partner file, then its "Toon Partner" state
-        QTest::addColumn<QStringList>("items");
-        QTest::addColumn<int>("geselecteerd");
-        QTest::addColumn<int>("toon");
-        QTest::addColumn<QString>("label6");
-        using L = QList<int>;
-        QTest::newRow("in row order") << L{4, 1, 0} << -1 << "" << QStringList{"A1", "MA"} << 0 << 0 << "Aantal regels: 7";
-        QTest::newRow("saved restored ticked") << L{0, 4} << -1 << "ma1" << QStringList{"A1", "MA"} << 1 << 1 << "Aantal regels: 5";
-        QTest::newRow("saved restored grey") << L{0, 4} << -1 << "MA2" << QStringList{"A1", "MA"} << 1 << 2 << "Aantal regels: 5";
-        QTest::newRow("saved file not offered") << L{0, 4} << -1 << "ZZ1" << QStringList{"A1", "MA"} << 0 << 0 << "Aantal regels: 5";
-        QTest::newRow("group without members") << L{3} << -1 << "" << QStringList{} << -1 << 0 << "Aantal regels: 0";
-        QTest::newRow("last group unticked") << L{0} << 0 << "A11" << QStringList{} << -1 << 0 << "Aantal ...";
-        QTest::newRow("one of two unticked") << L{0, 4} << 0 << "MA1" << QStringList{"MA"} << 0 << 1 << "Aantal regels: 3";
+        RijKolom<WisselRij>();
+        QTest::newRow("in row order") << WisselRij{.aan = {4, 1, 0}, .items = {"A1", "MA"}, .geselecteerd = 0, .label6 = "Aantal regels: 7"};
+        QTest::newRow("saved restored ticked") << WisselRij{.aan = {0, 4}, .bewaard = "ma", .bewaardToon = 1, .items = {"A1", "MA"}, .geselecteerd = 1, .toon = 1, .label6 = "Aantal regels: 5"};
+        QTest::newRow("saved restored grey") << WisselRij{.aan = {0, 4}, .bewaard = "MA", .bewaardToon = 2, .items = {"A1", "MA"}, .geselecteerd = 1, .toon = 2, .label6 = "Aantal regels: 5"};
+        QTest::newRow("saved file not offered") << WisselRij{.aan = {0, 4}, .bewaard = "ZZ", .bewaardToon = 1, .items = {"A1", "MA"}, .geselecteerd = 0, .label6 = "Aantal regels: 5"};
+        QTest::newRow("group without members") << WisselRij{.aan = {3}, .label6 = "Aantal regels: 0"};
+        QTest::newRow("last group unticked") << WisselRij{.aan = {0}, .uit = 0, .bewaard = "A1", .bewaardToon = 1, .label6 = "Aantal ..."};
+        QTest::newRow("one of two unticked") << WisselRij{.aan = {0, 4}, .uit = 0, .bewaard = "MA", .bewaardToon = 1, .items = {"MA"}, .geselecteerd = 0, .toon = 1, .label6 = "Aantal regels: 3"};
     }
     void groepWissel()
     {
-        QFETCH(QList<int>, aan);
-        QFETCH(int, uit);
-        QFETCH(QString, bewaard);
-        QFETCH(QStringList, items);
-        QFETCH(int, geselecteerd);
-        QFETCH(int, toon);
-        QFETCH(QString, label6);
-        Omgeving o(aan, {QString(), bewaard.left(bewaard.size() - 1), bewaard.right(1).toInt()});
+        const auto& [aan, uit, bewaard, bewaardToon, items, geselecteerd, toon, label6] = DezeRij<WisselRij>();
+        Omgeving o(aan, {QString(), bewaard, bewaardToon});
         if (uit >= 0)
             o.vakken->ZetGroep(uit, false);
         QCOMPARE(o.f().cmbPartner.items, items);
