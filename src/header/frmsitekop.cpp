@@ -1,15 +1,15 @@
 #include "header/frmsitekop.h"
 
 #include "common/instellingen.h"
-#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
+#include "common/vensteropscherm.h"
 #include "header/kopbestand.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
-#include "header/kopvlak.h"
 #include "header/logobestand.h"
+#include "header/vensterkopvlak.h"
 
 #include <QApplication>
 #include <QCheckBox>

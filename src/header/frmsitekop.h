@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/meldingen.h"
-#include "header/kopdialogen.h"
 #include "header/kopinstellingen.h"
+#include "header/vensterkopdialogen.h"
 
 #include <QDialog>
 #include <QImage>

@@ -2,10 +2,10 @@
 
 #include "calendar/kalendertekst.h"
 #include "common/openextern.h"
-#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
+#include "common/vensteropscherm.h"
 #include "common/vinkstaat.h"
 #include "header/kopbestand.h"
 #include "members/partnerbestand.h"

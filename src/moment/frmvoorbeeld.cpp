@@ -1,12 +1,12 @@
 #include "moment/frmvoorbeeld.h"
 
 #include "common/openextern.h"
-#include "common/opscherm.h"
-#include "common/toetsenbord.h"
+#include "common/vensteropscherm.h"
+#include "common/venstertoetsenbord.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
-#include "header/kopvlak.h"
 #include "header/logobestand.h"
+#include "header/vensterkopvlak.h"
 
 #include <QDir>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "header/kopvlak.h"
+#include "header/vensterkopvlak.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
