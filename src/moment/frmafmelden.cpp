@@ -5,6 +5,7 @@
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
+#include "common/vensterfocus.h"
 #include "common/vensteropscherm.h"
 #include "common/vinkstaat.h"
 #include "header/kopbestand.h"
@@ -15,6 +16,7 @@
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
 #include "moment/kolomkoppen.h"
+#include "moment/partnerhulptekst.h"
 #include "moment/regelmodel.h"
 #include "moment/sitevoorbeeld.h"
 #include "moment/verlaten.h"
@@ -23,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -98,13 +101,10 @@ FrmAfmelden::FrmAfmelden(Werkruimte& werkruimte, KopInstellingen& kop, BewaardeM
                          Meldingen& meldingen, Seizoenkalender::Vandaag vandaag, QWidget* parent)
     : QDialog(parent), m_werkruimte(werkruimte), m_kop(kop), m_bewaard(bewaard), m_start(std::move(start)),
       m_meldingen(meldingen), m_kalender(m_start.cmbSpeeldag, std::move(vandaag)),
-      m_programmaMap(QCoreApplication::applicationDirPath())
+      m_ledenInLezing(m_werkruimte.BestandSpelers), m_programmaMap(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("frmAfmelden"));
     setModal(true);
-    // The member file of a large club takes as long to read as the window takes to build:
-    // the two overlap.
-    m_ledenInLezing = std::async(std::launch::async, LeesLedenbestand, m_werkruimte.BestandSpelers);
     BouwVenster();
     Verbind();
 }
@@ -209,9 +209,7 @@ void FrmAfmelden::Form_Load()
     frame.chkPartnerOok.waarde = m_venster.chkPartnerOok;
     for (int i = 0; i < 4; ++i)
         frame.txtB2[i].tekst = m_venster.txtB2[i];
-    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers, m_ledenInLezing.valid()
-                                                            ? m_ledenInLezing.get()
-                                                            : LeesLedenbestand(m_werkruimte.BestandSpelers));
+    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers, m_ledenInLezing.Neem());
     ToonGroepen();
     m_groepen->HerstelLedengroepen();
     ToonGroepen();
@@ -325,7 +323,7 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
             return txtB2_KeyPress(tekst.at(0).unicode()) == 0;
     } else if (event->type() == QEvent::FocusIn && object == m_txtEindtijd) {
         m_eindtijdGehad = true;
-    } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object)) {
+    } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object, *static_cast<QFocusEvent*>(event))) {
         // Going to OK, the end time is checked by the leave sequence, once.
         if (object == m_txtEindtijd && QApplication::focusWidget() != m_cmdEinde)
             txtEindtijd_LostFocus();
@@ -337,14 +335,11 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
     return QDialog::eventFilter(object, event);
 }
 
-bool FrmAfmelden::VerlaatNaarControl(const QObject* vak) const
+bool FrmAfmelden::VerlaatNaarControl(const QObject* vak, const QFocusEvent& gebeurtenis) const
 {
-    // The new focus is already set when the old one hears of it. Another window or program
-    // (a message box included), a context menu or "Afbreken" (the user may always abort)
-    // leaves the box as it is.
-    const QWidget* naar = QApplication::focusWidget();
-    return !m_bezigMetControle && !m_gesloten && naar && naar != vak && naar->window() == this &&
-           naar != m_cmbAfbreken;
+    // No check inside a check or once the window is closed; "Afbreken" is always allowed.
+    return !m_bezigMetControle && !m_gesloten &&
+           VensterFocus::VerlaatNaarControl(*this, vak, gebeurtenis, m_cmbAfbreken);
 }
 
 // Each check holds m_bezigMetControle until it has put the focus back, so the box that

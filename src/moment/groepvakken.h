@@ -63,9 +63,6 @@ int txtB2_KeyPress(int KeyAscii);
 // box 0's groups.
 void NeemPartnerGroepenOver(GroepFrame& frame);
 
-// The text frmHelpPartner shows in txtPartner.
-QString PartnerHulpTekst();
-
 // The group, member and partner logic of the sign-off settings window.
 class Groepvakken {
 public:

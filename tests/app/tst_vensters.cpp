@@ -10,6 +10,7 @@
 #include "moment/afmeldhelpvenster.h"
 #include "moment/frmafmelden.h"
 #include "moment/frmvoorbeeld.h"
+#include "moment/partnerhulptekst.h"
 #include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
