@@ -1,21 +1,22 @@
 #pragma once
 
-#include "header/kopmaten.h"
+#include "header/kopbeeld.h"
 
-#include <QColor>
-#include <QFont>
-#include <QImage>
 #include <QWidget>
 
-// The real-size header preview: the header box P0 with its text and corner texts, the logo
-// area P1 with the logo P2, and Line1 marking the right edge of the logo area. P0's outer
-// top-left corner lies `Rand` pixels below the widget's top, so Line1 fits above it.
+#include <functional>
+
+// The header picture on screen, at real size: the widget is as large as the picture.
 class KopVlak : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Rand = 5;
+    static constexpr int Rand = KopBeeld::Rand;
 
     explicit KopVlak(QWidget* ouder = nullptr);
+
+    // The whole picture at once, or a change to it; either refits and repaints the widget.
+    void ZetBeeld(const KopBeeld& beeld);
+    void Wijzig(const std::function<void(KopBeeld&)>& wijziging);
 
     // Inner size W x H of the header box.
     void ZetMaat(QSize binnen);
@@ -23,15 +24,13 @@ public:
     void ZetAchtergrond(const QColor& achtergrond);
     void ZetLogoVak(const LogoVak& vak);
     void ZetLogoVakZichtbaar(bool zichtbaar);
-    // The logo painted into P2; a null image leaves P2 white.
-    void ZetLogo(const QImage& beeld);
     void ZetKoptekst(const QString& tekst, const QFont& font, const QColor& kleur, QPointF plek);
     void ZetHoekteksten(const QString& links, QPoint linksPlek, const QString& rechts,
                         QPoint rechtsPlek, const QFont& font);
 
-    const LogoVak& Vak() const { return m_vak; }
-    QSize Maat() const { return m_binnen; }
-    QLine Lijn1() const;
+    const LogoVak& Vak() const { return m_beeld.vak; }
+    QSize Maat() const { return m_beeld.binnen; }
+    QLine Lijn1() const { return m_beeld.Lijn1(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,18 +38,5 @@ protected:
 private:
     void PasMaatAan();
 
-    QSize m_binnen{750, 100};
-    QColor m_achtergrond{Qt::yellow};
-    LogoVak m_vak;
-    bool m_vakZichtbaar = false;
-    QImage m_logo;
-    QString m_tekst;
-    QFont m_font;
-    QColor m_kleur{Qt::black};
-    QPointF m_tekstPlek;
-    QString m_links;
-    QString m_rechts;
-    QPoint m_linksPlek;
-    QPoint m_rechtsPlek;
-    QFont m_hoekFont;
+    KopBeeld m_beeld;
 };
