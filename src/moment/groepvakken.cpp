@@ -23,6 +23,7 @@ void Groepvakken::LeesGroepen(const QString& BestandSpelers)
 void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden)
 {
     m_leden = std::move(leden);
+    m_volgorde = LedenVolgorde();
     // Without this the user sees an empty group list and, much later, only that the
     // boxes need group numbers.
     if (!m_leden.gelezen)
@@ -57,7 +58,7 @@ void Groepvakken::lst1_Click()
     if (!gekozen)
         return;
     if (std::optional<LedenLijst> leden =
-            KiesLeden(m_leden, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
+            KiesLeden(m_leden, m_volgorde, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
         m_frame.ListH = std::move(leden->ListH);
         m_frame.txt1 = std::move(leden->txt1);
         m_frame.Label6 = std::move(leden->Label6);

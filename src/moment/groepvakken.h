@@ -1,6 +1,7 @@
 #pragma once
 
 #include "members/ledenbestand.h"
+#include "members/ledenvolgorde.h"
 #include "members/spelergroepen.h"
 
 #include <QString>
@@ -116,6 +117,7 @@ private:
     BewaardeGroepkeuze m_bewaard;
     Meldingen& m_meldingen;
     Ledenbestand m_leden;
+    LedenVolgorde m_volgorde; // the ranking of m_leden, kept for every later selection
     GroepFrame m_frame;
     int m_vakFout = 0;
 };

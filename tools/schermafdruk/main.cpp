@@ -86,7 +86,8 @@ ScriptInvoer DemoScript(const Werkruimte& werkruimte, const QString& speeldag, c
     s.kop.kopvert = 25;
     s.kop.tekstlo = QStringLiteral("Opgericht 1962");
     s.kop.tekstro = QStringLiteral("secretaris@bcdetroef.nl");
-    s.leden = LedenNaarTabellen(LeesLeden(leden, groepen, 1).ListH);
+    LedenVolgorde volgorde;
+    s.leden = LedenNaarTabellen(LeesLeden(leden, volgorde, groepen, 1).ListH);
     s.partners = {QString()};
     return s;
 }
