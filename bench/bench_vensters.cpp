@@ -8,9 +8,9 @@
 #include "app/frmstart.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
-#include "common/kaderstijl.h"
 #include "common/paden.h"
 #include "common/tekstbestand.h"
+#include "common/vensterkaderstijl.h"
 #include "grootledenbestand.h"
 #include "moment/frmafmelden.h"
 

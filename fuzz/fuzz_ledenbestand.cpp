@@ -12,7 +12,8 @@ void FuzzDoel(const QByteArray& invoer)
         FUZZ_EIS(RijNummer(groepen.rijen.at(r).tekst) == r + 1);
         groepen.rijen[r].aangevinkt = invoer.at(r % invoer.size()) & 1;
     }
-    const std::optional<LedenLijst> leden = KiesLeden(bestand, groepen, invoer.endsWith('2') ? 0 : 1, m);
+    LedenVolgorde volgorde;
+    const std::optional<LedenLijst> leden = KiesLeden(bestand, volgorde, groepen, invoer.endsWith('2') ? 0 : 1, m);
     FUZZ_EIS(leden.has_value() == groepen.IetsAangevinkt());
     FUZZ_EIS(!leden || (leden->ListH.size() <= bestand.Aantal() && leden->txt1.count(u'\n') == leden->ListH.size()));
 }

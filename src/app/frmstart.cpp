@@ -7,11 +7,11 @@
 #include "app/speelmomenten.h"
 #include "app/startcontrole.h"
 #include "common/openextern.h"
-#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
-#include "common/toetsenbord.h"
+#include "common/vensteropscherm.h"
+#include "common/venstertoetsenbord.h"
 #include "common/vinkstaat.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "app/helpvensters.h"
 
 #include "app/sitestructuurplaatjes.h"
-#include "common/toetsenbord.h"
+#include "common/venstertoetsenbord.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,29 +1,28 @@
 #include "header/frmsitekop.h"
 
 #include "common/instellingen.h"
-#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
+#include "common/vensterfocus.h"
+#include "common/vensteropscherm.h"
 #include "header/kopbestand.h"
+#include "header/kopkeuzes.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
-#include "header/kopvlak.h"
 #include "header/logobestand.h"
+#include "header/vensterkopvlak.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -34,19 +33,6 @@ constexpr int VensterHoogte = 535;
 constexpr int TekstFrameRechts = 778;
 
 int Getal(const QComboBox* lijst) { return lijst->currentText().toInt(); }
-
-bool BreedteGoed(qint32 breedte)
-{
-    const KopBereik bereik = BereikVan(&KopInstellingen::kopvakbr);
-    return breedte >= bereik.van && breedte <= bereik.tot;
-}
-
-// A list of the values the designer offers for a field.
-void Vul(QComboBox* lijst, KopBereik bereik, int stap)
-{
-    for (int getal = bereik.van; getal <= bereik.tot; getal += stap)
-        lijst->addItem(QString::number(getal));
-}
 
 } // namespace
 
@@ -74,14 +60,14 @@ void FrmSitekop::Openen()
     m_NieuwLogo.clear();
     m_Laden = 1;
 
-    Vul(m_cmbKopVakHo, BereikVan(&KopInstellingen::kopvakho), 2);
+    m_cmbKopVakHo->addItems(KopKeuzes(&KopInstellingen::kopvakho));
     m_cmbKopVakHo->setCurrentIndex(m_cmbKopVakHo->findText(QString::number(m_kop.kopvakho)));
     KopVakHo_Click();
-    Vul(m_cmbMa, BereikVan(&KopInstellingen::logomarge), 1);
+    m_cmbMa->addItems(KopKeuzes(&KopInstellingen::logomarge));
     m_cmbMa->setCurrentIndex(m_kop.logomarge);
     Ma_Click();
-    Vul(m_cmbKopVert, BereikVan(&KopInstellingen::kopvert), 2);
-    Vul(m_cmbKopHoog, BereikVan(&KopInstellingen::kophoog), 2);
+    m_cmbKopVert->addItems(KopKeuzes(&KopInstellingen::kopvert));
+    m_cmbKopHoog->addItems(KopKeuzes(&KopInstellingen::kophoog));
 
     ZetMaatOpschriften();
     m_P0->ZetMaat(QSize(ToonMaat(m_kop.kopvakbr), ToonMaat(m_kop.kopvakho)));
@@ -119,99 +105,6 @@ void FrmSitekop::BewaarKop() { m_KopKopie = m_kop; }
 
 void FrmSitekop::HerstelKop() { m_kop = m_KopKopie; }
 
-void FrmSitekop::MaakLogoVak()
-{
-    m_P0->ZetLogoVak(::MaakLogoVak(m_maxLogoBreed, m_maxLogoHoog, m_kop.logomarge));
-    m_P0->ZetLogo(QImage());
-}
-
-void FrmSitekop::PasLogoIn()
-{
-    m_P0->ZetLogoVak(::PasLogoIn(m_P0->Vak(), m_Im1.size(), m_kop.logomarge));
-    m_P0->ZetLogo(m_Im1);
-}
-
-bool FrmSitekop::LaadLogo()
-{
-    const QString pad = HuidigLogo(m_mapKop, m_NieuwLogo, m_kop);
-    if (pad.isEmpty())
-        return false;
-    const std::optional<QImage> beeld = LaadAfbeelding(pad);
-    if (!beeld)
-        return false;
-    m_Im1 = *beeld;
-    MaakLogoVak();
-    PasLogoIn();
-    TekenKoptekst();
-    return true;
-}
-
-void FrmSitekop::TekenKoptekst()
-{
-    const QFont font = KopFont(m_kop);
-    const QString tekst = m_txtKopTekst->text();
-    const double links = KoptekstLinks(ToonMaat(m_aanvaardeBreedte), m_kop.logojn, m_P0->Vak().p1.width(),
-                                       QFontMetricsF(font).horizontalAdvance(tekst));
-    m_P0->ZetAchtergrond(KleurVan(m_kop.kopback));
-    m_P0->ZetKoptekst(tekst, font, KleurVan(m_kop.kopkleur), QPointF(links, m_kop.kopvert));
-    TekenHoekteksten();
-}
-
-void FrmSitekop::TekenHoekteksten()
-{
-    const QFont font = HoekFont();
-    const QFontMetrics maat(font);
-    const QString links = m_txtTL->text();
-    const QString rechts = m_txtTR->text();
-    const HoekPlaatsen plek = PlaatsHoekteksten(
-        ToonMaat(m_aanvaardeBreedte), ToonMaat(m_kop.kopvakho), m_kop.logojn, m_P0->Vak().p1.width(),
-        QSize(maat.horizontalAdvance(links), maat.height()),
-        QSize(maat.horizontalAdvance(rechts), maat.height()));
-    m_P0->ZetHoekteksten(links, plek.links, rechts, plek.rechts, font);
-}
-
-void FrmSitekop::ToonLogoVak()
-{
-    const bool logo = m_kop.logojn != 0;
-    m_P0->ZetLogoVakZichtbaar(logo);
-    m_frmLogo->setEnabled(logo);
-    TekenKoptekst();
-}
-
-void FrmSitekop::ZetMaatOpschriften()
-{
-    m_lblKopBreed->setText(KopAfmeting(m_aanvaardeBreedte, m_kop.kopvakho));
-    m_kopOpmaak->setColumnMinimumWidth(2, m_lblKopBreed->sizeHint().width());
-    m_maxLogoHoog = ToonMaat(m_kop.kopvakho);
-    m_maxLogoBreed = MaxLogoBreed(ToonMaat(m_aanvaardeBreedte));
-    m_Label3->setText(LogoRuimte(m_maxLogoBreed, m_maxLogoHoog));
-}
-
-// A new size re-fits the logo; without a logo that can be shown the empty logo area and the
-// texts follow the new size at once instead of waiting for the next redraw.
-void FrmSitekop::VernieuwLogoVak()
-{
-    if (LaadLogo())
-        return;
-    MaakLogoVak();
-    TekenKoptekst();
-}
-
-void FrmSitekop::ZetKopBreedte()
-{
-    ZetMaatOpschriften();
-    m_P0->ZetMaat(QSize(ToonMaat(m_aanvaardeBreedte), m_P0->Maat().height()));
-    PasVensterAan();
-    VernieuwLogoVak();
-}
-
-void FrmSitekop::ZetKopHoogte()
-{
-    ZetMaatOpschriften();
-    m_P0->ZetMaat(QSize(m_P0->Maat().width(), ToonMaat(m_kop.kopvakho)));
-    VernieuwLogoVak();
-}
-
 void FrmSitekop::PasVensterAan()
 {
     // The designed size, or larger where the font needs it to show every control whole; the
@@ -248,31 +141,17 @@ void FrmSitekop::closeEvent(QCloseEvent* event)
 
 bool FrmSitekop::eventFilter(QObject* object, QEvent* event)
 {
-    if (object == m_frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop)) {
-        auto* slepen = static_cast<QDropEvent*>(event);
-        const QList<QUrl> adressen = slepen->mimeData()->urls();
-        if (adressen.size() != 1 || !adressen.first().isLocalFile())
-            return false;
-        slepen->acceptProposedAction();
-        if (event->type() == QEvent::Drop) {
-            WisLogoKeuze();
-            NeemLogo(adressen.first().toLocalFile());
-        }
-        return true;
-    }
+    if (object == m_frmLogo && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop))
+        return NeemGesleeptLogo(*static_cast<QDropEvent*>(event), event->type() == QEvent::Drop);
     if (object == m_txtKopVakBr) {
         if (event->type() == QEvent::KeyPress && WeigerBreedteToets(*static_cast<QKeyEvent*>(event))) {
             QApplication::beep();
             return true;
         }
-        // Switching to another window or opening a menu does not leave the box.
-        if (event->type() == QEvent::FocusOut && isVisible()) {
-            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
-            // Nor does going to "Annuleren": cancelling must never be held up by the check.
-            if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason &&
-                QApplication::focusWidget() != m_cmdAnnu)
-                KopVakBr_LostFocus();
-        }
+        // Going to "Annuleren" does not leave the box: cancelling is never held up by the check.
+        if (event->type() == QEvent::FocusOut && isVisible() &&
+            VensterFocus::VerlaatNaarControl(*this, m_txtKopVakBr, *static_cast<QFocusEvent*>(event), m_cmdAnnu))
+            KopVakBr_LostFocus();
     }
     return QDialog::eventFilter(object, event);
 }
@@ -289,7 +168,7 @@ void FrmSitekop::KopVakBr_LostFocus()
 {
     // More digits than 32 bits hold are as wrong as any other width outside the range.
     m_kop.kopvakbr = Instellingen::Geheel32(m_txtKopVakBr->text()).value_or(0);
-    if (!BreedteGoed(m_kop.kopvakbr)) {
+    if (!KopBreedteGoed(m_kop.kopvakbr)) {
         MeldBreedte();
         return;
     }
@@ -377,45 +256,9 @@ void FrmSitekop::KopKleur_Click(bool achtergrond)
     TekenKoptekst();
 }
 
-// The label is named "Logobestand" for screen readers; the file name is its description.
-void FrmSitekop::ToonLogoNaam(const QString& naam)
-{
-    m_Label7->setText(naam);
-    m_Label7->setAccessibleDescription(naam == QStringLiteral("...") ? QString() : naam);
-}
-
-void FrmSitekop::WisLogoKeuze()
-{
-    m_P0->ZetLogo(QImage());
-    ToonLogoNaam({});
-    m_NieuwLogo.clear();
-}
-
-void FrmSitekop::KiesAfb_Click()
-{
-    WisLogoKeuze();
-    const std::optional<QString> pad = m_dialogen.KiesAfbeelding(this, LogoStartMap(), LogoFilter);
-    if (pad && !pad->isEmpty())
-        NeemLogo(*pad);
-}
-
-// A chosen or dropped file becomes the new logo once it is a picture Qt can read.
-void FrmSitekop::NeemLogo(const QString& pad)
-{
-    const LogoOordeel oordeel = BeoordeelLogo(pad);
-    if (!oordeel.melding.isEmpty())
-        m_meldingen.Toon(oordeel.melding, Meldingen::Pictogram::Uitroep);
-    if (!oordeel.genomen)
-        return;
-    m_NieuwLogo = pad;
-    ToonLogoNaam(Paden::Toon(m_NieuwLogo));
-    m_Label8->setText(QStringLiteral("Nieuw gekozen logobestand"));
-    LaadLogo();
-}
-
 void FrmSitekop::Akkoord_Click()
 {
-    if (!BreedteGoed(m_kop.kopvakbr)) {
+    if (!KopBreedteGoed(m_kop.kopvakbr)) {
         // Leaving the width box on the way here has just said so and put the focus back; the
         // window may not be active again yet after that message, so ask the window, not the box.
         if (focusWidget() != m_txtKopVakBr)

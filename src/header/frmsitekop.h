@@ -1,14 +1,15 @@
 #pragma once
 
 #include "common/meldingen.h"
-#include "header/kopdialogen.h"
 #include "header/kopinstellingen.h"
+#include "header/vensterkopdialogen.h"
 
 #include <QDialog>
 #include <QImage>
 
 class KopVlak;
 class QCheckBox;
+class QDropEvent;
 class QGridLayout;
 class QComboBox;
 class QGroupBox;
@@ -68,6 +69,8 @@ private:
     void KopKleur_Click(bool achtergrond);
     void KiesAfb_Click();
     void WisLogoKeuze();
+    // A single local file offered by dragging is accepted, and taken when dropped.
+    bool NeemGesleeptLogo(QDropEvent& slepen, bool neergezet);
     void ToonLogoNaam(const QString& naam);
     void NeemLogo(const QString& pad);
     void Akkoord_Click();

@@ -1,7 +1,7 @@
 #include "header/frmsitekop.h"
 
-#include "common/toetsenbord.h"
-#include "header/kopvlak.h"
+#include "common/venstertoetsenbord.h"
+#include "header/vensterkopvlak.h"
 
 #include <QCheckBox>
 #include <QComboBox>

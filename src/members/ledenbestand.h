@@ -6,7 +6,6 @@
 #include <QStringView>
 
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,8 +28,6 @@ struct LidVelden {
     int sleutel = 0;           // index of field 2 followed by field 16 in Ledenbestand::sleutels
 };
 
-struct LedenVolgorde;
-
 class Ledenbestand {
 public:
     bool gelezen = false; // false when the file could not be opened
@@ -46,12 +43,6 @@ public:
     // Makes room for this many members like those added so far, so that a large file is not
     // copied again and again as it grows.
     void Reserveer(qsizetype leden);
-
-    // Each member's record without its group number and its sorted-list rank among the
-    // members of its group key, made for a key when a member list first needs it and kept
-    // with these members: collating 10,000 names on every click would cost more than reading
-    // the file.
-    mutable std::shared_ptr<LedenVolgorde> volgorde;
 
 private:
     static constexpr int kStukken = 6;

@@ -1,21 +1,19 @@
 #include "moment/frmafmelden.h"
 
-#include "calendar/kalendertekst.h"
 #include "common/openextern.h"
-#include "common/opscherm.h"
 #include "common/paden.h"
 #include "common/schrijfmelding.h"
 #include "common/tekst.h"
+#include "common/vensterfocus.h"
+#include "common/vensteropscherm.h"
 #include "common/vinkstaat.h"
 #include "header/kopbestand.h"
 #include "members/partnerbestand.h"
-#include "moment/adrescontrole.h"
 #include "moment/afmeldhelpvenster.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
 #include "moment/frmvoorbeeld.h"
-#include "moment/kolomkoppen.h"
-#include "moment/regelmodel.h"
+#include "moment/partnerhulptekst.h"
 #include "moment/sitevoorbeeld.h"
 #include "moment/verlaten.h"
 
@@ -23,74 +21,23 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QStyle>
 
 namespace {
 
 // The text widgets use bare line feeds; the logic works with CR LF.
 QString NaarCrLf(const QString& tekst) { return QString(tekst).replace(u'\n', Tekst::CrLf); }
-QString NaarLf(const QString& tekst) { return QString(tekst).replace(Tekst::CrLf, QStringLiteral("\n")); }
-
-// The calendar's entries show their text; their key is item data (`sleutel` names it).
-using Sleutel = QString (*)(const QString&);
-
-void VulVinklijst(QListWidget* lijst, const QList<Vinkregel>& rijen, int huidig, Sleutel sleutel = nullptr)
-{
-    const QSignalBlocker blokkeer(lijst);
-    if (lijst->count() != rijen.size()) {
-        lijst->clear();
-        for (qsizetype i = 0; i < rijen.size(); ++i) {
-            auto* item = new QListWidgetItem(lijst);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        }
-    }
-    for (qsizetype i = 0; i < rijen.size(); ++i) {
-        QListWidgetItem* item = lijst->item(int(i));
-        item->setText(sleutel ? KalenderTekst::Zichtbaar(rijen[i].tekst) : rijen[i].tekst);
-        if (sleutel)
-            item->setData(Qt::UserRole, sleutel(rijen[i].tekst));
-        item->setCheckState(rijen[i].aangevinkt ? Qt::Checked : Qt::Unchecked);
-    }
-    lijst->setCurrentRow(huidig);
-}
-
-void VulKeuzelijst(QComboBox* keuze, const QStringList& regels, int index, Sleutel sleutel = nullptr)
-{
-    const QSignalBlocker blokkeer(keuze);
-    bool gelijk = keuze->count() == regels.size();
-    for (int i = 0; gelijk && i < keuze->count(); ++i)
-        gelijk = sleutel ? keuze->itemData(i) == sleutel(regels[i]) &&
-                               keuze->itemText(i) == KalenderTekst::Zichtbaar(regels[i])
-                         : keuze->itemText(i) == regels[i];
-    if (!gelijk) {
-        keuze->clear();
-        for (const QString& regel : regels) {
-            if (sleutel)
-                keuze->addItem(KalenderTekst::Zichtbaar(regel), sleutel(regel));
-            else
-                keuze->addItem(regel);
-        }
-    }
-    keuze->setCurrentIndex(index);
-}
-
-void ZetStil(QCheckBox* vak, int waarde)
-{
-    const QSignalBlocker blokkeer(vak);
-    vak->setCheckState(VinkStaat::Staat(waarde));
-}
 
 } // namespace
 
@@ -98,13 +45,10 @@ FrmAfmelden::FrmAfmelden(Werkruimte& werkruimte, KopInstellingen& kop, BewaardeM
                          Meldingen& meldingen, Seizoenkalender::Vandaag vandaag, QWidget* parent)
     : QDialog(parent), m_werkruimte(werkruimte), m_kop(kop), m_bewaard(bewaard), m_start(std::move(start)),
       m_meldingen(meldingen), m_kalender(m_start.cmbSpeeldag, std::move(vandaag)),
-      m_programmaMap(QCoreApplication::applicationDirPath())
+      m_ledenInLezing(m_werkruimte.BestandSpelers), m_programmaMap(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("frmAfmelden"));
     setModal(true);
-    // The member file of a large club takes as long to read as the window takes to build:
-    // the two overlap.
-    m_ledenInLezing = std::async(std::launch::async, LeesLedenbestand, m_werkruimte.BestandSpelers);
     BouwVenster();
     Verbind();
 }
@@ -209,105 +153,13 @@ void FrmAfmelden::Form_Load()
     frame.chkPartnerOok.waarde = m_venster.chkPartnerOok;
     for (int i = 0; i < 4; ++i)
         frame.txtB2[i].tekst = m_venster.txtB2[i];
-    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers, m_ledenInLezing.valid()
-                                                            ? m_ledenInLezing.get()
-                                                            : LeesLedenbestand(m_werkruimte.BestandSpelers));
+    m_groepen->LeesGroepen(m_werkruimte.BestandSpelers, m_ledenInLezing.Neem());
     ToonGroepen();
     m_groepen->HerstelLedengroepen();
     ToonGroepen();
 
     m_cmbAfbreken->setText(QStringLiteral("Afbreken") + Tekst::CrLf + QStringLiteral("(niet opslaan)"));
     m_Frame10->setVisible(true);
-}
-
-void FrmAfmelden::ToonMomentWaarden()
-{
-    m_chk1->setCheckState(VinkStaat::Staat(m_venster.chk1));
-    m_chk2->setCheckState(VinkStaat::Staat(m_venster.chk2));
-    ZetStil(m_chkPartnerOok, m_venster.chkPartnerOok);
-    m_txtContactPers->setText(m_venster.txtContactPers);
-    m_txtEindtijd->setText(m_venster.txtEindtijd);
-    ToonAdressen();
-}
-
-void FrmAfmelden::ToonAdressen()
-{
-    const QString tekst = NaarLf(m_venster.adressen.txtEmailadressen);
-    if (m_txtEmailadressen->toPlainText() != tekst)
-        m_txtEmailadressen->setPlainText(tekst);
-    VulVinklijst(m_lstActEmails, m_venster.adressen.lstActEmails, m_venster.adressen.lstActEmailsHuidig);
-    MarkeerAdressen();
-}
-
-void FrmAfmelden::MarkeerAdressen()
-{
-    QStringList rijen;
-    for (int i = 0; i < m_lstActEmails->count(); ++i)
-        rijen.append(m_lstActEmails->item(i)->text());
-    const QList<Adrescontrole::Bevinding> bevindingen = Adrescontrole::Controleer(rijen);
-    const QSignalBlocker blokkeer(m_lstActEmails);
-    for (int i = 0; i < m_lstActEmails->count(); ++i) {
-        const Adrescontrole::Bevinding& b = bevindingen.at(i);
-        QListWidgetItem* item = m_lstActEmails->item(i);
-        item->setBackground(b.ongeldig ? QBrush(QColor(0xff, 0xc8, 0xc8))
-                            : b.dubbel ? QBrush(QColor(0xff, 0xe0, 0xa0))
-                                       : QBrush());
-        item->setToolTip(Adrescontrole::Toelichting(b));
-    }
-}
-
-void FrmAfmelden::ToonKalender()
-{
-    const KalenderStaat& staat = m_kalender.Staat();
-    VulKeuzelijst(m_cmbVan, staat.cmbVan.regels, staat.cmbVan.index, &KalenderTekst::MaandSleutel);
-    VulKeuzelijst(m_cmbTot, staat.cmbTot.regels, staat.cmbTot.index, &KalenderTekst::MaandSleutel);
-    m_cmbVan->setEnabled(staat.cmbVan.ingeschakeld);
-    m_cmbTot->setEnabled(staat.cmbTot.ingeschakeld);
-    m_cmdMaakDatums->setEnabled(staat.cmdMaakDatums);
-    ZetStil(m_chkWijzData, staat.chkWijzData ? 1 : 0);
-    VulVinklijst(m_lstDagen, staat.lstDagen, staat.lstDagenHuidig, &KalenderTekst::DatumVanRegel);
-    m_cmdSelect->setEnabled(staat.cmdSelect);
-    m_cmdDeselect->setEnabled(staat.cmdDeselect);
-}
-
-void FrmAfmelden::ToonGroepen()
-{
-    GroepFrame& frame = m_groepen->Frame();
-    {
-        const QSignalBlocker blokkeer(m_lst1);
-        if (m_lst1->count() != frame.lst1.rijen.size()) {
-            m_lst1->clear();
-            for (const GroepRij& rij : frame.lst1.rijen) {
-                auto* item = new QListWidgetItem(rij.tekst, m_lst1);
-                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            }
-        }
-        for (qsizetype i = 0; i < frame.lst1.rijen.size(); ++i) {
-            QListWidgetItem* item = m_lst1->item(int(i));
-            item->setText(frame.lst1.rijen[i].tekst);
-            item->setCheckState(frame.lst1.rijen[i].aangevinkt ? Qt::Checked : Qt::Unchecked);
-        }
-        m_lst1->setCurrentRow(int(frame.lst1.huidigeRij));
-    }
-    static_cast<RegelModel*>(m_txt1->model())->ZetTekst(frame.txt1);
-    m_lblKolommen->setText(KolomKoppen(frame.txt1.left(frame.txt1.indexOf(Tekst::CrLf))));
-    m_Label6->setText(frame.Label6);
-    for (int i = 0; i < 4; ++i) {
-        if (m_txtB2[i]->text() != frame.txtB2[i].tekst)
-            m_txtB2[i]->setText(frame.txtB2[i].tekst);
-        m_txtB2[i]->setStyleSheet(frame.txtB2[i].geel ? QStringLiteral("background: #ffff00;") : QString());
-    }
-    ZetStil(m_chkPartnerOok, frame.chkPartnerOok.waarde);
-    m_Frame8->setEnabled(frame.Frame8Enabled);
-    VulKeuzelijst(m_cmbPartner, frame.cmbPartner.items, int(frame.cmbPartner.geselecteerd));
-    m_cmbPartner->setEnabled(frame.cmbPartner.enabled);
-    ZetStil(m_chkToonPartner, frame.chkToonPartner.waarde);
-    m_chkToonPartner->setEnabled(frame.chkToonPartner.enabled);
-    m_Text1->setVisible(frame.Text1Zichtbaar);
-    if (frame.focusVak >= 0) {
-        m_txtB2[frame.focusVak]->setFocus();
-        frame.focusVak = -1;
-    }
 }
 
 bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
@@ -325,7 +177,7 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
             return txtB2_KeyPress(tekst.at(0).unicode()) == 0;
     } else if (event->type() == QEvent::FocusIn && object == m_txtEindtijd) {
         m_eindtijdGehad = true;
-    } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object)) {
+    } else if (event->type() == QEvent::FocusOut && VerlaatNaarControl(object, *static_cast<QFocusEvent*>(event))) {
         // Going to OK, the end time is checked by the leave sequence, once.
         if (object == m_txtEindtijd && QApplication::focusWidget() != m_cmdEinde)
             txtEindtijd_LostFocus();
@@ -337,14 +189,11 @@ bool FrmAfmelden::eventFilter(QObject* object, QEvent* event)
     return QDialog::eventFilter(object, event);
 }
 
-bool FrmAfmelden::VerlaatNaarControl(const QObject* vak) const
+bool FrmAfmelden::VerlaatNaarControl(const QObject* vak, const QFocusEvent& gebeurtenis) const
 {
-    // The new focus is already set when the old one hears of it. Another window or program
-    // (a message box included), a context menu or "Afbreken" (the user may always abort)
-    // leaves the box as it is.
-    const QWidget* naar = QApplication::focusWidget();
-    return !m_bezigMetControle && !m_gesloten && naar && naar != vak && naar->window() == this &&
-           naar != m_cmbAfbreken;
+    // No check inside a check or once the window is closed; "Afbreken" is always allowed.
+    return !m_bezigMetControle && !m_gesloten &&
+           VensterFocus::VerlaatNaarControl(*this, vak, gebeurtenis, m_cmbAfbreken);
 }
 
 // Each check holds m_bezigMetControle until it has put the focus back, so the box that

@@ -4,6 +4,7 @@
 #include "common/meldingen.h"
 #include "common/werkruimte.h"
 #include "header/kopinstellingen.h"
+#include "members/ledeninlezing.h"
 #include "moment/afmeldscript.h"
 #include "moment/groepvakken.h"
 #include "moment/momentinstellingen.h"
@@ -12,11 +13,11 @@
 
 #include <array>
 #include <functional>
-#include <future>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
+class QFocusEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -86,7 +87,7 @@ private:
     bool Form_Unload(); // false: the window stays open
     // Whether the box `vak` that just lost the focus is being left for another control of
     // this window, which is when its check runs.
-    bool VerlaatNaarControl(const QObject* vak) const;
+    bool VerlaatNaarControl(const QObject* vak, const QFocusEvent& gebeurtenis) const;
     // The values besides the groups that the script and the site preview are made of.
     AfmeldGegevens VerzamelAfmeldGegevens() const;
     // Marks addresses that look wrong or occur twice; the rows themselves stay as they are.
@@ -99,8 +100,8 @@ private:
     Meldingen& m_meldingen;
     Seizoenkalender m_kalender;
     std::unique_ptr<Groepvakken> m_groepen;
-    std::future<Ledenbestand> m_ledenInLezing; // read while the window is being built
-    MomentVenster m_venster;                   // addresses and the values read from the settings file
+    LedenInLezing m_ledenInLezing;
+    MomentVenster m_venster; // addresses and the values read from the settings file
     std::function<void(QWidget*)> m_openKopOntwerper;
     QString m_programmaMap;
     qint16 m_Afgebroken = 0;

@@ -2,7 +2,7 @@
 #include "moment/frmafmelden.h"
 #include "moment/regelmodel.h"
 
-#include "common/toetsenbord.h"
+#include "common/venstertoetsenbord.h"
 #include "moment/eindtijd.h"
 
 #include <QCheckBox>

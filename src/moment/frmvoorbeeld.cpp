@@ -1,15 +1,11 @@
 #include "moment/frmvoorbeeld.h"
 
 #include "common/openextern.h"
-#include "common/opscherm.h"
-#include "common/toetsenbord.h"
-#include "header/kopmaten.h"
-#include "header/kopopmaak.h"
-#include "header/kopvlak.h"
-#include "header/logobestand.h"
+#include "common/vensteropscherm.h"
+#include "common/venstertoetsenbord.h"
+#include "header/vensterkopvlak.h"
 
 #include <QDir>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,38 +14,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-
-void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop)
-{
-    const int breed = ToonMaat(kop.kopvakbr);
-    const int hoog = ToonMaat(kop.kopvakho);
-    vlak.ZetMaat(QSize(breed, hoog));
-    vlak.ZetAchtergrond(KleurVan(kop.kopback));
-
-    LogoVak vak = MaakLogoVak(MaxLogoBreed(breed), hoog, kop.logomarge);
-    QImage logo;
-    const QString pad = HuidigLogo(MapKop, QString(), kop);
-    if (const std::optional<QImage> beeld = pad.isEmpty() ? std::nullopt : LaadAfbeelding(pad)) {
-        logo = *beeld;
-        vak = PasLogoIn(vak, logo.size(), kop.logomarge);
-    }
-    vlak.ZetLogoVak(vak);
-    vlak.ZetLogo(logo);
-    vlak.ZetLogoVakZichtbaar(kop.logojn != 0);
-
-    const QFont font = KopFont(kop);
-    const double links =
-        KoptekstLinks(breed, kop.logojn, vak.p1.width(), QFontMetricsF(font).horizontalAdvance(kop.koptekst));
-    vlak.ZetKoptekst(kop.koptekst, font, KleurVan(kop.kopkleur), QPointF(links, kop.kopvert));
-
-    const QFont hoekFont = HoekFont();
-    const QFontMetrics maat(hoekFont);
-    const HoekPlaatsen plek =
-        PlaatsHoekteksten(breed, hoog, kop.logojn, vak.p1.width(),
-                          QSize(maat.horizontalAdvance(kop.tekstlo), maat.height()),
-                          QSize(maat.horizontalAdvance(kop.tekstro), maat.height()));
-    vlak.ZetHoekteksten(kop.tekstlo, plek.links, kop.tekstro, plek.rechts, hoekFont);
-}
 
 namespace {
 
@@ -99,7 +63,7 @@ FrmVoorbeeld::FrmVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen
         vlak->setObjectName(QStringLiteral("P0"));
         if (vlak->accessibleName().isEmpty())
             vlak->setAccessibleName(QStringLiteral("Koptekst en logo zoals de afmeldsite ze toont"));
-        VulKopVlak(*vlak, kop, MapKop);
+        vlak->ZetBeeld(MaakKopBeeld(kop, MapKop));
         vlak->move(0, -KopVlak::Rand);
         kader->setFixedSize(vlak->Maat() + QSize(2, 2));
         kopBreed = kader->width();

@@ -6,12 +6,6 @@
 
 #include <QDialog>
 
-class KopVlak;
-
-// Fills the real-size header preview with stored header settings and the play moment's logo,
-// as the designer shows them.
-void VulKopVlak(KopVlak& vlak, const KopInstellingen& kop, const QString& MapKop);
-
 // A look at the sign-off site before anything is written: the header (or a note that it was
 // never designed), the four name boxes and the play dates, and "Open in de browser" for the
 // real page with these settings, where sending is switched off. Closing it changes nothing.

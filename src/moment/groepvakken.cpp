@@ -4,51 +4,8 @@
 #include "common/tekst.h"
 #include "members/ledenlijst.h"
 #include "members/partnerbestand.h"
-#include "script/groepfilter.h"
 
 #include <QDir>
-#include <QSet>
-
-namespace {
-
-const QString kAlleVakken =
-    QStringLiteral("Alle vakken moeten voorzien zijn van een groepsnummer!") + Tekst::CrLf +
-    QStringLiteral("Vak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.") +
-    Tekst::CrLf + QStringLiteral("Schrijfwijze bijv: 1,3,5");
-
-QString SetSleutel(const QString& getal)
-{
-    return u'#' + getal.rightJustified(3, u'0');
-}
-
-} // namespace
-
-int txtB2_KeyPress(int KeyAscii)
-{
-    const bool cijfer = KeyAscii >= '0' && KeyAscii <= '9';
-    return cijfer || KeyAscii == ',' || KeyAscii == 8 ? KeyAscii : 0;
-}
-
-QString PartnerHulpTekst()
-{
-    const QStringList regels{
-        QStringLiteral("\t\tGebruik 'Toon Partner'"),
-        QString(),
-        QStringLiteral("Wanneer u hiervoor kiest, wordt bij het afmelden op de 'Afmeldsite' "
-                       "automatisch de naam van de 'vaste' partner getoond."),
-        QStringLiteral("De partner-naam hoeft dan niet meer te worden ingegeven."),
-        QString(),
-        QStringLiteral("Voorwaarde is, dat in 'SpelerAdministratie > Onderhoud paren' elk lid "
-                       "aan zijn of haar vaste (speel-)partner is gekoppeld."),
-        QString(),
-        QStringLiteral("Heeft een lid tijdelijk GEEN vaste partner, maak dan gebruik van "
-                       "een fictief lid, dat is aangemaakt met de naam 'PartnerX'."),
-        QStringLiteral("(voor 'X' kiest u een logisch volgnummer, bv '0' t/m '9') "),
-        QStringLiteral("U kunt een lid dan tijdelijk koppelen aan zo'n fictief lid."),
-        QString(),
-    };
-    return regels.join(Tekst::CrLf) + Tekst::CrLf;
-}
 
 QString KeuzeLijst::Tekst() const
 {
@@ -66,6 +23,7 @@ void Groepvakken::LeesGroepen(const QString& BestandSpelers)
 void Groepvakken::LeesGroepen(const QString& BestandSpelers, Ledenbestand leden)
 {
     m_leden = std::move(leden);
+    m_volgorde = LedenVolgorde();
     // Without this the user sees an empty group list and, much later, only that the
     // boxes need group numbers.
     if (!m_leden.gelezen)
@@ -100,7 +58,7 @@ void Groepvakken::lst1_Click()
     if (!gekozen)
         return;
     if (std::optional<LedenLijst> leden =
-            KiesLeden(m_leden, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
+            KiesLeden(m_leden, m_volgorde, m_frame.lst1, m_frame.chkPartnerOok.waarde, m_meldingen)) {
         m_frame.ListH = std::move(leden->ListH);
         m_frame.txt1 = std::move(leden->txt1);
         m_frame.Label6 = std::move(leden->Label6);
@@ -191,121 +149,4 @@ void Groepvakken::HerstelLedengroepen()
         lst1_Click();
     if (!m_frame.lst1.rijen.isEmpty())
         m_frame.lst1.huidigeRij = 0;
-}
-
-std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const
-{
-    QSet<QString> set;
-    for (const GroepRij& rij : m_frame.lst1.rijen)
-        if (rij.aangevinkt)
-            set.insert(SetSleutel(QString::number(RijNummer(rij.tekst))));
-    for (const QString& element : vaktekst.split(u',')) {
-        // Empty elements (1,,3, a leading or the trailing comma) are passed over.
-        if (Tekst::Trim(element).isEmpty())
-            continue;
-        const QString getal = Script::ElementGetal(element);
-        if (!set.contains(SetSleutel(getal)))
-            return getal;
-    }
-    return std::nullopt;
-}
-
-void Groepvakken::MeldNietGeselecteerd(const QString& getal)
-{
-    m_meldingen.Toon(QStringLiteral("Groep ") + getal +
-                         QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"),
-                     Meldingen::Pictogram::Uitroep);
-}
-
-bool Groepvakken::txtB2_LostFocus(int i)
-{
-    GroepVak& vak = m_frame.txtB2.at(i);
-    vak.geel = false;
-    m_frame.focusVak = -1;
-    const QString s = Tekst::Trim(vak.tekst);
-    if (s.isEmpty())
-        return true;
-    if (i == 0 && s.contains(u',')) {
-        m_meldingen.Toon(QStringLiteral("In vak 'naam1' mag slechts 1 groep gebruikt worden!"),
-                         Meldingen::Pictogram::Geen);
-        vak.tekst.clear();
-        m_frame.focusVak = 0;
-        return false;
-    }
-    if (const std::optional<QString> getal = NietGeselecteerd(s)) {
-        MeldNietGeselecteerd(*getal);
-        vak.tekst.clear();
-        m_frame.focusVak = i;
-        vak.geel = true;
-        return false;
-    }
-    return true;
-}
-
-void NeemPartnerGroepenOver(GroepFrame& frame)
-{
-    if (frame.chkToonPartner.waarde == 1)
-        frame.txtB2[1].tekst = frame.txtB2[0].tekst;
-}
-
-void Groepvakken::ControleerVakken()
-{
-    m_vakFout = 0;
-    m_frame.focusVak = -1;
-    m_frame.txtB2[0].geel = false;
-    const bool toonPartner = m_frame.chkToonPartner.waarde == 1;
-    for (int i = 0; i < kAantalVakken; ++i) {
-        if (toonPartner && i == 1) {
-            NeemPartnerGroepenOver(m_frame); // box 1 needs no check of its own
-            continue;
-        }
-        const QString s = Tekst::Trim(m_frame.txtB2.at(i).tekst);
-        if (s.isEmpty()) {
-            m_meldingen.Toon(kAlleVakken, Meldingen::Pictogram::Uitroep);
-            Faal(i);
-            return;
-        }
-        if (i == 0 && s.contains(u',')) {
-            m_meldingen.Toon(
-                QStringLiteral("In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!"),
-                Meldingen::Pictogram::Geen);
-            Faal(0);
-            return;
-        }
-        if (i == 0 && toonPartner && PartnerVanAndereGroep(s)) {
-            m_meldingen.Toon(
-                QStringLiteral("De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!"),
-                Meldingen::Pictogram::Geen);
-            Faal(0);
-            return;
-        }
-        if (const std::optional<QString> getal = NietGeselecteerd(s)) {
-            MeldNietGeselecteerd(*getal);
-            Faal(i);
-            return;
-        }
-    }
-}
-
-bool Groepvakken::PartnerVanAndereGroep(const QString& vak0) const
-{
-    bool ok = false;
-    const qlonglong nummer = Script::ElementGetal(vak0).toLongLong(&ok);
-    const QList<GroepRij>& rijen = m_frame.lst1.rijen;
-    if (!ok || nummer < 1 || nummer > rijen.size() || !rijen.at(nummer - 1).aangevinkt)
-        return false;
-    const QString sleutel = u'(' + m_frame.cmbPartner.Tekst() + u')';
-    for (qsizetype r = 0; r < rijen.size(); ++r)
-        if (r != nummer - 1 && rijen.at(r).tekst.contains(sleutel))
-            return true;
-    return false;
-}
-
-void Groepvakken::Faal(int i)
-{
-    GroepVak& vak = m_frame.txtB2.at(i);
-    vak.tekst.clear();
-    m_frame.focusVak = i;
-    m_vakFout = 1;
-    vak.geel = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "members/ledenbestand.h"
+#include "members/ledenvolgorde.h"
 #include "members/spelergroepen.h"
 
 #include <QString>
@@ -63,9 +64,6 @@ int txtB2_KeyPress(int KeyAscii);
 // box 0's groups.
 void NeemPartnerGroepenOver(GroepFrame& frame);
 
-// The text frmHelpPartner shows in txtPartner.
-QString PartnerHulpTekst();
-
 // The group, member and partner logic of the sign-off settings window.
 class Groepvakken {
 public:
@@ -119,6 +117,7 @@ private:
     BewaardeGroepkeuze m_bewaard;
     Meldingen& m_meldingen;
     Ledenbestand m_leden;
+    LedenVolgorde m_volgorde; // the ranking of m_leden, kept for every later selection
     GroepFrame m_frame;
     int m_vakFout = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "header/frmsitekop.h"
 #include "header/kopbestand.h"
-#include "header/kopvlak.h"
+#include "header/vensterkopvlak.h"
 #include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"

@@ -1,7 +1,7 @@
 #include "header/dialettertype.h"
 #include "header/kopmaten.h"
 #include "header/kopopmaak.h"
-#include "header/kopvlak.h"
+#include "header/vensterkopvlak.h"
 
 #include <QApplication>
 #include <QTest>

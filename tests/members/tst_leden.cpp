@@ -104,7 +104,8 @@ void TstLeden::lezen()
     QFETCH(QString, records);
     const Ledenbestand bestand = Lees(bytes);
     MeldingRecorder m;
-    const LedenLijst lijst = LeesLeden(bestand, Gekozen(bestand, {0, 1}, m), partnerOok);
+    LedenVolgorde volgorde;
+    const LedenLijst lijst = LeesLeden(bestand, volgorde, Gekozen(bestand, {0, 1}, m), partnerOok);
     QCOMPARE(bestand.gelezen ? lijst.ListH.join(u'|') : u"?"_qs, records);
     const LedenTabellen t = LedenNaarTabellen(lijst.ListH); // index 0 stays empty
     const QString eerste = lijst.ListH.value(0);
@@ -174,11 +175,13 @@ void TstLeden::overzicht()
     const Ledenbestand bestand = Lees(B(regels.join(u"\r\n")));
     std::optional<LedenLijst> lijst;
     MeldingRecorder m;
+    LedenVolgorde volgorde;
     for (const QList<int>& rijen : keuzes) {
-        lijst = KiesLeden(bestand, Gekozen(bestand, rijen, m), 1, m);
+        lijst = KiesLeden(bestand, volgorde, Gekozen(bestand, rijen, m), 1, m);
         // What an earlier list kept of the file changes nothing.
         const Ledenbestand nieuw = Lees(B(regels.join(u"\r\n")));
-        QCOMPARE(LeesLeden(nieuw, Gekozen(nieuw, rijen, m), 1).ListH, LeesLeden(bestand, Gekozen(bestand, rijen, m), 1).ListH);
+        LedenVolgorde nieuweVolgorde;
+        QCOMPARE(LeesLeden(nieuw, nieuweVolgorde, Gekozen(nieuw, rijen, m), 1).ListH, LeesLeden(bestand, volgorde, Gekozen(bestand, rijen, m), 1).ListH);
     }
     QCOMPARE(lijst ? lijst->txt1 : m.Teksten().join(u'|'), txt1);
     QCOMPARE(lijst ? lijst->Label6 : QString(), lijst ? u"Aantal regels: "_qs + QString::number(txt1.count(u'\n')) : QString());
@@ -195,12 +198,13 @@ void TstLeden::grootInEenKeer()
     const Ledenbestand eenVoorEen = Lees(B(regels.join(u"\r\n")));
     const Ledenbestand inEenKeer = Lees(B(regels.join(u"\r\n")));
     MeldingRecorder m;
+    LedenVolgorde volgordeEen, volgordeAlle;
     QList<int> rijen;
     for (int r = 0; r < 8; ++r)
-        LeesLeden(eenVoorEen, Gekozen(eenVoorEen, rijen << r, m), 1);
-    const QStringList lijst = LeesLeden(inEenKeer, Gekozen(inEenKeer, rijen, m), 1).ListH;
+        LeesLeden(eenVoorEen, volgordeEen, Gekozen(eenVoorEen, rijen << r, m), 1);
+    const QStringList lijst = LeesLeden(inEenKeer, volgordeAlle, Gekozen(inEenKeer, rijen, m), 1).ListH;
     QCOMPARE(lijst.size(), 6000);
-    QCOMPARE(lijst, LeesLeden(eenVoorEen, Gekozen(eenVoorEen, rijen, m), 1).ListH);
+    QCOMPARE(lijst, LeesLeden(eenVoorEen, volgordeEen, Gekozen(eenVoorEen, rijen, m), 1).ListH);
 }
 
 void TstLeden::partner_data()

@@ -1,6 +1,6 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
-#include "common/toetsenbord.h"
+#include "common/venstertoetsenbord.h"
 #include "moment/frmafmelden.h"
 #include "nodeharnas.h"
 #include "support/demowerkplek.h"

@@ -2,7 +2,7 @@
 
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
-#include "header/kopdialogen.h"
+#include "header/vensterkopdialogen.h"
 #include "moment/frmafmelden.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"

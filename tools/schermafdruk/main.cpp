@@ -5,9 +5,9 @@
 #include "app/helpvensters.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
-#include "common/kaderstijl.h"
+#include "common/vensterkaderstijl.h"
 #include "header/frmsitekop.h"
-#include "header/kopdialogen.h"
+#include "header/vensterkopdialogen.h"
 #include "members/ledenlijst.h"
 #include "members/ledennaartabellen.h"
 #include "moment/afmeldhelpvenster.h"
@@ -86,7 +86,8 @@ ScriptInvoer DemoScript(const Werkruimte& werkruimte, const QString& speeldag, c
     s.kop.kopvert = 25;
     s.kop.tekstlo = QStringLiteral("Opgericht 1962");
     s.kop.tekstro = QStringLiteral("secretaris@bcdetroef.nl");
-    s.leden = LedenNaarTabellen(LeesLeden(leden, groepen, 1).ListH);
+    LedenVolgorde volgorde;
+    s.leden = LedenNaarTabellen(LeesLeden(leden, volgorde, groepen, 1).ListH);
     s.partners = {QString()};
     return s;
 }

@@ -1,4 +1,4 @@
-#include "common/kaderstijl.h"
+#include "common/vensterkaderstijl.h"
 
 #include <QApplication>
 #include <QGroupBox>

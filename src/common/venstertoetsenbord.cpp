@@ -1,4 +1,4 @@
-#include "common/toetsenbord.h"
+#include "common/venstertoetsenbord.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -97,4 +97,4 @@ bool EnterDruktKnop::eventFilter(QObject* doel, QEvent* gebeurtenis)
 
 } // namespace Toetsenbord
 
-#include "toetsenbord.moc"
+#include "venstertoetsenbord.moc"

@@ -1,4 +1,4 @@
-#include "common/opscherm.h"
+#include "common/vensteropscherm.h"
 
 #include <QScreen>
 #include <QWidget>

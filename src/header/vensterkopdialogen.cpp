@@ -1,4 +1,4 @@
-#include "header/kopdialogen.h"
+#include "header/vensterkopdialogen.h"
 
 #include "header/dialettertype.h"
 

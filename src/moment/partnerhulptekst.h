@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The text frmHelpPartner shows in txtPartner.
+QString PartnerHulpTekst();
