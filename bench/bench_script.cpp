@@ -75,7 +75,7 @@ void BM_SchrijfZelfdeAantalBytes(benchmark::State& state)
     QTemporaryDir map;
     const QString pad = map.filePath(QStringLiteral("hovelink.js"));
     for (auto _ : state) {
-        if (!TekstBestand::SchrijfBytes(pad, bytes).ok)
+        if (!TekstBestand::SchrijfBytes(pad, bytes).gelukt())
             state.SkipWithError("file not written");
     }
     state.counters["bytes"] = static_cast<double>(bytes.size());

@@ -28,6 +28,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -36,6 +37,15 @@ class Stil : public Meldingen {
 public:
     Antwoord Toon(const QString&, Pictogram, Knoppen, const QString&) override { return Antwoord::Ok; }
 };
+
+// A setup that could not write its files would measure something else: stop there.
+void Eis(const Uitkomst<>& uit)
+{
+    if (!uit) {
+        std::fprintf(stderr, "%s\n", qPrintable(uit.melding()));
+        std::abort();
+    }
+}
 
 int Leden(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
@@ -50,12 +60,12 @@ struct Werkplek {
         werkruimte.MapTwk = werkruimte.MapSpelers = map.path();
         werkruimte.BestandSpelers = GrootLedenbestand::Schrijf(map.path(), leden);
         Opstarten::Init(werkruimte);
-        TekstBestand::SchrijfRegels(Paden::Samen(werkruimte.MapProgramma, werkruimte.NaamAlgemeen),
-                                    {QStringLiteral("Speeldag=19"), QStringLiteral("Clubnaam=BC De Troef"),
-                                     QStringLiteral("Tooninval=1")});
+        Eis(TekstBestand::SchrijfRegels(Paden::Samen(werkruimte.MapProgramma, werkruimte.NaamAlgemeen),
+                                        {QStringLiteral("Speeldag=19"), QStringLiteral("Clubnaam=BC De Troef"),
+                                         QStringLiteral("Tooninval=1")}));
         for (const char* dag : {"maandag", "dinsdag", "woensdag-avond", "donderdag", "vrijdag-middag"}) {
             Speelmomenten::BereidSpeelmomentVoor(werkruimte, QString::fromLatin1(dag), meldingen);
-            TekstBestand::SchrijfBytes(werkruimte.PadScript, "var alg=[];\r\n");
+            Eis(TekstBestand::SchrijfBytes(werkruimte.PadScript, "var alg=[];\r\n"));
         }
         Speelmomenten::BereidSpeelmomentVoor(werkruimte, QStringLiteral("donderdag-avond"), meldingen);
     }
@@ -75,8 +85,8 @@ Werkplek& Plek(int leden = 1000)
 void BewaarAlleGroepen(Werkplek& plek, bool alle)
 {
     if (alle)
-        TekstBestand::SchrijfRegels(plek.werkruimte.PadMomentIni,
-                                    {QStringLiteral("LedenBest=") + GrootLedenbestand::AlleGroepen()});
+        Eis(TekstBestand::SchrijfRegels(plek.werkruimte.PadMomentIni,
+                                        {QStringLiteral("LedenBest=") + GrootLedenbestand::AlleGroepen()}));
     else
         QFile::remove(plek.werkruimte.PadMomentIni);
 }

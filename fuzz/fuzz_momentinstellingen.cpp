@@ -14,7 +14,7 @@ void FuzzDoel(const QByteArray& invoer)
              v.chk1 >= 0 && v.chk1 <= 2 && v.chk2 >= 0 && v.chk2 <= 2 && v.chkPartnerOok >= 0 && v.chkPartnerOok <= 2);
     v.cmbVanSleutel = (b.Startdatum.isValid() ? b.Startdatum : QDate(2025, 9, 1)).toString(Qt::ISODate);
     v.cmbTotIndex = b.TotIndex, v.cmbPartner = b.BewaardPartnerbest, v.chkToonPartner = b.BewaardToonPartner;
-    FUZZ_EIS(BewaarInstellingen(FuzzSteun::Bestand(QStringLiteral("moment2.ini"), {}), v).ok);
+    FUZZ_EIS(BewaarInstellingen(FuzzSteun::Bestand(QStringLiteral("moment2.ini"), {}), v).gelukt());
     LeesInstellingen(FuzzSteun::Map() + QStringLiteral("/moment2.ini"), terug, t, kopvakho, m);
     FUZZ_EIS(kopvakho == 100 && terug.chk1 == v.chk1 && terug.chk2 == v.chk2 && terug.chkPartnerOok == v.chkPartnerOok);
     FUZZ_EIS(t.TotIndex == b.TotIndex && t.BewaardPartnerbest == b.BewaardPartnerbest && t.BewaardToonPartner == b.BewaardToonPartner);

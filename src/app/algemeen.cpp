@@ -6,7 +6,7 @@
 
 namespace Algemeen {
 
-TekstBestand::SchrijfResultaat SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& instellingen)
+Uitkomst<> SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& instellingen)
 {
     return TekstBestand::SchrijfRegels(pad, {
                                                 QStringLiteral("Speeldag=") + QString::number(instellingen.Speeldag),

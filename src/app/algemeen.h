@@ -14,7 +14,7 @@ struct AlgemeneInstellingen {
 namespace Algemeen {
 
 // Writes Speeldag=, Clubnaam= (trimmed of spaces) and Tooninval=.
-TekstBestand::SchrijfResultaat SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& instellingen);
+Uitkomst<> SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& instellingen);
 
 // Applies the file's lines to `instellingen` in file order. A missing file, or a value that
 // the start window cannot take, ends the reading silently and keeps what was applied.

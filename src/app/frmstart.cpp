@@ -275,15 +275,15 @@ void FrmStart::SchrijfAlgemeen()
 
 void FrmStart::Weiger(const StartControle::Weigering& weigering)
 {
-    m_meldingen.Toon(weigering.melding, Meldingen::Pictogram::Uitroep);
+    m_meldingen.Toon(weigering.tekst, Meldingen::Pictogram::Uitroep);
     QWidget* const vakken[] = {m_cmbSpeeldag, m_txtClubnaam, m_lstHulp};
     vakken[int(weigering.veld)]->setFocus();
 }
 
 void FrmStart::cmdAfmeld_Click()
 {
-    if (const auto weigering = StartControle::ControleerAfmelden(m_cmbSpeeldag->currentIndex(), m_txtClubnaam->text())) {
-        Weiger(*weigering);
+    if (const auto controle = StartControle::ControleerAfmelden(m_cmbSpeeldag->currentIndex(), m_txtClubnaam->text()); !controle) {
+        Weiger(controle.melding());
         return;
     }
     SchrijfAlgemeen();
@@ -295,8 +295,8 @@ void FrmStart::cmdAfmeld_Click()
 void FrmStart::cmdVerwijderDag_Click()
 {
     const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
-    if (const std::optional<QString> melding = StartControle::ControleerVerwijderen(gekozen.size())) {
-        m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+    if (const Uitkomst<> controle = StartControle::ControleerVerwijderen(gekozen.size()); !controle) {
+        m_meldingen.Toon(controle.melding(), Meldingen::Pictogram::Uitroep);
         return;
     }
     const Meldingen::Antwoord antwoord = m_meldingen.Toon(
@@ -322,8 +322,8 @@ void FrmStart::Command1_Click()
 void FrmStart::cmdUploaden_Click()
 {
     const QList<QListWidgetItem*> gekozen = m_lstHulp->selectedItems();
-    if (const auto weigering = StartControle::ControleerUploaden(gekozen.size())) {
-        Weiger(*weigering);
+    if (const auto controle = StartControle::ControleerUploaden(gekozen.size()); !controle) {
+        Weiger(controle.melding());
         return;
     }
     if (m_openUpload)

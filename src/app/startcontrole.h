@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "common/uitkomst.h"
 
-#include <optional>
+#include <QString>
 
 // The start window's checks before it acts on what the user chose, with their messages.
 namespace StartControle {
@@ -13,17 +13,17 @@ enum class Veld { Speeldag,
 
 struct Weigering {
     Veld veld; // where the focus goes
-    QString melding;
+    QString tekst;
 };
 
 // "Maak de AFMELD-data": a play moment (not the first entry "-------") and a club name that
 // is more than blanks.
-std::optional<Weigering> ControleerAfmelden(int speeldagIndex, const QString& clubnaam);
+Uitkomst<void, Weigering> ControleerAfmelden(int speeldagIndex, const QString& clubnaam);
 
 // Deleting takes exactly one play moment of the list.
-std::optional<QString> ControleerVerwijderen(qsizetype gekozen);
+Uitkomst<> ControleerVerwijderen(qsizetype gekozen);
 
 // Uploading takes exactly one play moment of the list.
-std::optional<Weigering> ControleerUploaden(qsizetype gekozen);
+Uitkomst<void, Weigering> ControleerUploaden(qsizetype gekozen);
 
 } // namespace StartControle

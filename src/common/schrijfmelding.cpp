@@ -3,13 +3,13 @@
 #include "common/paden.h"
 #include "common/tekst.h"
 
-bool MeldAlsNietOpgeslagen(const TekstBestand::SchrijfResultaat& resultaat, const QString& pad,
+bool MeldAlsNietOpgeslagen(const Uitkomst<>& resultaat, const QString& pad,
                            Meldingen& meldingen)
 {
-    if (resultaat.ok)
+    if (resultaat)
         return true;
     meldingen.Toon(QStringLiteral("Het instellingenbestand kon niet worden opgeslagen:") + Tekst::CrLf +
-                       Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf + resultaat.fout,
+                       Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf + resultaat.melding(),
                    Meldingen::Pictogram::Kritiek);
     return false;
 }

@@ -7,5 +7,5 @@
 
 // A settings file that could not be written: the user is told which one and why, so that
 // nothing is lost without notice. True when the write succeeded.
-bool MeldAlsNietOpgeslagen(const TekstBestand::SchrijfResultaat& resultaat, const QString& pad,
+bool MeldAlsNietOpgeslagen(const Uitkomst<>& resultaat, const QString& pad,
                            Meldingen& meldingen);

@@ -22,34 +22,33 @@ namespace {
 
 // One try: a failure is returned with its reason; `bijCommit` tells whether it was the final
 // rename, which on Windows another program may block for a moment.
-std::optional<QString> Poging(const QString& pad, const QByteArray& bytes, TekstBestand::Spoeler spoel,
-                              bool& bijCommit)
+Uitkomst<> Poging(const QString& pad, const QByteArray& bytes, TekstBestand::Spoeler spoel, bool& bijCommit)
 {
     bijCommit = false;
     // QSaveFile writes into what a link points to, which may lie outside Travenza: the link
     // itself is replaced by a real file instead.
     if (GewoonBestand::IsKoppeling(pad) && !QFile::remove(pad) && !QDir().rmdir(pad))
-        return QStringLiteral("De koppeling kan niet worden vervangen door een bestand.");
+        return Uitkomst<>::Fout(QStringLiteral("De koppeling kan niet worden vervangen door een bestand."));
     QSaveFile bestand(pad);
     // Unbuffered, so that a disk that fills up shows as a short write here: Qt 6.4's commit()
     // does not notice when flushing its buffer fails, and would put a cut-off file in place.
     if (!bestand.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return bestand.errorString();
+        return Uitkomst<>::Fout(bestand.errorString());
     if (bestand.write(bytes) != bytes.size()) {
         const QString fout = bestand.errorString();
         bestand.cancelWriting();
-        return fout;
+        return Uitkomst<>::Fout(fout);
     }
     // Qt 6.4's commit() ignores a failing fdatasync: check the flush to disk ourselves.
     if (!spoel(bestand.handle())) {
         const QString fout = qt_error_string(errno);
         bestand.cancelWriting();
-        return fout;
+        return Uitkomst<>::Fout(fout);
     }
     bijCommit = true;
     if (!bestand.commit())
-        return bestand.errorString();
-    return std::nullopt;
+        return Uitkomst<>::Fout(bestand.errorString());
+    return {};
 }
 
 TekstBestand::Schrijver& HuidigeSchrijver()
@@ -101,30 +100,28 @@ bool SpoelNaarSchijf(int handle)
 #endif
 }
 
-SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel)
+Uitkomst<> SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel)
 {
     Restanten::RuimOp(pad);
     bool bijCommit = false;
-    std::optional<QString> fout = Poging(pad, bytes, spoel, bijCommit);
+    Uitkomst<> uit = Poging(pad, bytes, spoel, bijCommit);
 #ifdef Q_OS_WIN
     // Virus scanners and sync clients hold a file briefly: try the whole save again first.
-    for (int poging = 1; fout && bijCommit && poging < 4; ++poging) {
+    for (int poging = 1; !uit && bijCommit && poging < 4; ++poging) {
         QThread::msleep(250);
-        fout = Poging(pad, bytes, spoel, bijCommit);
+        uit = Poging(pad, bytes, spoel, bijCommit);
     }
 #endif
-    if (fout)
-        return {false, *fout};
-    return {};
+    return uit;
 }
 
-SchrijfResultaat SchrijfBytes(const QString& pad, const QByteArray& bytes)
+Uitkomst<> SchrijfBytes(const QString& pad, const QByteArray& bytes)
 {
     const Schrijver& schrijver = HuidigeSchrijver();
     return schrijver ? schrijver(pad, bytes) : SchrijfVeilig(pad, bytes, &SpoelNaarSchijf);
 }
 
-SchrijfResultaat SchrijfRegels(const QString& pad, const QStringList& regels)
+Uitkomst<> SchrijfRegels(const QString& pad, const QStringList& regels)
 {
     QByteArray bytes;
     for (const QString& regel : regels) {

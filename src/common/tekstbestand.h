@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/uitkomst.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -18,16 +20,12 @@ std::optional<QStringList> LeesRegels(const QString& pad);
 // The whole file decoded; nothing when it cannot be read.
 std::optional<QString> LeesAlles(const QString& pad);
 
-struct SchrijfResultaat {
-    bool ok = true;
-    QString fout; // errorString() of the failed step, for the user's message
-};
-
-// Writes `bytes` as the whole new content of `pad`.
-SchrijfResultaat SchrijfBytes(const QString& pad, const QByteArray& bytes);
+// Writes `bytes` as the whole new content of `pad`. A failure carries errorString() of the
+// failed step, for the user's message.
+Uitkomst<> SchrijfBytes(const QString& pad, const QByteArray& bytes);
 
 // Writes every line followed by CR LF, in Windows-1252.
-SchrijfResultaat SchrijfRegels(const QString& pad, const QStringList& regels);
+Uitkomst<> SchrijfRegels(const QString& pad, const QStringList& regels);
 
 // Forces the bytes written through the file handle onto the disk; false (errno set) when the
 // disk refuses them.
@@ -36,10 +34,10 @@ bool SpoelNaarSchijf(int handle);
 
 // The real writer: removes leftovers of interrupted saves in the folder, then saves through
 // QSaveFile with every write and the flush to disk checked.
-SchrijfResultaat SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel);
+Uitkomst<> SchrijfVeilig(const QString& pad, const QByteArray& bytes, Spoeler spoel);
 
 // Tests replace the writer to simulate a disk that fails; an empty function restores it.
-using Schrijver = std::function<SchrijfResultaat(const QString& pad, const QByteArray& bytes)>;
+using Schrijver = std::function<Uitkomst<>(const QString& pad, const QByteArray& bytes)>;
 void ZetSchrijver(Schrijver schrijver);
 
 } // namespace TekstBestand

@@ -167,9 +167,9 @@ bool WeigerBreedteToets(const QKeyEvent& toets)
     return !(tekst.size() == 1 && tekst.at(0) >= u'0' && tekst.at(0) <= u'9');
 }
 
-TekstBestand::SchrijfResultaat SchrijfKop(const QString& MapKop, const QString& NaamKop,
-                                          const QString& speeldag, const QString& clubnaam,
-                                          KopInstellingen& kop)
+Uitkomst<> SchrijfKop(const QString& MapKop, const QString& NaamKop,
+                      const QString& speeldag, const QString& clubnaam,
+                      KopInstellingen& kop)
 {
     for (qint32 KopInstellingen::*maat : {&KopInstellingen::kopvakbr, &KopInstellingen::kopvakho})
         if (kop.*maat == 0)

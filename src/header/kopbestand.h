@@ -13,9 +13,9 @@ inline const QString StandaardNaamKop = QStringLiteral("IniKop.ini");
 
 // Writes the 18 lines: play moment, club name (blanks around it removed), then every field
 // in its fixed order. A width or height of 0 becomes 750 or 100, in the record as well.
-TekstBestand::SchrijfResultaat SchrijfKop(const QString& MapKop, const QString& NaamKop,
-                                          const QString& speeldag, const QString& clubnaam,
-                                          KopInstellingen& kop);
+Uitkomst<> SchrijfKop(const QString& MapKop, const QString& NaamKop,
+                      const QString& speeldag, const QString& clubnaam,
+                      KopInstellingen& kop);
 
 // The values the designer offers for a numeric field, and the field's default, from the
 // file's key table.

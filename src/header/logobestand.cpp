@@ -118,7 +118,7 @@ bool ZorgVoorLogo(const QString& MapKop, const KopInstellingen& kop)
     if (kop.MapHerkomst.isEmpty() || Paden::Bestaat(hier))
         return false;
     const std::optional<QByteArray> daar = GewoonBestand::Lees(Paden::Samen(kop.MapHerkomst, kop.logofile), GrootsteLogo);
-    return daar && IsAfbeelding(*daar) && TekstBestand::SchrijfBytes(hier, *daar).ok;
+    return daar && IsAfbeelding(*daar) && TekstBestand::SchrijfBytes(hier, *daar).gelukt();
 }
 
 LogoOordeel BeoordeelLogo(const QString& pad)

@@ -207,11 +207,11 @@ void FrmAfmelden::txtEmailadressen_LostFocus()
 
 void FrmAfmelden::txtEindtijd_LostFocus()
 {
-    const std::optional<QString> melding = Eindtijd::Controleer(m_txtEindtijd->text());
-    if (!melding)
+    const Uitkomst<> eindtijd = Eindtijd::Controleer(m_txtEindtijd->text());
+    if (eindtijd)
         return;
     const QScopedValueRollback bezig(m_bezigMetControle, true);
-    m_meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+    m_meldingen.Toon(eindtijd.melding(), Meldingen::Pictogram::Uitroep);
     m_txtEindtijd->setFocus();
 }
 

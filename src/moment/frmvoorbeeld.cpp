@@ -125,10 +125,10 @@ void FrmVoorbeeld::showEvent(QShowEvent* event)
 
 void FrmVoorbeeld::OpenInBrowser()
 {
-    const SiteBestanden::Voorbeeld site = SchrijfSiteVoorbeeld(m_voorbeeld, m_kop, m_mapKop, QDir::tempPath());
-    if (!site.fout.isEmpty()) {
-        m_meldingen.Toon(site.fout, Meldingen::Pictogram::Uitroep);
+    const Uitkomst<QString> site = SchrijfSiteVoorbeeld(m_voorbeeld, m_kop, m_mapKop, QDir::tempPath());
+    if (!site) {
+        m_meldingen.Toon(site.melding(), Meldingen::Pictogram::Uitroep);
         return;
     }
-    OpenExtern::Open(site.pagina, m_meldingen, this);
+    OpenExtern::Open(site.waarde(), m_meldingen, this);
 }

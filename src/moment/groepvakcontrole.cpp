@@ -29,7 +29,7 @@ int txtB2_KeyPress(int KeyAscii)
     return cijfer || KeyAscii == ',' || KeyAscii == 8 ? KeyAscii : 0;
 }
 
-std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) const
+Uitkomst<> Groepvakken::ControleerGeselecteerd(const QString& vaktekst) const
 {
     QSet<QString> set;
     for (const GroepRij& rij : m_frame.lst1.rijen)
@@ -41,16 +41,10 @@ std::optional<QString> Groepvakken::NietGeselecteerd(const QString& vaktekst) co
             continue;
         const QString getal = Script::ElementGetal(element);
         if (!set.contains(SetSleutel(getal)))
-            return getal;
+            return Uitkomst<>::Fout(QStringLiteral("Groep ") + getal +
+                                    QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"));
     }
-    return std::nullopt;
-}
-
-void Groepvakken::MeldNietGeselecteerd(const QString& getal)
-{
-    m_meldingen.Toon(QStringLiteral("Groep ") + getal +
-                         QStringLiteral(" is niet geselecteerd in bovenstaande lijst!"),
-                     Meldingen::Pictogram::Uitroep);
+    return {};
 }
 
 bool Groepvakken::txtB2_LostFocus(int i)
@@ -68,8 +62,8 @@ bool Groepvakken::txtB2_LostFocus(int i)
         m_frame.focusVak = 0;
         return false;
     }
-    if (const std::optional<QString> getal = NietGeselecteerd(s)) {
-        MeldNietGeselecteerd(*getal);
+    if (const Uitkomst<> geselecteerd = ControleerGeselecteerd(s); !geselecteerd) {
+        m_meldingen.Toon(geselecteerd.melding(), Meldingen::Pictogram::Uitroep);
         vak.tekst.clear();
         m_frame.focusVak = i;
         vak.geel = true;
@@ -115,8 +109,8 @@ void Groepvakken::ControleerVakken()
             Faal(0);
             return;
         }
-        if (const std::optional<QString> getal = NietGeselecteerd(s)) {
-            MeldNietGeselecteerd(*getal);
+        if (const Uitkomst<> geselecteerd = ControleerGeselecteerd(s); !geselecteerd) {
+            m_meldingen.Toon(geselecteerd.melding(), Meldingen::Pictogram::Uitroep);
             Faal(i);
             return;
         }

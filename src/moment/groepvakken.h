@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/uitkomst.h"
 #include "members/ledenbestand.h"
 #include "members/ledenvolgorde.h"
 #include "members/spelergroepen.h"
@@ -106,9 +107,8 @@ public:
 private:
     void ZetToonPartner(int waarde);
     void SelecteerPartner(qsizetype index);
-    // The first element of a box text that is not a ticked group, as its number.
-    std::optional<QString> NietGeselecteerd(const QString& vaktekst) const;
-    void MeldNietGeselecteerd(const QString& getal);
+    // Refuses a box text with an element that is not a ticked group, naming the first one.
+    Uitkomst<> ControleerGeselecteerd(const QString& vaktekst) const;
     // True when box 0 names a ticked group while the chosen partner file is another group's.
     bool PartnerVanAndereGroep(const QString& vak0) const;
     void Faal(int i);

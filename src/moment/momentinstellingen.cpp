@@ -158,7 +158,7 @@ bool PasToe(Sleutel sleutel, const QString& waarde, MomentVenster& venster, Bewa
 
 } // namespace
 
-TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const MomentVenster& venster)
+Uitkomst<> BewaarInstellingen(const QString& pad, const MomentVenster& venster)
 {
     QStringList groepen;
     for (const QString& rij : venster.lst1Gekozen)

@@ -46,7 +46,7 @@ struct BewaardeMoment {
 };
 
 // Writes the settings file whole, keys in their fixed order.
-TekstBestand::SchrijfResultaat BewaarInstellingen(const QString& pad, const MomentVenster& venster);
+Uitkomst<> BewaarInstellingen(const QString& pad, const MomentVenster& venster);
 
 // Reads the settings file into the window's values and the saved values. Never shows a
 // message of its own: a missing file or a value that cannot be applied ends the reading

@@ -39,13 +39,13 @@ SiteVoorbeeld MaakSiteVoorbeeld(const AfmeldGegevens& gegevens, GroepFrame groep
     return voorbeeld;
 }
 
-SiteBestanden::Voorbeeld SchrijfSiteVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop,
-                                              const QString& MapKop, const QString& tijdelijk)
+Uitkomst<QString> SchrijfSiteVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop,
+                                       const QString& MapKop, const QString& tijdelijk)
 {
     const QString map = SiteBestanden::NieuweVoorbeeldMap(tijdelijk);
     if (map.isEmpty())
-        return {QString(), QStringLiteral("Er kon geen tijdelijke map voor het voorbeeld worden gemaakt in:") +
-                               Tekst::CrLf + Paden::Toon(tijdelijk)};
+        return Uitkomst<QString>::Fout(QStringLiteral("Er kon geen tijdelijke map voor het voorbeeld worden gemaakt in:") +
+                                       Tekst::CrLf + Paden::Toon(tijdelijk));
     ScriptInvoer invoer = voorbeeld.invoer;
     invoer.kop = kop;
     const QString logo = kop.logojn != 0 ? HuidigLogo(MapKop, QString(), kop) : QString();

@@ -26,5 +26,5 @@ SiteVoorbeeld MaakSiteVoorbeeld(const AfmeldGegevens& gegevens, GroepFrame groep
 // The real site in a new folder under `tijdelijk`, for the browser: our site's files, a
 // hovelink.js made from `voorbeeld` and `kop` (nothing of the play moment is written), and
 // the logo it shows. The page to open, or a message for the user.
-SiteBestanden::Voorbeeld SchrijfSiteVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop,
-                                              const QString& MapKop, const QString& tijdelijk);
+Uitkomst<QString> SchrijfSiteVoorbeeld(const SiteVoorbeeld& voorbeeld, const KopInstellingen& kop,
+                                       const QString& MapKop, const QString& tijdelijk);

@@ -40,8 +40,8 @@ Vertrek Verlaat(bool afgebroken, const VertrekStappen& stappen, Meldingen& meldi
                        Meldingen::Pictogram::Uitroep);
         return Vertrek::Afgebroken;
     }
-    if (const std::optional<QString> melding = stappen.eindtijdFout()) {
-        meldingen.Toon(*melding, Meldingen::Pictogram::Uitroep);
+    if (const Uitkomst<> eindtijd = stappen.eindtijdFout(); !eindtijd) {
+        meldingen.Toon(eindtijd.melding(), Meldingen::Pictogram::Uitroep);
         return Vertrek::EindtijdFout;
     }
     if (!stappen.vakkenGoed())

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/uitkomst.h"
 #include "moment/afmeldscript.h"
 
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class Meldingen;
 
@@ -19,9 +19,9 @@ struct VertrekStaat {
 
 // The steps the window carries out for the leave sequence; each is asked for in turn.
 struct VertrekStappen {
-    std::function<std::optional<QString>()> eindtijdFout; // the message when the end time is refused
-    std::function<bool()> vakkenGoed;                     // checks the group boxes, which tell the user themselves
-    std::function<VertrekStaat()> staat;                  // read after the group boxes were checked
+    std::function<Uitkomst<>()> eindtijdFout; // the message when the end time is refused
+    std::function<bool()> vakkenGoed;         // checks the group boxes, which tell the user themselves
+    std::function<VertrekStaat()> staat;      // read after the group boxes were checked
     std::function<ScriptUitkomst()> schrijfScript;
     std::function<void()> scriptGeschreven; // the start window's list follows the folder
     std::function<bool()> bewaar;           // false: the settings could not be saved (the user is told)

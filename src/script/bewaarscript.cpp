@@ -10,9 +10,9 @@ bool BewaarScript(const QString& pad, const QByteArray& bytes, const QString& sp
                   Meldingen& meldingen)
 {
     using Tekst::CrLf;
-    if (const TekstBestand::SchrijfResultaat resultaat = TekstBestand::SchrijfBytes(pad, bytes); !resultaat.ok) {
+    if (const Uitkomst<> resultaat = TekstBestand::SchrijfBytes(pad, bytes); !resultaat) {
         meldingen.Toon(QStringLiteral("Het Script-bestand kon niet worden opgeslagen:") + CrLf +
-                           Paden::Toon(pad) + CrLf + CrLf + resultaat.fout,
+                           Paden::Toon(pad) + CrLf + CrLf + resultaat.melding(),
                        Meldingen::Pictogram::Kritiek);
         return false;
     }

@@ -38,8 +38,8 @@ QList<Bestand> Alle()
     return uit;
 }
 
-Voorbeeld SchrijfVoorbeeld(const QString& map, const QByteArray& script, const QString& logoPad,
-                           const QString& logoNaam)
+Uitkomst<QString> SchrijfVoorbeeld(const QString& map, const QByteArray& script, const QString& logoPad,
+                                   const QString& logoNaam)
 {
     QList<Bestand> bestanden = Alle();
     bestanden.append({QStringLiteral("hovelink.js"), script});
@@ -49,11 +49,11 @@ Voorbeeld SchrijfVoorbeeld(const QString& map, const QByteArray& script, const Q
     bestanden.append({QStringLiteral("voorbeeld.html"), Doorverwijzing});
     for (const Bestand& bestand : bestanden) {
         const QString pad = Paden::Samen(map, bestand.naam);
-        if (const TekstBestand::SchrijfResultaat r = TekstBestand::SchrijfBytes(pad, bestand.inhoud); !r.ok)
-            return {QString(), QStringLiteral("Het voorbeeld van de afmeldsite kon niet worden gemaakt:") +
-                                   Tekst::CrLf + Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf + r.fout};
+        if (const Uitkomst<> r = TekstBestand::SchrijfBytes(pad, bestand.inhoud); !r)
+            return Uitkomst<QString>::Fout(QStringLiteral("Het voorbeeld van de afmeldsite kon niet worden gemaakt:") +
+                                           Tekst::CrLf + Paden::Toon(pad) + Tekst::CrLf + Tekst::CrLf + r.melding());
     }
-    return {Paden::Samen(map, QStringLiteral("voorbeeld.html")), QString()};
+    return Paden::Samen(map, QStringLiteral("voorbeeld.html"));
 }
 
 QString NieuweVoorbeeldMap(const QString& tijdelijk)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/uitkomst.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,12 +27,8 @@ inline const QString Afmelddata = QStringLiteral("afmelddata.php");
 // logo it names, written into `map`, with voorbeeld.html, which opens index.html#voorbeeld:
 // desktops drop a "#..." from a file they are asked to open. The path of the page to open,
 // or a message for the user when a file could not be written.
-struct Voorbeeld {
-    QString pagina;
-    QString fout;
-};
-Voorbeeld SchrijfVoorbeeld(const QString& map, const QByteArray& script, const QString& logoPad,
-                           const QString& logoNaam);
+Uitkomst<QString> SchrijfVoorbeeld(const QString& map, const QByteArray& script, const QString& logoPad,
+                                   const QString& logoNaam);
 
 // A new, empty folder for a preview under `tijdelijk`. Preview folders of earlier runs
 // older than a day are removed first; a browser may still show a newer one.

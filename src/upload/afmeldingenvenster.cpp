@@ -87,9 +87,9 @@ void AfmeldingenVenster::OpslaanAlsCsv()
                                                      QStringLiteral("CSV-bestanden (*.csv)"));
     if (pad.isEmpty())
         return;
-    const TekstBestand::SchrijfResultaat r = TekstBestand::SchrijfBytes(pad, AfmeldData::Csv(m_afmeldingen.rijen));
-    if (!r.ok)
+    const Uitkomst<> r = TekstBestand::SchrijfBytes(pad, AfmeldData::Csv(m_afmeldingen.rijen));
+    if (!r)
         m_meldingen.Toon(QStringLiteral("Het CSV-bestand kon niet worden opgeslagen:") + Tekst::CrLf + Paden::Toon(pad) +
-                             Tekst::CrLf + Tekst::CrLf + r.fout,
+                             Tekst::CrLf + Tekst::CrLf + r.melding(),
                          Meldingen::Pictogram::Kritiek);
 }

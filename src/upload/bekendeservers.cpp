@@ -29,7 +29,7 @@ QString Zoek(const QString& pad, const QString& sleutel)
     return {};
 }
 
-TekstBestand::SchrijfResultaat Bewaar(const QString& pad, const QString& sleutel, const QString& waarde)
+Uitkomst<> Bewaar(const QString& pad, const QString& sleutel, const QString& waarde)
 {
     const QString metIs = sleutel.toUpper() + u'=';
     QStringList regels;

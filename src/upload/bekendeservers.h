@@ -20,6 +20,6 @@ QString Zoek(const QString& pad, const QString& sleutel);
 
 // Stores (or replaces) the value for a server, keeping every other line; an empty value
 // forgets the server.
-TekstBestand::SchrijfResultaat Bewaar(const QString& pad, const QString& sleutel, const QString& waarde);
+Uitkomst<> Bewaar(const QString& pad, const QString& sleutel, const QString& waarde);
 
 } // namespace BekendeServers

@@ -21,7 +21,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-using Uitkomst = OverdrachtResultaat::Uitkomst;
+using Afloop = OverdrachtResultaat::Afloop;
 using UploadBesturing::Vervolg;
 
 namespace {
@@ -158,10 +158,10 @@ Verbinding DiaUpload::HuidigeVerbinding() const
 void DiaUpload::Start(Actie actie)
 {
     const Verbinding v = HuidigeVerbinding();
-    if (const auto ontbreekt = Overdracht::OntbrekendVeld(v)) {
-        m_meldingen.Toon(ontbreekt->second, Meldingen::Pictogram::Uitroep);
+    if (const auto velden = Overdracht::ControleerVelden(v); !velden) {
+        m_meldingen.Toon(velden.melding().tekst, Meldingen::Pictogram::Uitroep);
         QWidget* const vakken[] = {m_txtServer, m_txtGebruiker, m_txtWachtwoord, m_txtMap};
-        vakken[static_cast<int>(ontbreekt->first)]->setFocus();
+        vakken[static_cast<int>(velden.melding().veld)]->setFocus();
         return;
     }
     if (!UploadBesturing::FtpToegestaan(v.protocol, m_meldingen))
@@ -172,20 +172,21 @@ void DiaUpload::Start(Actie actie)
     m_chkOnthouden->setChecked(onthouden);
     if (!bewaard)
         return;
-    UploadBestanden bestanden;
+    QList<TeVersturen> bestanden;
     if (actie == Actie::Uploaden) {
-        bestanden = BestandenVoorUpload(Paden::Samen(m_mapProgramma, m_speeldag), m_naamScript);
-        if (!bestanden.fout.isEmpty()) {
-            m_meldingen.Toon(bestanden.fout, Meldingen::Pictogram::Uitroep);
+        const Uitkomst<QList<TeVersturen>> voorUpload = BestandenVoorUpload(Paden::Samen(m_mapProgramma, m_speeldag), m_naamScript);
+        if (!voorUpload) {
+            m_meldingen.Toon(voorUpload.melding(), Meldingen::Pictogram::Uitroep);
             return;
         }
+        bestanden = voorUpload.waarde();
     }
 
     m_lstResultaat->clear();
     m_voortgang->setValue(0);
     m_annuleren = false;
     auto resultaat = std::make_shared<OverdrachtResultaat>();
-    m_werker = QThread::create([this, v, actie, lijst = bestanden.bestanden, resultaat] {
+    m_werker = QThread::create([this, v, actie, lijst = bestanden, resultaat] {
         const auto voortgang = [this](qint64 gedaan, qint64 totaal) {
             QMetaObject::invokeMethod(
                 this, [this, gedaan, totaal] {
@@ -218,10 +219,10 @@ void DiaUpload::Start(Actie actie)
 void DiaUpload::Klaar(Actie actie, const OverdrachtResultaat& resultaat)
 {
     const Verbinding v = HuidigeVerbinding();
-    if (resultaat.uitkomst == Uitkomst::Gelukt && actie == Actie::Test) {
+    if (resultaat.afloop == Afloop::Gelukt && actie == Actie::Test) {
         m_meldingen.Toon(QStringLiteral("De verbinding is in orde: de map '%1' is gevonden.").arg(v.Map),
                          Meldingen::Pictogram::Informatie);
-    } else if (resultaat.uitkomst == Uitkomst::Gelukt && actie == Actie::Ophalen) {
+    } else if (resultaat.afloop == Afloop::Gelukt && actie == Actie::Ophalen) {
         m_voortgang->setValue(m_voortgang->maximum());
         if (!resultaat.opgehaald) {
             m_meldingen.Toon(QStringLiteral("Er zijn nog geen afmeldingen ontvangen: de afmeldsite maakt het bestand "
@@ -233,7 +234,7 @@ void DiaUpload::Klaar(Actie actie, const OverdrachtResultaat& resultaat)
             venster->setAttribute(Qt::WA_DeleteOnClose);
             venster->open();
         }
-    } else if (resultaat.uitkomst == Uitkomst::Gelukt) {
+    } else if (resultaat.afloop == Afloop::Gelukt) {
         for (const GecontroleerdBestand& bestand : resultaat.bestanden)
             m_lstResultaat->addItem(OverdrachtMeldingen::ResultaatRegel(bestand));
         m_voortgang->setValue(m_voortgang->maximum());

@@ -31,13 +31,14 @@ std::optional<QString> KeychainOpslag::Lees(const QString& sleutel)
     return taak.textData();
 }
 
-bool KeychainOpslag::Bewaar(const QString& sleutel, const QString& wachtwoord, QString& fout)
+Uitkomst<> KeychainOpslag::Bewaar(const QString& sleutel, const QString& wachtwoord)
 {
     QKeychain::WritePasswordJob taak(Dienst);
     taak.setTextData(wachtwoord);
     Wacht(taak, sleutel);
-    fout = taak.errorString();
-    return taak.error() == QKeychain::NoError;
+    if (taak.error() != QKeychain::NoError)
+        return Uitkomst<>::Fout(taak.errorString());
+    return {};
 }
 
 void KeychainOpslag::Wis(const QString& sleutel)

@@ -7,6 +7,6 @@
 class KeychainOpslag : public WachtwoordOpslag {
 public:
     std::optional<QString> Lees(const QString& sleutel) override;
-    bool Bewaar(const QString& sleutel, const QString& wachtwoord, QString& fout) override;
+    Uitkomst<> Bewaar(const QString& sleutel, const QString& wachtwoord) override;
     void Wis(const QString& sleutel) override;
 };

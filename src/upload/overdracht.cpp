@@ -7,7 +7,7 @@
 
 #include <QRandomGenerator>
 
-using Uitkomst = OverdrachtResultaat::Uitkomst;
+using Afloop = OverdrachtResultaat::Afloop;
 namespace M = OverdrachtMeldingen;
 
 namespace {
@@ -33,16 +33,16 @@ struct Mislukking {
 OverdrachtResultaat Resultaat(const Mislukking& m, const CurlSessie& sessie, const Verbinding& v)
 {
     OverdrachtResultaat r;
-    r.uitkomst = Uitkomst::Fout;
+    r.afloop = Afloop::Fout;
     if (m.fout == Fout::Vertrouwen && (sessie.WasBekend() || !sessie.GezienSleutel().teBewaren.isEmpty())) {
-        r.uitkomst = sessie.WasBekend() ? Uitkomst::GewijzigdeServer : Uitkomst::OnbekendeServer;
+        r.afloop = sessie.WasBekend() ? Afloop::GewijzigdeServer : Afloop::OnbekendeServer;
         r.vingerafdruk = sessie.GezienSleutel().vingerafdruk;
         r.teBewaren = sessie.GezienSleutel().teBewaren;
         r.melding = sessie.WasBekend() ? M::GewijzigdeServer(v, r.vingerafdruk) : M::OnbekendeServer(v, r.vingerafdruk);
         return r;
     }
     if (m.fout == Fout::Geannuleerd)
-        r.uitkomst = Uitkomst::Geannuleerd;
+        r.afloop = Afloop::Geannuleerd;
     r.melding = M::Oorzaak(m.fout, m.stap, v, m.bestand, sessie.LaatsteCode());
     switch (m.gevolg) {
     case Gevolg::Geen:
@@ -119,30 +119,32 @@ std::optional<Mislukking> Vervang(CurlSessie& sessie, const Verbinding& v, const
 
 // A server trusted through the system's authorities is remembered after its first good
 // connection, so that another key later is a changed server and not a first meeting.
-void Onthoud(const CurlSessie& sessie, const Verbinding& v)
+Uitkomst<> Onthoud(const CurlSessie& sessie, const Verbinding& v)
 {
-    if (!sessie.WasBekend() && !sessie.GezienSleutel().teBewaren.isEmpty())
-        BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort),
-                               sessie.GezienSleutel().teBewaren);
+    if (sessie.WasBekend() || sessie.GezienSleutel().teBewaren.isEmpty())
+        return {};
+    return BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort),
+                                  sessie.GezienSleutel().teBewaren);
 }
 
 } // namespace
 
 namespace Overdracht {
 
-std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbinding)
+Uitkomst<void, Weigering> ControleerVelden(const Verbinding& verbinding)
 {
+    using Uit = Uitkomst<void, Weigering>;
     if (verbinding.Server.isEmpty())
-        return std::pair{Veld::Server, QStringLiteral("Vul de naam van de server in.")};
+        return Uit::Fout({Veld::Server, QStringLiteral("Vul de naam van de server in.")});
     if (verbinding.Gebruiker.isEmpty())
-        return std::pair{Veld::Gebruiker, QStringLiteral("Vul de gebruikersnaam in.")};
+        return Uit::Fout({Veld::Gebruiker, QStringLiteral("Vul de gebruikersnaam in.")});
     if (verbinding.Wachtwoord.isEmpty())
-        return std::pair{Veld::Wachtwoord, QStringLiteral("Vul het wachtwoord in.")};
+        return Uit::Fout({Veld::Wachtwoord, QStringLiteral("Vul het wachtwoord in.")});
     // The library would fold "a/../b" into "b" in one step and not in another.
     for (const QString& deel : verbinding.Map.split(u'/'))
         if (deel == u"." || deel == u"..")
-            return std::pair{Veld::Map, QStringLiteral("Een map op de server mag geen '.' of '..' als deel hebben.")};
-    return std::nullopt;
+            return Uit::Fout({Veld::Map, QStringLiteral("Een map op de server mag geen '.' of '..' als deel hebben.")});
+    return {};
 }
 
 OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atomic<bool>& annuleren)
@@ -155,8 +157,9 @@ OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atom
             r.melding = QStringLiteral("De test van de verbinding is geannuleerd.");
         return r;
     }
-    Onthoud(sessie, verbinding);
-    return {};
+    OverdrachtResultaat resultaat;
+    resultaat.onthouden = Onthoud(sessie, verbinding);
+    return resultaat;
 }
 
 OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVersturen>& bestanden,
@@ -180,7 +183,7 @@ OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVerstur
         const bool bestond = namen.contains(naam);
         if (bestond && sessie.IsMap(naam)) {
             OverdrachtResultaat r;
-            r.uitkomst = Uitkomst::Fout;
+            r.afloop = Afloop::Fout;
             r.melding = M::MapInDeWeg(naam) + Tekst::CrLf + M::NietGewijzigd(naam);
             return r;
         }
@@ -216,7 +219,7 @@ OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVerstur
                 return Resultaat(Mislukking{fout, Stap::Controleren, naam, Gevolg::NieuwOngecontroleerd}, sessie, verbinding);
             if (opServer != bestand.Inhoud) {
                 OverdrachtResultaat fout;
-                fout.uitkomst = Uitkomst::Fout;
+                fout.afloop = Afloop::Fout;
                 fout.melding = M::ControleMislukt(naam);
                 return fout;
             }
@@ -226,7 +229,7 @@ OverdrachtResultaat Verstuur(const Verbinding& verbinding, const QList<TeVerstur
             voortgang(klaar, totaal);
         resultaat.bestanden.append(gecontroleerd);
     }
-    Onthoud(sessie, verbinding);
+    resultaat.onthouden = Onthoud(sessie, verbinding);
     return resultaat;
 }
 
@@ -247,7 +250,7 @@ OverdrachtResultaat Haal(const Verbinding& verbinding, const QString& naam, qsiz
             return Resultaat(Mislukking{fout, Stap::Ophalen, naam, Gevolg::Geen}, sessie, verbinding);
         resultaat.opgehaald = inhoud;
     }
-    Onthoud(sessie, verbinding);
+    resultaat.onthouden = Onthoud(sessie, verbinding);
     return resultaat;
 }
 

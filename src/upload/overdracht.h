@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/uitkomst.h"
 #include "upload/protocol.h"
 
 #include <QByteArray>
@@ -9,7 +10,6 @@
 #include <atomic>
 #include <functional>
 #include <optional>
-#include <utility>
 
 // Where and as whom to upload. The password lives only here, in memory.
 struct Verbinding {
@@ -36,17 +36,18 @@ struct GecontroleerdBestand {
 };
 
 struct OverdrachtResultaat {
-    enum class Uitkomst { Gelukt,
-                          OnbekendeServer,
-                          GewijzigdeServer,
-                          Fout,
-                          Geannuleerd };
-    Uitkomst uitkomst = Uitkomst::Gelukt;
+    enum class Afloop { Gelukt,
+                        OnbekendeServer,
+                        GewijzigdeServer,
+                        Fout,
+                        Geannuleerd };
+    Afloop afloop = Afloop::Gelukt;
     QString melding;      // for the user, when not Gelukt
     QString vingerafdruk; // shown when asking to trust the server, or warning of a changed one
     QString teBewaren;    // stored in the trust file when the user says yes
     QList<GecontroleerdBestand> bestanden;
     std::optional<QByteArray> opgehaald; // Haal: the file's bytes; nothing when the server has none
+    Uitkomst<> onthouden;                // saving a server trusted through the system's authorities
 };
 
 using Voortgang = std::function<void(qint64 gedaan, qint64 totaal)>;
@@ -60,9 +61,14 @@ enum class Veld { Server,
                   Wachtwoord,
                   Map };
 
-// The first field a connection cannot do without that is still empty or unusable, with what
-// to tell the user; nothing when all are good.
-std::optional<std::pair<Veld, QString>> OntbrekendVeld(const Verbinding& verbinding);
+struct Weigering {
+    Veld veld; // where the focus goes
+    QString tekst;
+};
+
+// Refuses the first field a connection cannot do without that is still empty or unusable,
+// with what to tell the user.
+Uitkomst<void, Weigering> ControleerVelden(const Verbinding& verbinding);
 
 // Logs in and lists the folder: trust, password and folder checked without writing.
 OverdrachtResultaat TestVerbinding(const Verbinding& verbinding, const std::atomic<bool>& annuleren);

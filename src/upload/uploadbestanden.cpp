@@ -14,26 +14,27 @@ constexpr qint64 Grootste = 64 * 1024 * 1024;
 
 } // namespace
 
-UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naamScript)
+Uitkomst<QList<TeVersturen>> BestandenVoorUpload(const QString& momentMap, const QString& naamScript)
 {
     const QString scriptPad = Paden::Samen(momentMap, naamScript);
     const std::optional<QByteArray> script = GewoonBestand::Lees(scriptPad, Grootste);
     if (!script)
-        return {{}, QStringLiteral("Het Script-bestand kon niet worden gelezen:") + Tekst::CrLf + Paden::Toon(scriptPad)};
-    UploadBestanden uit;
+        return Uitkomst<QList<TeVersturen>>::Fout(QStringLiteral("Het Script-bestand kon niet worden gelezen:") + Tekst::CrLf +
+                                                  Paden::Toon(scriptPad));
+    QList<TeVersturen> uit;
     for (const SiteBestanden::Bestand& bestand : SiteBestanden::Alle())
-        uit.bestanden.append({bestand.naam, bestand.inhoud, true});
+        uit.append({bestand.naam, bestand.inhoud, true});
     if (const QString logo = LogoVanScript(*script); !logo.isEmpty()) {
         const QString logoPad = Paden::Samen(momentMap, logo);
         const std::optional<QByteArray> beeld =
             GeldigeLogoNaam(logo) ? GewoonBestand::Lees(logoPad, Grootste) : std::nullopt;
         if (!beeld || !IsAfbeelding(*beeld))
-            return {{}, QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
-                                       "geen afbeelding:") +
-                            Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf + QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
-                                                                                                            "afmeldinstellingen met OK.")};
-        uit.bestanden.append({logo, *beeld, true});
+            return Uitkomst<QList<TeVersturen>>::Fout(QStringLiteral("Het logo dat de afmeldsite toont, ontbreekt in de map van deze speeldag of is "
+                                                                     "geen afbeelding:") +
+                                                      Tekst::CrLf + Paden::Toon(logoPad) + Tekst::CrLf + Tekst::CrLf + QStringLiteral("Kies het logo opnieuw met 'Koptekst en logo instellen' en sluit de "
+                                                                                                                                      "afmeldinstellingen met OK."));
+        uit.append({logo, *beeld, true});
     }
-    uit.bestanden.append({naamScript, *script});
+    uit.append({naamScript, *script});
     return uit;
 }

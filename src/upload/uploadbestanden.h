@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/uitkomst.h"
 #include "upload/overdracht.h"
 
 #include <QList>
@@ -9,10 +10,6 @@
 // hovelink.js shows, each when the server lacks it or holds other bytes, and hovelink.js
 // itself, in that order, so the site never names a logo it does not have yet. Only plain
 // files go, never what a link points to. The sign-offs the site has received
-// (SiteBestanden::Afmelddata) are never among them.
-struct UploadBestanden {
-    QList<TeVersturen> bestanden;
-    QString fout; // for the user, when a file cannot be sent
-};
-
-UploadBestanden BestandenVoorUpload(const QString& momentMap, const QString& naamScript);
+// (SiteBestanden::Afmelddata) are never among them. When a file cannot be sent, the
+// message for the user.
+Uitkomst<QList<TeVersturen>> BestandenVoorUpload(const QString& momentMap, const QString& naamScript);

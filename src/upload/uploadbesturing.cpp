@@ -8,7 +8,7 @@
 #include <sys/prctl.h>
 #endif
 
-using Uitkomst = OverdrachtResultaat::Uitkomst;
+using Afloop = OverdrachtResultaat::Afloop;
 
 namespace UploadBesturing {
 
@@ -23,10 +23,9 @@ bool Bewaar(const QString& pad, UploadInstellingen& instellingen, const QString&
             bool& onthouden, WachtwoordOpslag& opslag, Meldingen& meldingen, bool& kluisGemeld)
 {
     const QString sleutel = WachtwoordSleutel(v.protocol, v.Gebruiker, v.Server, v.Poort);
-    QString fout;
     if (!onthouden) {
         opslag.Wis(sleutel);
-    } else if (!opslag.Bewaar(sleutel, v.Wachtwoord, fout)) {
+    } else if (!opslag.Bewaar(sleutel, v.Wachtwoord)) {
         onthouden = false;
         if (!kluisGemeld)
             meldingen.Toon(QStringLiteral("Het wachtwoord kon niet in de wachtwoordkluis van het systeem worden "
@@ -49,16 +48,18 @@ Vervolg Afhandelen(const OverdrachtResultaat& resultaat, const Verbinding& v, Me
     const auto ja = [&](const QString& vraag, Meldingen::Pictogram pictogram) {
         return meldingen.Toon(vraag, pictogram, Meldingen::Knoppen::JaNee) == Meldingen::Antwoord::Ja;
     };
-    switch (resultaat.uitkomst) {
-    case Uitkomst::Gelukt:
+    switch (resultaat.afloop) {
+    case Afloop::Gelukt:
+        // The transfer itself went well; only the trust file could not be saved.
+        MeldAlsNietOpgeslagen(resultaat.onthouden, v.BekendeServersPad, meldingen);
         break;
-    case Uitkomst::OnbekendeServer:
+    case Afloop::OnbekendeServer:
         if (ja(resultaat.melding, Meldingen::Pictogram::Uitroep) &&
             MeldAlsNietOpgeslagen(BekendeServers::Bewaar(v.BekendeServersPad, sleutel, resultaat.teBewaren),
                                   v.BekendeServersPad, meldingen))
             return Vervolg::Opnieuw;
         break;
-    case Uitkomst::GewijzigdeServer:
+    case Afloop::GewijzigdeServer:
         // Forgetting the old key only leads to the first-use question for the new one.
         if (ja(resultaat.melding, Meldingen::Pictogram::Kritiek) &&
             ja(OverdrachtMeldingen::VergeetSleutel(v), Meldingen::Pictogram::Uitroep) &&
@@ -66,10 +67,10 @@ Vervolg Afhandelen(const OverdrachtResultaat& resultaat, const Verbinding& v, Me
                                   v.BekendeServersPad, meldingen))
             return Vervolg::Opnieuw;
         break;
-    case Uitkomst::Fout:
+    case Afloop::Fout:
         meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Uitroep);
         break;
-    case Uitkomst::Geannuleerd:
+    case Afloop::Geannuleerd:
         meldingen.Toon(resultaat.melding, Meldingen::Pictogram::Informatie);
         break;
     }

@@ -25,7 +25,8 @@ enum class Vervolg { Klaar,
 
 // What a finished transfer means to the user: a question to trust an unknown server (stored
 // when answered Ja), a changed server's warning with the choice to forget its old key after a
-// second question, or the failure. Opnieuw: the same action is to be started again.
+// second question, or the failure; after a good one, a trust file that could not be saved.
+// Opnieuw: the same action is to be started again.
 Vervolg Afhandelen(const OverdrachtResultaat& resultaat, const Verbinding& verbinding, Meldingen& meldingen);
 
 // The password must not land in a core dump: from now on this process writes none, because

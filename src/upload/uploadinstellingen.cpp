@@ -16,7 +16,7 @@ QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag)
     return instellingen.Mappen.value(speeldag, QStringLiteral("/public_html/afm/") + speeldag);
 }
 
-TekstBestand::SchrijfResultaat SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen)
+Uitkomst<> SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen)
 {
     QStringList regels{
         QStringLiteral("Protocol=") + Protocollen::Naam(instellingen.protocol),

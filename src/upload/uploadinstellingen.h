@@ -26,7 +26,7 @@ QString MapVoor(const UploadInstellingen& instellingen, const QString& speeldag)
 
 // Texts lose their control characters and outer spaces on the way in and out: the file sits
 // in the club's shared folder, and a pasted line break must never become a line of its own.
-TekstBestand::SchrijfResultaat SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen);
+Uitkomst<> SchrijfUploadIni(const QString& pad, const UploadInstellingen& instellingen);
 
 // Reads by the settings-file rules; a value that cannot be applied ends the reading there.
 void LeesUploadIni(const QString& pad, UploadInstellingen& instellingen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/uitkomst.h"
 #include "upload/protocol.h"
 
 #include <QString>
@@ -14,8 +15,8 @@ public:
 
     // Nothing when no password is stored or the store cannot be reached.
     virtual std::optional<QString> Lees(const QString& sleutel) = 0;
-    // False with the store's reason when it cannot keep the password.
-    virtual bool Bewaar(const QString& sleutel, const QString& wachtwoord, QString& fout) = 0;
+    // Fails with the store's reason when it cannot keep the password.
+    virtual Uitkomst<> Bewaar(const QString& sleutel, const QString& wachtwoord) = 0;
     virtual void Wis(const QString& sleutel) = 0;
 };
 

@@ -42,7 +42,7 @@ private slots:
     void kwintel()
     {
         QTemporaryDir geschreven;
-        QVERIFY(Algemeen::SchrijfAlgemeen(geschreven.filePath("Kwintel.ini"), {4, "  BC De Tr\u00EBf  ", 1}).ok);
+        QVERIFY(Algemeen::SchrijfAlgemeen(geschreven.filePath("Kwintel.ini"), {4, "  BC De Tr\u00EBf  ", 1}).gelukt());
         QCOMPARE(TestPaden::LeesBestand(geschreven.filePath("Kwintel.ini")), QByteArray("Speeldag=4\r\nClubnaam=BC De Tr\xEB"
                                                                                         "f\r\nTooninval=1\r\n"));
         const QList<std::pair<QByteArray, QString>> rijen = {
@@ -192,12 +192,13 @@ private slots:
         QStringList uit;
         for (const auto& [index, club] : {std::pair{0, "Troef"}, {1, "   "}, {1, "\tTroef"}, {24, " T "}}) {
             const auto w = StartControle::ControleerAfmelden(index, club);
-            uit << (w ? QString::number(int(w->veld)) + w->melding : u"-"_qs);
+            uit << (w ? u"-"_qs : QString::number(int(w.melding().veld)) + w.melding().tekst);
         }
         for (const qsizetype n : {0, 1, 2}) {
-            uit << StartControle::ControleerVerwijderen(n).value_or("-");
+            const Uitkomst<> v = StartControle::ControleerVerwijderen(n);
+            uit << (v ? u"-"_qs : v.melding());
             const auto w = StartControle::ControleerUploaden(n);
-            uit << (w ? QString::number(int(w->veld)) + w->melding : u"-"_qs);
+            uit << (w ? u"-"_qs : QString::number(int(w.melding().veld)) + w.melding().tekst);
         }
         const QString upload = "2Kies onder 'Bestaande speeldagen:' de speeldag die u wilt uploaden.";
         QCOMPARE(uit, (QStringList{"0U moet nog een Speeldag kiezen.", "1U moet een Clubnaam opgeven!", "-", "-",

@@ -53,7 +53,7 @@ private slots:
             if (QFile proef(map.filePath("proef")); proef.open(QIODevice::WriteOnly)) { // root writes all the same
                 proef.remove();
                 TekstBestand::ZetSchrijver([](const QString&, const QByteArray&) {
-                    return TekstBestand::SchrijfResultaat{false, "Permission denied"};
+                    return Uitkomst<>::Fout("Permission denied");
                 });
             }
         } else if (storing == "disk full") {
@@ -67,7 +67,7 @@ private slots:
         MeldingRecorder meldingen;
         KopInstellingen kop{.koptekst = club};
         GroepFrame groepen{.ListH = {"01,Dijk,A,1001,Jan van Dijk,0"}, .txtB2 = {{{"1"}, {"1"}, {"1"}, {"1"}}}};
-        TekstBestand::SchrijfResultaat r{false};
+        Uitkomst<> r = Uitkomst<>::Fout({});
         if (soort == 0)
             r = Algemeen::SchrijfAlgemeen(pad, {3, club, 1});
         else if (soort == 1)
@@ -80,9 +80,9 @@ private slots:
         TekstBestand::ZetSchrijver({});
         QFile::setPermissions(map.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QVERIFY(!r.ok);
+        QVERIFY(!r);
         QCOMPARE(Inhoud(map.path()), voor);
-        QCOMPARE(r.fout.isEmpty(), soort == 3); // the script tells the reason itself
+        QCOMPARE(r.melding().isEmpty(), soort == 3); // the script tells the reason itself
         QCOMPARE(meldingen.Teksten().size(), soort == 3 ? 1 : 0);
         if (soort == 3)
             QVERIFY(meldingen.Teksten()[0].startsWith("Het Script-bestand kon niet worden opgeslagen:\r\n" + QDir::toNativeSeparators(pad)));

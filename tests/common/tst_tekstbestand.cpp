@@ -25,7 +25,7 @@ private slots:
         QFETCH(QString, tekst);
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
-        QVERIFY(TekstBestand::SchrijfRegels(dir.filePath("uit.ini"), {tekst}).ok);
+        QVERIFY(TekstBestand::SchrijfRegels(dir.filePath("uit.ini"), {tekst}).gelukt());
         QCOMPARE(TestPaden::LeesBestand(dir.filePath("uit.ini")), bytes);
     }
 
@@ -38,7 +38,7 @@ private slots:
             const QString pad = dir.filePath("Travenza/Upload.ini");
             QFile::remove(pad);
             QVERIFY(QDir().mkpath(dir.filePath("Travenza")) && QFile::link(dir.filePath(doel), pad));
-            QVERIFY(TekstBestand::SchrijfRegels(pad, {"Server=s"}).ok);
+            QVERIFY(TekstBestand::SchrijfRegels(pad, {"Server=s"}).gelukt());
             QVERIFY(!QFileInfo(pad).isSymLink());
             QCOMPARE(TestPaden::LeesBestand(pad), "Server=s\r\n");
             QCOMPARE(QDir(dir.filePath("buiten")).entryList(QDir::Files), QStringList{"geheim.ini"});
@@ -74,7 +74,7 @@ private slots:
             QVERIFY(TestPaden::SchrijfBestand(map + naam, "half"));
         QVERIFY(QDir().mkpath(map + "hovelink.js.MAPMAP"));
         QVERIFY(QFile::link(map + "notities.txt.abcdef", map + "Kwintel.ini.LINKxx"));
-        QVERIFY(TekstBestand::SchrijfBytes(map + "hovelink.js", "x").ok);
+        QVERIFY(TekstBestand::SchrijfBytes(map + "hovelink.js", "x").gelukt());
         QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  (QStringList{"hovelink.js", "hovelink.js.abcdefg", "hovelink.js.bak", "hovelink.js.MAPMAP",
                               "Kwintel.ini.LINKxx", "maandag.ini.abcdef", "notities.txt.abcdef"}));

@@ -89,7 +89,7 @@ private slots:
         QFETCH(QString, clubnaam);
         QFETCH(QByteArray, verwacht);
         QTemporaryDir map;
-        QVERIFY(SchrijfKop(map.path(), StandaardNaamKop, "donderdag-avond", clubnaam, kop).ok);
+        QVERIFY(SchrijfKop(map.path(), StandaardNaamKop, "donderdag-avond", clubnaam, kop).gelukt());
         QCOMPARE(TestPaden::LeesBestand(map.filePath(StandaardNaamKop)), verwacht);
         KopInstellingen gelezen;
         LeesKop(map.path(), StandaardNaamKop, gelezen);

@@ -52,7 +52,7 @@ private slots:
         QStringList gedaan;
         const auto doe = [&](const char* stap) { gedaan.append(stap); };
         const VertrekStappen v{
-            .eindtijdFout = [&] { return r.eindtijdFout ? std::optional<QString>("fout") : std::nullopt; },
+            .eindtijdFout = [&] { return r.eindtijdFout ? Uitkomst<>::Fout("fout") : Uitkomst<>(); },
             .vakkenGoed = [&] { return doe("vakken"), !r.vakFout; },
             .staat = [&] { return VertrekStaat{r.datum, r.adres, r.zonderPartnerbestand}; },
             .schrijfScript = [&] { return doe("script"), r.script; },
@@ -84,7 +84,8 @@ private slots:
         QFETCH(QString, tekst);
         QFETCH(bool, gehad);
         QFETCH(QString, melding);
-        QCOMPARE(Eindtijd::ControleerBijVertrek(tekst, gehad).value_or(QString()), melding);
+        const Uitkomst<> uit = Eindtijd::ControleerBijVertrek(tekst, gehad);
+        QCOMPARE(uit ? QString() : uit.melding(), melding);
     }
 
     // o: does not look like an address; d: twice in the list.

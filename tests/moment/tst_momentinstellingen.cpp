@@ -55,7 +55,7 @@ private slots:
     {
         QFETCH(MomentVenster, venster);
         QFETCH(QByteArray, golden);
-        QVERIFY(BewaarInstellingen(Pad(), venster).ok);
+        QVERIFY(BewaarInstellingen(Pad(), venster).gelukt());
         QCOMPARE(TestPaden::LeesBestand(Pad()), golden);
     }
 
@@ -102,7 +102,7 @@ private slots:
                                            .lst1Gekozen = {"1  (A1)"},
                                            .cmbPartner = "A1",
                                            .chkToonPartner = 1})
-                    .ok);
+                    .gelukt());
         MomentVenster gelezen;
         BewaardeMoment bewaard;
         qint32 kopvakho = 0;

@@ -92,7 +92,7 @@ QStringList Rijen(const QTreeWidget* boom)
 class GeenKluis : public WachtwoordOpslag {
 public:
     std::optional<QString> Lees(const QString&) override { return std::nullopt; }
-    bool Bewaar(const QString&, const QString&, QString&) override { return false; }
+    Uitkomst<> Bewaar(const QString&, const QString&) override { return Uitkomst<>::Fout({}); }
     void Wis(const QString&) override {}
 };
 

@@ -6,6 +6,7 @@
 #include "upload/keychainopslag.h"
 #include "upload/overdracht.h"
 #include "upload/uploadbestanden.h"
+#include "upload/uploadbesturing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,10 +26,10 @@
 
 #include <sys/prctl.h>
 
-using Uitkomst = OverdrachtResultaat::Uitkomst;
+using Afloop = OverdrachtResultaat::Afloop;
 using Soort = TestServer::Soort;
 Q_DECLARE_METATYPE(Soort)
-Q_DECLARE_METATYPE(Uitkomst)
+Q_DECLARE_METATYPE(Afloop)
 
 const QByteArray Logo = Png(3, 3);
 // Our site's files as the upload sends them, before the logo and the script.
@@ -45,8 +46,8 @@ bool Vertrouw(const Verbinding& v, const QString& vingerafdruk)
 {
     std::atomic<bool> nooit = false;
     const OverdrachtResultaat eerst = Overdracht::TestVerbinding(v, nooit);
-    return eerst.uitkomst == Uitkomst::OnbekendeServer && eerst.vingerafdruk == vingerafdruk &&
-           BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort), eerst.teBewaren).ok;
+    return eerst.afloop == Afloop::OnbekendeServer && eerst.vingerafdruk == vingerafdruk &&
+           BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort), eerst.teBewaren).gelukt();
 }
 
 class TstUpload : public QObject {
@@ -73,16 +74,16 @@ private slots:
     {
         const QStringList meldingen{"Vul de naam van de server in.", "Vul de gebruikersnaam in.", "Vul het wachtwoord in.", "geen '.' of '..'", ""};
         for (int gevuld = 0; gevuld < 5; ++gevuld) {
-            const auto ontbreekt = Overdracht::OntbrekendVeld({Protocol::Sftp, gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "",
-                                                               gevuld > 2 ? "w" : "", gevuld > 3 ? "/a..b/c" : "/a/../b", "", ""});
-            QVERIFY(ontbreekt ? ontbreekt->second.contains(meldingen[gevuld]) : meldingen[gevuld].isEmpty());
+            const auto velden = Overdracht::ControleerVelden({Protocol::Sftp, gevuld > 0 ? "s" : "", 22, gevuld > 1 ? "g" : "",
+                                                              gevuld > 2 ? "w" : "", gevuld > 3 ? "/a..b/c" : "/a/../b", "", ""});
+            QVERIFY(velden ? meldingen[gevuld].isEmpty() : velden.melding().tekst.contains(meldingen[gevuld]));
         }
         QTemporaryDir map;
         const QString ini = map.filePath("Upload.ini");
         UploadInstellingen u;
         u.Server = "  s.example\r\nProtocol=FTP";
         u.Mappen.insert("donderdag", "/afm\nServer=evil.example\t");
-        QVERIFY(Upload::SchrijfUploadIni(ini, u).ok);
+        QVERIFY(Upload::SchrijfUploadIni(ini, u).gelukt());
         QCOMPARE(TestPaden::LeesBestand(ini), "Protocol=SFTP\r\nServer=s.exampleProtocol=FTP\r\nPoort=22\r\nGebruiker=\r\nOnthouden=0\r\n"
                                               "Map-donderdag=/afmServer=evil.example\r\n");
         QVERIFY(TestPaden::SchrijfBestand(ini, "Server=a\x01"
@@ -118,17 +119,17 @@ private slots:
             QVERIFY(QFile::link(prive, map.filePath("m/000001.png")));
         else if (geval != "ontbreekt")
             QVERIFY(TestPaden::SchrijfBestand(map.filePath("m/000001.png"), geval == "geen afbeelding" ? "PK\x03\x04 geheim" : Logo));
-        const UploadBestanden uit = BestandenVoorUpload(map.filePath("m"), "hovelink.js");
+        const Uitkomst<QList<TeVersturen>> uit = BestandenVoorUpload(map.filePath("m"), "hovelink.js");
         QStringList gezien;
-        for (const TeVersturen& b : uit.bestanden) {
+        for (const TeVersturen& b : uit ? uit.waarde() : QList<TeVersturen>()) {
             gezien.append(b.Naam);
             if (Site.contains(b.Naam))
                 QVERIFY2(b.AlleenAlsAnders && b.Inhoud == SiteBestand(b.Naam), qPrintable(b.Naam));
         }
-        if (uit.fout.isEmpty())
+        if (uit)
             QCOMPARE(gezien, namen);
         else
-            QVERIFY2(uit.fout.contains(namen[0]) && gezien.isEmpty(), qPrintable(uit.fout));
+            QVERIFY2(uit.melding().contains(namen[0]), qPrintable(uit.melding()));
     }
 
     // Each failure at each step: the message names its cause and what the site holds, and the site always has a whole file.
@@ -136,43 +137,43 @@ private slots:
     {
         QTest::addColumn<Soort>("soort");
         QTest::addColumn<QStringList>("opties"); // server options
-        QTest::addColumn<Uitkomst>("uitkomst");
+        QTest::addColumn<Afloop>("uitkomst");
         QTest::addColumn<QString>("melding");   // a piece of it
         QTest::addColumn<QByteArray>("daarna"); // hovelink.js on the server afterwards
         QTest::addColumn<QString>("map");       // the folder on the server
         const QByteArray oud = "oud", nieuw = "nieuw";
         const QString d = TestServer::Map;
-        QTest::newRow("sftp replaced") << Soort::Sftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << d;
-        QTest::newRow("sftp wrong password") << Soort::Sftp << QStringList{"wachtwoord"} << Uitkomst::Fout << "weigert de gebruikersnaam" << oud << d;
-        QTest::newRow("sftp changed host key") << Soort::Sftp << QStringList{"sleutel"} << Uitkomst::GewijzigdeServer << "andere sleutel" << oud << d;
-        QTest::newRow("sftp folder missing") << Soort::Sftp << QStringList() << Uitkomst::Fout << "bestaat niet" << QByteArray() << "/public_html/afm/vrijdag";
-        QTest::newRow("sftp no rights") << Soort::Sftp << QStringList{"--alleen-lezen"} << Uitkomst::Fout << "'0777'" << oud << d;
-        QTest::newRow("drop while writing") << Soort::Sftp << QStringList{"--afbreken-na", "5000"} << Uitkomst::Fout << "niet helemaal aangenomen: de schijf of het quotum op de server is vol, of de verbinding is verbroken.\r\nHet bestand 'hovelink.js' op de server is niet gewijzigd." << oud << d;
-        QTest::newRow("disk full while writing") << Soort::Sftp << QStringList{"--fout", "schrijf:1:vol"} << Uitkomst::Fout << "quotum op de server is vol" << oud << d;
-        QTest::newRow("old to backup refused") << Soort::Sftp << QStringList{"--fout", "hernoem:1:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("old to backup drops") << Soort::Sftp << QStringList{"--fout", "hernoem:1:verbreek"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("new into place refused, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("new into place drops, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:verbreek"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("backup cannot go back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger", "--fout", "hernoem:3:weiger"} << Uitkomst::Fout << "onder de naam '.hovelink.js." << QByteArray() << d;
-        QTest::newRow("backup not removed: still whole") << Soort::Sftp << QStringList{"--fout", "verwijder:1:weiger"} << Uitkomst::Gelukt << "" << nieuw << d;
-        QTest::newRow("read-back drops") << Soort::Sftp << QStringList{"--fout", "lees:1:verbreek"} << Uitkomst::Fout << "staat al op de server, maar is niet gecontroleerd" << nieuw << d;
-        QTest::newRow("a folder in the file's place") << Soort::Sftp << QStringList{"map"} << Uitkomst::Fout << "een map met de naam 'hovelink.js'" << QByteArray() << d;
-        QTest::newRow("sftp: a web server on the port") << Soort::Sftp << QStringList{"--anders"} << Uitkomst::Fout << "niet als SFTP-server" << oud << d;
-        QTest::newRow("ftp: a web server on the port") << Soort::Ftp << QStringList{"--anders"} << Uitkomst::Fout << "niet als FTP-server" << oud << d;
+        QTest::newRow("sftp replaced") << Soort::Sftp << QStringList() << Afloop::Gelukt << "" << nieuw << d;
+        QTest::newRow("sftp wrong password") << Soort::Sftp << QStringList{"wachtwoord"} << Afloop::Fout << "weigert de gebruikersnaam" << oud << d;
+        QTest::newRow("sftp changed host key") << Soort::Sftp << QStringList{"sleutel"} << Afloop::GewijzigdeServer << "andere sleutel" << oud << d;
+        QTest::newRow("sftp folder missing") << Soort::Sftp << QStringList() << Afloop::Fout << "bestaat niet" << QByteArray() << "/public_html/afm/vrijdag";
+        QTest::newRow("sftp no rights") << Soort::Sftp << QStringList{"--alleen-lezen"} << Afloop::Fout << "'0777'" << oud << d;
+        QTest::newRow("drop while writing") << Soort::Sftp << QStringList{"--afbreken-na", "5000"} << Afloop::Fout << "niet helemaal aangenomen: de schijf of het quotum op de server is vol, of de verbinding is verbroken.\r\nHet bestand 'hovelink.js' op de server is niet gewijzigd." << oud << d;
+        QTest::newRow("disk full while writing") << Soort::Sftp << QStringList{"--fout", "schrijf:1:vol"} << Afloop::Fout << "quotum op de server is vol" << oud << d;
+        QTest::newRow("old to backup refused") << Soort::Sftp << QStringList{"--fout", "hernoem:1:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("old to backup drops") << Soort::Sftp << QStringList{"--fout", "hernoem:1:verbreek"} << Afloop::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("new into place refused, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("new into place drops, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:verbreek"} << Afloop::Fout << "niet gewijzigd" << oud << d;
+        QTest::newRow("backup cannot go back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger", "--fout", "hernoem:3:weiger"} << Afloop::Fout << "onder de naam '.hovelink.js." << QByteArray() << d;
+        QTest::newRow("backup not removed: still whole") << Soort::Sftp << QStringList{"--fout", "verwijder:1:weiger"} << Afloop::Gelukt << "" << nieuw << d;
+        QTest::newRow("read-back drops") << Soort::Sftp << QStringList{"--fout", "lees:1:verbreek"} << Afloop::Fout << "staat al op de server, maar is niet gecontroleerd" << nieuw << d;
+        QTest::newRow("a folder in the file's place") << Soort::Sftp << QStringList{"map"} << Afloop::Fout << "een map met de naam 'hovelink.js'" << QByteArray() << d;
+        QTest::newRow("sftp: a web server on the port") << Soort::Sftp << QStringList{"--anders"} << Afloop::Fout << "niet als SFTP-server" << oud << d;
+        QTest::newRow("ftp: a web server on the port") << Soort::Ftp << QStringList{"--anders"} << Afloop::Fout << "niet als FTP-server" << oud << d;
         for (const char* vreemd : {"a\"b", "a\\b", "it's", "met spatie", "100%"})
-            QTest::addRow("folder %s", vreemd) << Soort::Sftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << "/public_html/afm/" + QString(vreemd);
-        QTest::newRow("ftps changed certificate") << Soort::Ftps << QStringList{"sleutel"} << Uitkomst::GewijzigdeServer << "andere sleutel" << oud << d;
-        QTest::newRow("ftps folder missing") << Soort::Ftps << QStringList() << Uitkomst::Fout << "geen toegang" << QByteArray() << "/public_html/afm/vrijdag";
-        QTest::newRow("ftp replaced") << Soort::Ftp << QStringList() << Uitkomst::Gelukt << "" << nieuw << d;
-        QTest::newRow("ftp rename refused: through a backup") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger"} << Uitkomst::Gelukt << "" << nieuw << d;
-        QTest::newRow("ftp renames refused") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger", "--fout", "hernoem:3:weiger"} << Uitkomst::Fout << "niet gewijzigd" << oud << d;
+            QTest::addRow("folder %s", vreemd) << Soort::Sftp << QStringList() << Afloop::Gelukt << "" << nieuw << "/public_html/afm/" + QString(vreemd);
+        QTest::newRow("ftps changed certificate") << Soort::Ftps << QStringList{"sleutel"} << Afloop::GewijzigdeServer << "andere sleutel" << oud << d;
+        QTest::newRow("ftps folder missing") << Soort::Ftps << QStringList() << Afloop::Fout << "geen toegang" << QByteArray() << "/public_html/afm/vrijdag";
+        QTest::newRow("ftp replaced") << Soort::Ftp << QStringList() << Afloop::Gelukt << "" << nieuw << d;
+        QTest::newRow("ftp rename refused: through a backup") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger"} << Afloop::Gelukt << "" << nieuw << d;
+        QTest::newRow("ftp renames refused") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger", "--fout", "hernoem:3:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
     }
 
     void verstuur()
     {
         QFETCH(Soort, soort);
         QFETCH(QStringList, opties);
-        QFETCH(Uitkomst, uitkomst);
+        QFETCH(Afloop, uitkomst);
         QFETCH(QString, melding);
         QFETCH(QByteArray, daarna);
         QFETCH(QString, map);
@@ -205,16 +206,16 @@ private slots:
                 laatste = gedaan;
             },
             stop);
-        QVERIFY2(r.uitkomst == uitkomst && r.melding.contains(melding), qPrintable(r.melding));
+        QVERIFY2(r.afloop == uitkomst && r.melding.contains(melding), qPrintable(r.melding));
         QVERIFY2(!r.melding.contains("niet gewijzigd") || daarna != "nieuw", qPrintable(r.melding));
-        QVERIFY(uitkomst != Uitkomst::GewijzigdeServer || (r.melding.contains(server.vingerafdruk) && r.vingerafdruk == server.vingerafdruk));
+        QVERIFY(uitkomst != Afloop::GewijzigdeServer || (r.melding.contains(server.vingerafdruk) && r.vingerafdruk == server.vingerafdruk));
         QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js", map)).left(5), daarna);
         QCOMPARE(TestPaden::LeesBestand(server.Pad("a", "/public_html/afm")), "buur");
         // Nothing half-written or left behind, but a backup that the server would not let go.
         QStringList over = server.Bestanden(map);
         over.removeAll("hovelink.js");
         QCOMPARE(over.size(), rij.startsWith("backup") ? 1 : 0);
-        if (uitkomst == Uitkomst::Gelukt)
+        if (uitkomst == Afloop::Gelukt)
             QCOMPARE(laatste, nieuw.size());
     }
 
@@ -227,14 +228,21 @@ private slots:
         Verbinding v = server.Aansluiting(gebruiker.filePath("bekende-servers.ini"));
         std::atomic<bool> nooit = false;
         const OverdrachtResultaat onbekend = Overdracht::TestVerbinding(v, nooit);
-        QVERIFY2(onbekend.uitkomst == Uitkomst::OnbekendeServer && onbekend.vingerafdruk == server.vingerafdruk, qPrintable(onbekend.melding));
+        QVERIFY2(onbekend.afloop == Afloop::OnbekendeServer && onbekend.vingerafdruk == server.vingerafdruk, qPrintable(onbekend.melding));
         v.Autoriteiten = server.dir.filePath("sleutel.root");
+        // A trust file that cannot be saved leaves the upload good, but the user is told.
+        Verbinding zonderOpslag = v;
+        zonderOpslag.BekendeServersPad = gebruiker.filePath("geen-map/bekende-servers.ini");
+        QVERIFY(TestPaden::SchrijfBestand(gebruiker.filePath("geen-map"), "x"));
+        MeldingRecorder recorder;
+        QVERIFY(UploadBesturing::Afhandelen(Overdracht::Verstuur(zonderOpslag, {{"hovelink.js", "eerst"}}, {}, nooit), zonderOpslag, recorder) == UploadBesturing::Vervolg::Klaar);
+        QVERIFY(recorder.Teksten().value(0).startsWith("Het instellingenbestand kon niet worden opgeslagen:\r\n" + QDir::toNativeSeparators(zonderOpslag.BekendeServersPad)));
         const OverdrachtResultaat vertrouwd = Overdracht::Verstuur(v, {{"hovelink.js", "nieuw"}}, {}, nooit);
-        QVERIFY2(vertrouwd.uitkomst == Uitkomst::Gelukt, qPrintable(vertrouwd.melding));
+        QVERIFY2(vertrouwd.afloop == Afloop::Gelukt, qPrintable(vertrouwd.melding));
         QFile::remove(server.dir.filePath("sleutel"));
         QVERIFY(server.Start()); // self-signed now: a man in the middle
         const OverdrachtResultaat ander = Overdracht::Verstuur(v, {{"hovelink.js", "kwaad"}}, {}, nooit);
-        QVERIFY2(ander.uitkomst == Uitkomst::GewijzigdeServer && ander.melding.contains(server.vingerafdruk), qPrintable(ander.melding));
+        QVERIFY2(ander.afloop == Afloop::GewijzigdeServer && ander.melding.contains(server.vingerafdruk), qPrintable(ander.melding));
         QCOMPARE(TestPaden::LeesBestand(server.Pad("hovelink.js")), "nieuw");
     }
 
@@ -263,7 +271,7 @@ private slots:
         QCOMPARE(TestPaden::LeesBestand(server.Pad("000001.png")), Logo);
         QVERIFY(scripts.contains(TestPaden::LeesBestand(server.Pad("hovelink.js"))));
         for (const OverdrachtResultaat& een : r)
-            QVERIFY2(een.uitkomst == Uitkomst::Gelukt || een.melding.contains("niet gewijzigd"), qPrintable(een.melding));
+            QVERIFY2(een.afloop == Afloop::Gelukt || een.melding.contains("niet gewijzigd"), qPrintable(een.melding));
         QCOMPARE(server.Bestanden(), QStringList({"000001.png", "hovelink.js"}));
     }
 

@@ -149,11 +149,11 @@ int main(int argc, char* argv[])
 
     const QString site = uit.filePath(QStringLiteral("site"));
     const QByteArray script = Script::MaakScriptBestand(DemoScript(werkruimte, speeldag, club, meldingen));
-    const SiteBestanden::Voorbeeld voorbeeld = QDir().mkpath(site)
-                                                   ? SiteBestanden::SchrijfVoorbeeld(site, script, QString(), QString())
-                                                   : SiteBestanden::Voorbeeld{QString(), QStringLiteral("geen map")};
-    if (!voorbeeld.fout.isEmpty()) {
-        QTextStream(stderr) << site << ": " << voorbeeld.fout << '\n';
+    const Uitkomst<QString> voorbeeld = QDir().mkpath(site)
+                                            ? SiteBestanden::SchrijfVoorbeeld(site, script, QString(), QString())
+                                            : Uitkomst<QString>::Fout(QStringLiteral("geen map"));
+    if (!voorbeeld) {
+        QTextStream(stderr) << site << ": " << voorbeeld.melding() << '\n';
         gelukt = false;
     }
     return gelukt && !meldingen.m_gemeld ? 0 : 1;
