@@ -17,11 +17,11 @@ Uitkomst<> SchrijfAlgemeen(const QString& pad, const AlgemeneInstellingen& inste
 
 void LeesAlgemeen(const QString& pad, AlgemeneInstellingen& instellingen)
 {
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)
         return;
     const int laatste = int(Speelmomenten::VulSpeeldagen().size()) - 1;
-    for (const QString& regel : *regels) {
+    for (const QString& regel : regels.waarde()) {
         if (Instellingen::Past(regel, u"SPEELDAG=")) {
             const std::optional<qint16> positie = Instellingen::Geheel16(Instellingen::Waarde(regel));
             if (!positie || *positie < -1 || *positie > laatste)

@@ -30,10 +30,10 @@ QString PadMappenIni(const QString& programmaMap)
 
 bool LeesMappenIni(const QString& pad, Werkruimte& werkruimte)
 {
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)
         return false;
-    for (const QString& regel : *regels) {
+    for (const QString& regel : regels.waarde()) {
         if (Instellingen::Past(regel, u"TWKMAP="))
             werkruimte.MapTwk = Instellingen::Waarde(regel);
         else if (Instellingen::Past(regel, u"SPEMAP="))

@@ -61,31 +61,32 @@ TekstBestand::Schrijver& HuidigeSchrijver()
 
 namespace TekstBestand {
 
-std::optional<QString> LeesAlles(const QString& pad)
+Uitkomst<QString> LeesAlles(const QString& pad)
 {
     if (QFileInfo(pad).isDir())
-        return std::nullopt;
+        return Uitkomst<QString>::Fout(qt_error_string(EISDIR));
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return Uitkomst<QString>::Fout(bestand.errorString());
     return Ansi::Van(bestand.readAll());
 }
 
-std::optional<QStringList> LeesRegels(const QString& pad)
+Uitkomst<QStringList> LeesRegels(const QString& pad)
 {
-    const std::optional<QString> tekst = LeesAlles(pad);
-    if (!tekst)
-        return std::nullopt;
+    const Uitkomst<QString> gelezen = LeesAlles(pad);
+    if (!gelezen)
+        return Uitkomst<QStringList>::Fout(gelezen.melding());
+    const QString& tekst = gelezen.waarde();
     QStringList regels;
     qsizetype begin = 0;
-    const qsizetype n = tekst->size();
+    const qsizetype n = tekst.size();
     while (begin < n) {
         qsizetype eind = begin;
-        while (eind < n && tekst->at(eind) != u'\n' && tekst->at(eind) != u'\r')
+        while (eind < n && tekst.at(eind) != u'\n' && tekst.at(eind) != u'\r')
             ++eind;
-        regels.append(tekst->mid(begin, eind - begin));
+        regels.append(tekst.mid(begin, eind - begin));
         begin = eind + 1;
-        if (eind + 1 < n && tekst->at(eind) == u'\r' && tekst->at(eind + 1) == u'\n')
+        if (eind + 1 < n && tekst.at(eind) == u'\r' && tekst.at(eind + 1) == u'\n')
             ++begin;
     }
     return regels;

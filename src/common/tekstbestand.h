@@ -13,12 +13,12 @@
 // through QSaveFile, so a failed or interrupted write leaves the previous file whole.
 namespace TekstBestand {
 
-// The lines of a file, without their line ends; nothing when the file cannot be read
-// (missing, a folder, no permission). A last line without a line end is included.
-std::optional<QStringList> LeesRegels(const QString& pad);
+// The lines of a file, without their line ends; the system's reason when the file cannot be
+// read (missing, a folder, no permission). A last line without a line end is included.
+Uitkomst<QStringList> LeesRegels(const QString& pad);
 
-// The whole file decoded; nothing when it cannot be read.
-std::optional<QString> LeesAlles(const QString& pad);
+// The whole file decoded, or the system's reason when it cannot be read.
+Uitkomst<QString> LeesAlles(const QString& pad);
 
 // Writes `bytes` as the whole new content of `pad`. A failure carries errorString() of the
 // failed step, for the user's message.

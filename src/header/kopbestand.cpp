@@ -182,11 +182,11 @@ Uitkomst<> SchrijfKop(const QString& MapKop, const QString& NaamKop,
 
 void LeesKop(const QString& MapKop, const QString& NaamKop, KopInstellingen& kop)
 {
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(Paden::Samen(MapKop, NaamKop));
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(Paden::Samen(MapKop, NaamKop));
     if (!regels)
         return;
     kop.MapHerkomst = MapKop;
-    for (const QString& regel : *regels) {
+    for (const QString& regel : regels.waarde()) {
         for (const Sleutel& s : Sleutels()) {
             if (!Instellingen::Past(regel, s.gelezen))
                 continue;

@@ -203,11 +203,11 @@ void LeesInstellingen(const QString& pad, MomentVenster& venster, BewaardeMoment
     bewaard.BewaardPartnerbest.clear();
     bewaard.BewaardToonPartner = 0;
 
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)
         return;
     EenMelding eenMelding(meldingen);
-    for (const QString& regel : *regels) {
+    for (const QString& regel : regels.waarde()) {
         const std::optional<Sleutel> sleutel = HerkenSleutel(regel);
         if (!sleutel) {
             if (kopvakho == 0)

@@ -23,7 +23,8 @@ QString Sleutel(Protocol protocol, const QString& server, int poort)
 QString Zoek(const QString& pad, const QString& sleutel)
 {
     const QString metIs = sleutel.toUpper() + u'=';
-    for (const QString& regel : TekstBestand::LeesRegels(pad).value_or(QStringList()))
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(pad);
+    for (const QString& regel : regels ? regels.waarde() : QStringList())
         if (Instellingen::Past(regel, metIs))
             return Instellingen::Waarde(regel);
     return {};
@@ -32,8 +33,12 @@ QString Zoek(const QString& pad, const QString& sleutel)
 Uitkomst<> Bewaar(const QString& pad, const QString& sleutel, const QString& waarde)
 {
     const QString metIs = sleutel.toUpper() + u'=';
+    const Uitkomst<QStringList> oud = TekstBestand::LeesRegels(pad);
+    // Rewriting a file that is there but cannot be read would drop every other server.
+    if (!oud && Paden::Bestaat(pad))
+        return Uitkomst<>::Fout(oud.melding());
     QStringList regels;
-    for (const QString& regel : TekstBestand::LeesRegels(pad).value_or(QStringList()))
+    for (const QString& regel : oud ? oud.waarde() : QStringList())
         if (!Instellingen::Past(regel, metIs))
             regels.append(regel);
     if (!waarde.isEmpty())

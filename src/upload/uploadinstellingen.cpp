@@ -32,10 +32,10 @@ Uitkomst<> SchrijfUploadIni(const QString& pad, const UploadInstellingen& instel
 
 void LeesUploadIni(const QString& pad, UploadInstellingen& instellingen)
 {
-    const std::optional<QStringList> regels = TekstBestand::LeesRegels(pad);
+    const Uitkomst<QStringList> regels = TekstBestand::LeesRegels(pad);
     if (!regels)
         return;
-    for (const QString& regel : *regels) {
+    for (const QString& regel : regels.waarde()) {
         const QString waarde = Schoon(Instellingen::Waarde(regel));
         if (Instellingen::Past(regel, u"PROTOCOL=")) {
             const std::optional<Protocol> protocol = Protocollen::Van(waarde);
