@@ -50,7 +50,7 @@ Vervolg Afhandelen(const OverdrachtResultaat& resultaat, const Verbinding& v, Me
     };
     switch (resultaat.afloop) {
     case Afloop::Gelukt:
-        // The transfer itself went well; only the trust file could not be saved.
+        // A good transfer may still have failed to save the server it learnt to trust.
         MeldAlsNietOpgeslagen(resultaat.onthouden, v.BekendeServersPad, meldingen);
         break;
     case Afloop::OnbekendeServer:
