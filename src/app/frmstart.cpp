@@ -1,7 +1,7 @@
 #include "app/frmstart.h"
 
 #include "app/algemeen.h"
-#include "app/helpvensters.h"
+#include "app/diasitestructuur.h"
 #include "app/overhovelink.h"
 #include "app/speeldagmappen.h"
 #include "app/speelmomenten.h"

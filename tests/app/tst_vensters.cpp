@@ -1,6 +1,6 @@
+#include "app/diasitestructuur.h"
 #include "app/f1handleiding.h"
 #include "app/frmstart.h"
-#include "app/helpvensters.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "common/openextern.h"

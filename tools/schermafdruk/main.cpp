@@ -1,8 +1,8 @@
 // maakschermafdrukken <demo folder> <output folder>: the program's windows on a copy of the demo
 // Tafelwerk data, drawn offscreen into PNG files for the user guide, and the demo club's
 // sign-off site in <output folder>/site for the pictures of the page (tools/sitefoto).
+#include "app/diasitestructuur.h"
 #include "app/frmstart.h"
-#include "app/helpvensters.h"
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "common/vensterkaderstijl.h"

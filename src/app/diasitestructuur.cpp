@@ -1,4 +1,4 @@
-#include "app/helpvensters.h"
+#include "app/diasitestructuur.h"
 
 #include "app/sitestructuurplaatjes.h"
 #include "common/venstertoetsenbord.h"
