@@ -1,6 +1,7 @@
 #include "koptest.h"
 
 #include "header/kopbestand.h"
+#include "header/kopkeuzes.h"
 #include "header/logobestand.h"
 #include "support/tabel.h"
 #include "support/testpaden.h"
@@ -124,6 +125,20 @@ private slots:
         QCOMPARE(kop.logofile, verwacht);
         QCOMPARE(QDir(map.path()).entryList(QDir::Files, QDir::Name), (verwacht.isEmpty() ? QStringList() : QStringList{verwacht}) + aanwezig.filter(".txt"));
         QCOMPARE(TestPaden::LeesBestand(map.filePath(verwacht)), verwacht.isEmpty() ? QByteArray() : inhoud);
+    }
+
+    // The designer's lists (first, second, last entry and count), its widths, and a header never designed
+    // (its letter height comes from the list entry kophoogi selects).
+    void ontwerp()
+    {
+        QStringList lijsten;
+        for (const QStringList& lijst : {KopKeuzes(&KopInstellingen::kopvakho), KopKeuzes(&KopInstellingen::logomarge), KopKeuzes(&KopInstellingen::kopvert), KopKeuzes(&KopInstellingen::kophoog)})
+            lijsten << QStringList{lijst.value(0), lijst.value(1), lijst.last(), QString::number(lijst.size())}.join(u' ');
+        QCOMPARE(lijsten, (QStringList{"70 72 130 31", "0 1 30 31", "0 2 70 36", "10 12 90 41"}));
+        QCOMPARE((QList<bool>{KopBreedteGoed(499), KopBreedteGoed(500), KopBreedteGoed(999), KopBreedteGoed(1000)}), (QList<bool>{false, true, true, false}));
+        KopInstellingen nieuw;
+        VulOntwerpStandaarden(nieuw);
+        QCOMPARE(Velden(nieuw), "750 100 0 7 0 0 65535 0 0 0 0|BC bridgeclub|Arial|abcde|info@bridgeclub.nl|");
     }
 
     // Names without folder parts; up to 1 MB ordinary; unreadable is none; the choice starts in the profile.
