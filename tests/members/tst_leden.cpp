@@ -93,6 +93,7 @@ void TstLeden::lezen_data()
         QTest::newRow(qPrintable(u"name '"_qs + QString::fromLatin1(w))) << B(InGroep("A", "", QString::fromLatin1(w))) << 1 << "";
     QTest::newRow("(NAAM ONTBREEKT) is a name") << B(InGroep("A", "", "(NAAM ONTBREEKT)")) << 1 << "01,(NAAM ONTBREEKT),A,1,(NAAM ONTBREEKT),0";
     QTest::newRow("dummy left out") << B(InGroep("A", "", "zijnPartner")) << 0 << "";
+    QTest::newRow("almost a dummy, without chkPartnerOok") << B(InGroep("A", "", "Partne")) << 0 << "01,Partne,A,1,Partne,0";
     QTest::newRow("dummy with chkPartnerOok") << B(InGroep("A", "", "Partner3")) << 1 << "01,Partner3,A,1,Partner3,0";
     QTest::newRow("dummy, grey chkPartnerOok") << B(InGroep("A", "", "Partner3")) << 2 << "01,Partner3,A,1,Partner3,0";
 }

@@ -2,6 +2,7 @@
 #include "moment/adrescontrole.h"
 #include "moment/afmeldscript.h"
 #include "moment/eindtijd.h"
+#include "moment/kolomkoppen.h"
 #include "moment/regelmodel.h"
 #include "moment/sitevoorbeeld.h"
 #include "moment/verlaten.h"
@@ -129,6 +130,9 @@ private slots:
             QCOMPARE(model.index(rij, 0).data().toString(), tekst);
             QCOMPARE(model.index(rij, 0).data(Qt::AccessibleTextRole).toString(), tekst);
         }
+        // The captions above it stand over the group number and the name of its first line.
+        QCOMPARE(KolomKoppen("0001  01=(LANGER)  Jan"), "Regel LedenGrNr    Speler");
+        QCOMPARE(KolomKoppen(""), "Regel LedenGrNr Speler");
     }
 
     // The site preview's boxes: with the partner shown, box 1 takes box 0's groups, whatever it holds itself.
