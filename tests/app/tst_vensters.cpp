@@ -4,7 +4,6 @@
 #include "app/opstarten.h"
 #include "app/speelmomenten.h"
 #include "common/openextern.h"
-#include "common/vensterkaderstijl.h"
 #include "common/venstertoetsenbord.h"
 #include "header/frmsitekop.h"
 #include "moment/afmeldhelpvenster.h"
@@ -19,14 +18,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,34 +74,6 @@ const QStringList kVensters = {"frmStart", "frmAfmelden", "frmSitekop", "frmVoor
 class TstVensters : public QObject {
     Q_OBJECT
 private slots:
-    // Our frame, drawn without Fusion's stretched picture, has its lines where Fusion's has.
-    void kader_data()
-    {
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("with a title") << QStringLiteral("1. Algemene instellingen");
-        QTest::newRow("without a title") << QString();
-    }
-    void kader()
-    {
-        QFETCH(QString, titel);
-        const auto lijnen = [&](QStyle* stijl) {
-            QGroupBox groep(titel);
-            groep.setStyle(stijl);
-            groep.resize(300, 150);
-            const QImage beeld = groep.grab().toImage();
-            QList<int> uit; // rows down the middle, then columns across it, darker than the fill
-            for (int y = 0; y < beeld.height(); ++y)
-                if (qRed(beeld.pixel(150, y)) < 225)
-                    uit << y;
-            for (int x = 0; x < beeld.width(); ++x)
-                if (qRed(beeld.pixel(x, 100)) < 225)
-                    uit << -x;
-            return uit;
-        };
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        KaderStijl kader(QStyleFactory::create(QStringLiteral("Fusion")));
-        QCOMPARE(lijnen(&kader), lijnen(fusion.get()));
-    }
     void toetsen_data()
     {
         QTest::addColumn<QString>("venster");

@@ -5,6 +5,7 @@
 #include "header/vensterkopvlak.h"
 #include "support/demowerkplek.h"
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 
 #include <QApplication>
@@ -14,6 +15,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+// Typed into the width box (only digits are taken), the width that gives, whether it is refused,
+// how the window is left (Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box) and
+// whether the stored logo cannot be read (else there is none).
+struct BewerkRij {
+    QString tekst;
+    int breedte = 0;
+    bool geweigerd = false;
+    QString daarna;
+    bool onleesbaar = false;
+};
+
+// The picture ("slepen:" dropped, else chosen), the first line of its message and the logo's name.
+struct LogoRij {
+    QString bestand, melding, logofile;
+};
 
 class TstFrmSitekop : public QObject {
     Q_OBJECT
@@ -48,31 +65,23 @@ private slots:
     // A refused width is said once; Escape and Annuleren restore the header, the close box keeps edits.
     void bewerken_data()
     {
-        QTest::addColumn<QString>("tekst"); // typed into the width box; only digits are taken
-        QTest::addColumn<int>("breedte");
-        QTest::addColumn<bool>("geweigerd");
-        QTest::addColumn<QString>("daarna");  // Tab, Alt+A, cmdAnnu, a control to press Escape in, or the close box
-        QTest::addColumn<bool>("onleesbaar"); // the stored logo cannot be read; else there is none
-        QTest::newRow("1200 refused") << "1200" << 1200 << true << "Tab" << false;
-        QTest::newRow("1200 refused on saving") << "1200" << 1200 << true << "Alt+A" << false;
-        QTest::newRow("999 typed among refused keys, unreadable logo") << "9 x-9\b9" << 999 << false << "Tab" << true;
-        QTest::newRow("500 saved") << "500" << 500 << false << "Alt+A" << false;
-        QTest::newRow("Annuleren with a refused width") << "1200" << 1200 << true << "cmdAnnu" << false;
-        QTest::newRow("Escape in the refused width box") << "1200" << 1200 << true << "txtKopVakBr" << false;
+        RijKolom<BewerkRij>();
+        QTest::newRow("1200 refused") << BewerkRij{.tekst = "1200", .breedte = 1200, .geweigerd = true, .daarna = "Tab"};
+        QTest::newRow("1200 refused on saving") << BewerkRij{.tekst = "1200", .breedte = 1200, .geweigerd = true, .daarna = "Alt+A"};
+        QTest::newRow("999 typed among refused keys, unreadable logo") << BewerkRij{.tekst = "9 x-9\b9", .breedte = 999, .daarna = "Tab", .onleesbaar = true};
+        QTest::newRow("500 saved") << BewerkRij{.tekst = "500", .breedte = 500, .daarna = "Alt+A"};
+        QTest::newRow("Annuleren with a refused width") << BewerkRij{.tekst = "1200", .breedte = 1200, .geweigerd = true, .daarna = "cmdAnnu"};
+        QTest::newRow("Escape in the refused width box") << BewerkRij{.tekst = "1200", .breedte = 1200, .geweigerd = true, .daarna = "txtKopVakBr"};
         for (const char* deel : {"cmbKopVakHo", "chkLogojanee", "txtKopTekst", "cmdKopFont", "cmdAkkoord"})
-            QTest::addRow("Escape in %s", deel) << "900" << 900 << false << deel << false;
-        QTest::newRow("close box keeps the edits") << "900" << 900 << false << "" << false;
-        QTest::newRow("close box puts back the last width") << "1200" << 1200 << true << "" << false;
-        QTest::newRow("close box after an emptied width box") << "" << 0 << true << "" << false;
+            QTest::addRow("Escape in %s", deel) << BewerkRij{.tekst = "900", .breedte = 900, .daarna = deel};
+        QTest::newRow("close box keeps the edits") << BewerkRij{.tekst = "900", .breedte = 900};
+        QTest::newRow("close box puts back the last width") << BewerkRij{.tekst = "1200", .breedte = 1200, .geweigerd = true};
+        QTest::newRow("close box after an emptied width box") << BewerkRij{.tekst = "", .breedte = 0, .geweigerd = true};
     }
 
     void bewerken()
     {
-        QFETCH(QString, tekst);
-        QFETCH(int, breedte);
-        QFETCH(bool, geweigerd);
-        QFETCH(QString, daarna);
-        QFETCH(bool, onleesbaar);
+        const auto& [tekst, breedte, geweigerd, daarna, onleesbaar] = DezeRij<BewerkRij>();
         KopInstellingen begin = VoorbeeldKop(); // the logo area takes a third of the width without a logo to show
         if (!onleesbaar || !TestPaden::SchrijfBestand(m_map.filePath(begin.logofile), "geen plaatje"))
             begin.logofile.clear();
@@ -119,22 +128,14 @@ private slots:
     // A logo chosen or dropped is checked alike; saving renames a new one; other pictures go.
     void logo_data()
     {
-        QTest::addColumn<QString>("bestand"); // "slepen:" dropped, else chosen
-        QTest::addColumn<QString>("melding"); // its first line
-        QTest::addColumn<QString>("logofile");
-        QTest::newRow("text named .jpg dropped") << "slepen:tekst.jpg"
-                                                 << "Dit bestand is geen afbeelding die Hovelink kan lezen:"
-                                                 << "000001.jpg";
-        QTest::newRow("over 1 MB taken with a warning") << "groot.bmp"
-                                                        << "Deze afbeelding is groter dan 1 MB:"
-                                                        << "000001.bmp";
+        RijKolom<LogoRij>();
+        QTest::newRow("text named .jpg dropped") << LogoRij{.bestand = "slepen:tekst.jpg", .melding = "Dit bestand is geen afbeelding die Hovelink kan lezen:", .logofile = "000001.jpg"};
+        QTest::newRow("over 1 MB taken with a warning") << LogoRij{.bestand = "groot.bmp", .melding = "Deze afbeelding is groter dan 1 MB:", .logofile = "000001.bmp"};
     }
 
     void logo()
     {
-        QFETCH(QString, bestand);
-        QFETCH(QString, melding);
-        QFETCH(QString, logofile);
+        const auto& [bestand, melding, logofile] = DezeRij<LogoRij>();
         QTemporaryDir bron;
         QImage beeld(700, 700, QImage::Format_RGB32); // 1.9 MB as a bmp
         beeld.fill(Qt::red);

@@ -35,6 +35,22 @@ struct Omgeving {
     GroepFrame& f() { return vakken->Frame(); }
 };
 
+// The box left, its text and the message (empty: accepted).
+struct VakRij {
+    int vak = 0;
+    QString tekst, melding;
+};
+
+// The groups ticked, the boxes' texts, the entry of cmbPartner with "Toon Partner" ticked (-1:
+// unticked); the boxes after the check and the one message (empty: all accepted).
+struct ControleRij {
+    QList<int> aangevinkt;
+    QStringList vakken;
+    int partner = -1;
+    QStringList daarna;
+    QString melding;
+};
+
 // Groups ticked and a row unticked after (-1 none), the saved partner file and its "Toon Partner"
 // state; then the partner files offered, the one selected, "Toon Partner" and the count.
 struct WisselRij {
@@ -85,25 +101,18 @@ private slots:
     // Leaving a box (groups 1 and 3 ticked); a failure empties it, makes it yellow and keeps the focus.
     void vakVerlaten_data()
     {
-        QTest::addColumn<int>("vak");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QString>("melding"); // empty: accepted
-        QTest::newRow("1,3 in box 0") << 0 << "1,3"
-                                      << "In vak 'naam1' mag slechts 1 groep gebruikt worden!";
-        QTest::newRow("1,3 in box 2, empty elements passed over") << 2 << ",1,,3,"
-                                                                  << "";
-        QTest::newRow("11 is not 1") << 1 << "11" << Niet("11");
-        QTest::newRow("number however large") << 3 << "1,99999999999999999999" << Niet("99999999999999999999");
-        QTest::newRow("first missing group named") << 2 << "5,2,4" << Niet("5");
-        QTest::newRow("leading digits, as the site filters") << 3 << "3E1, 1.6, 0003"
-                                                             << "";
-        QTest::newRow("sign is no digit") << 3 << "+1" << Niet("0");
+        RijKolom<VakRij>();
+        QTest::newRow("1,3 in box 0") << VakRij{.vak = 0, .tekst = "1,3", .melding = "In vak 'naam1' mag slechts 1 groep gebruikt worden!"};
+        QTest::newRow("1,3 in box 2, empty elements passed over") << VakRij{.vak = 2, .tekst = ",1,,3,"};
+        QTest::newRow("11 is not 1") << VakRij{.vak = 1, .tekst = "11", .melding = Niet("11")};
+        QTest::newRow("number however large") << VakRij{.vak = 3, .tekst = "1,99999999999999999999", .melding = Niet("99999999999999999999")};
+        QTest::newRow("first missing group named") << VakRij{.vak = 2, .tekst = "5,2,4", .melding = Niet("5")};
+        QTest::newRow("leading digits, as the site filters") << VakRij{.vak = 3, .tekst = "3E1, 1.6, 0003"};
+        QTest::newRow("sign is no digit") << VakRij{.vak = 3, .tekst = "+1", .melding = Niet("0")};
     }
     void vakVerlaten()
     {
-        QFETCH(int, vak);
-        QFETCH(QString, tekst);
-        QFETCH(QString, melding);
+        const auto& [vak, tekst, melding] = DezeRij<VakRij>();
         Omgeving o({0, 2});
         o.f().txtB2[vak] = {tekst, true}; // yellow from an earlier failure
         QCOMPARE(o.vakken->txtB2_LostFocus(vak), melding.isEmpty());
@@ -116,34 +125,19 @@ private slots:
     // All boxes checked on OK; only the first failure is told.
     void controle_data()
     {
-        QTest::addColumn<QList<int>>("aangevinkt");
-        QTest::addColumn<QStringList>("vakken");
-        QTest::addColumn<int>("partner"); // entry of cmbPartner with "Toon Partner" ticked, -1 unticked
-        QTest::addColumn<QStringList>("daarna");
-        QTest::addColumn<QString>("melding");
-        using L = QList<int>;
-        using S = QStringList;
+        RijKolom<ControleRij>();
         const QString partnergroep = "De groep in vak 'naam1' komt niet overeen met de PARTNERgroep!";
-        QTest::newRow("all good") << L{0, 1} << S{"1", "2", "1,2", " 2, 1 "} << -1 << S{"1", "2", "1,2", " 2, 1 "} << "";
-        QTest::newRow("1,3 in box 0") << L{0, 2} << S{"1,3", "1", "1", "1"} << -1 << S{"", "1", "1", "1"}
-                                      << "In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!";
-        QTest::newRow("group 3 not ticked") << L{0} << S{"1", "1", "1,3", "1"} << -1 << S{"1", "1", "", "1"} << Niet("3");
-        QTest::newRow("box 1 takes box 0") << L{0, 1} << S{" 1 ", "2", "1", "1"} << 0 << S{" 1 ", " 1 ", "1", "1"} << "";
-        QTest::newRow("box 1 checked without Toon Partner")
-            << L{0} << S{"1", "", "1", "1"} << -1 << S{"1", "", "1", "1"}
-            << "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep bevatten, de overige "
-               "mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5";
-        QTest::newRow("partner file of another group") << L{0, 4} << S{"1", "", "1", "5"} << 1 << S{"", "", "1", "5"}
-                                                       << partnergroep;
-        QTest::newRow("partner file of the box 0 group") << L{0, 4} << S{"1", "", "1", "5"} << 0 << S{"1", "1", "1", "5"} << "";
+        QTest::newRow("all good") << ControleRij{.aangevinkt = {0, 1}, .vakken = {"1", "2", "1,2", " 2, 1 "}, .daarna = {"1", "2", "1,2", " 2, 1 "}};
+        QTest::newRow("1,3 in box 0") << ControleRij{.aangevinkt = {0, 2}, .vakken = {"1,3", "1", "1", "1"}, .daarna = {"", "1", "1", "1"}, .melding = "In vak 'naam1' mag slechts 1 ledengroep gebruikt worden!"};
+        QTest::newRow("group 3 not ticked") << ControleRij{.aangevinkt = {0}, .vakken = {"1", "1", "1,3", "1"}, .daarna = {"1", "1", "", "1"}, .melding = Niet("3")};
+        QTest::newRow("box 1 takes box 0") << ControleRij{.aangevinkt = {0, 1}, .vakken = {" 1 ", "2", "1", "1"}, .partner = 0, .daarna = {" 1 ", " 1 ", "1", "1"}};
+        QTest::newRow("box 1 checked without Toon Partner") << ControleRij{.aangevinkt = {0}, .vakken = {"1", "", "1", "1"}, .daarna = {"1", "", "1", "1"}, .melding = "Alle vakken moeten voorzien zijn van een groepsnummer!\r\nVak 1 mag slechts 1 groep bevatten, de overige mogen meer groepen hebben.\r\nSchrijfwijze bijv: 1,3,5"};
+        QTest::newRow("partner file of another group") << ControleRij{.aangevinkt = {0, 4}, .vakken = {"1", "", "1", "5"}, .partner = 1, .daarna = {"", "", "1", "5"}, .melding = partnergroep};
+        QTest::newRow("partner file of the box 0 group") << ControleRij{.aangevinkt = {0, 4}, .vakken = {"1", "", "1", "5"}, .partner = 0, .daarna = {"1", "1", "1", "5"}};
     }
     void controle()
     {
-        QFETCH(QList<int>, aangevinkt);
-        QFETCH(QStringList, vakken);
-        QFETCH(int, partner);
-        QFETCH(QStringList, daarna);
-        QFETCH(QString, melding);
+        const auto& [aangevinkt, vakken, partner, daarna, melding] = DezeRij<ControleRij>();
         Omgeving o(aangevinkt);
         for (int i = 0; i < kAantalVakken; ++i)
             o.f().txtB2[i] = {vakken[i], true};

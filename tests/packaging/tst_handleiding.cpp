@@ -2,12 +2,9 @@
 #include "opmaak.h"
 #include "support/testpaden.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFrame>
 
 class TstHandleiding : public QObject {
     Q_OBJECT
@@ -24,28 +21,6 @@ private slots:
                 blokken << QChar::fromLatin1("HPAOMUB"[int(blok.soort)]) + u':' + blok.tekst;
             QCOMPARE(uitkomst.gelukt ? blokken.join(u'|') : QString::number(uitkomst.foutRegel), verwacht);
             QCOMPARE(uitkomst.fout.isEmpty(), uitkomst.gelukt);
-        }
-    }
-
-    // However the text before them runs, a message box never crosses a page end and a section
-    // heading stands on the page of its first line of text.
-    void blijftBijElkaar()
-    {
-        for (int vulling = 0; vulling < 16; ++vulling) {
-            QString bron = "# Titel\n" + QString("Een alinea van een paar woorden die over een tweede regel loopt.\n\n").repeated(vulling) +
-                           "## Kop\nEerste regel onder de kop.\n\n" +
-                           QString("= Regel een\n= Regel twee\n: Uitleg van de melding met genoeg woorden voor twee regels.\n\n").repeated(4);
-            QTextDocument document;
-            HandleidingPdf::Opmaken(document, Opmaak::Lees(bron).blokken, QImage());
-            HandleidingPdf::Pagineer(document, QSizeF(300, 220), 10);
-            const auto pagina = [](qreal y) { return int(y / 220); };
-            QAbstractTextDocumentLayout* layout = document.documentLayout();
-            QCOMPARE(document.rootFrame()->childFrames().size(), 4);
-            for (QTextFrame* kader : document.rootFrame()->childFrames())
-                QCOMPARE(pagina(layout->frameBoundingRect(kader).top()), pagina(layout->frameBoundingRect(kader).bottom() - 1));
-            const QTextBlock kop = document.findBlock(document.find("Kop").position());
-            const qreal eersteRegel = layout->blockBoundingRect(kop.next()).top() + kop.next().layout()->lineAt(0).rect().bottom();
-            QCOMPARE(pagina(layout->blockBoundingRect(kop).top()), pagina(eersteRegel - 1));
         }
     }
 

@@ -1,4 +1,5 @@
 #include "support/meldingrecorder.h"
+#include "support/tabel.h"
 #include "support/testpaden.h"
 #include "testserver.h"
 #include "upload/bekendeservers.h"
@@ -29,7 +30,6 @@
 using Afloop = OverdrachtResultaat::Afloop;
 using Soort = TestServer::Soort;
 Q_DECLARE_METATYPE(Soort)
-Q_DECLARE_METATYPE(Afloop)
 
 const QByteArray Logo = Png(3, 3);
 // Our site's files as the upload sends them, before the logo and the script.
@@ -49,6 +49,17 @@ bool Vertrouw(const Verbinding& v, const QString& vingerafdruk)
     return eerst.afloop == Afloop::OnbekendeServer && eerst.vingerafdruk == vingerafdruk &&
            BekendeServers::Bewaar(v.BekendeServersPad, BekendeServers::Sleutel(v.protocol, v.Server, v.Poort), eerst.teBewaren).gelukt();
 }
+
+// The server and its options; the outcome, a piece of its message, the start of hovelink.js on
+// the server afterwards and the folder on the server.
+struct VerstuurRij {
+    Soort soort = Soort::Sftp;
+    QStringList opties;
+    Afloop uitkomst = Afloop::Gelukt;
+    QString melding;
+    QByteArray daarna;
+    QString map = TestServer::Map;
+};
 
 class TstUpload : public QObject {
     Q_OBJECT
@@ -135,48 +146,36 @@ private slots:
     // Each failure at each step: the message names its cause and what the site holds, and the site always has a whole file.
     void verstuur_data()
     {
-        QTest::addColumn<Soort>("soort");
-        QTest::addColumn<QStringList>("opties"); // server options
-        QTest::addColumn<Afloop>("uitkomst");
-        QTest::addColumn<QString>("melding");   // a piece of it
-        QTest::addColumn<QByteArray>("daarna"); // hovelink.js on the server afterwards
-        QTest::addColumn<QString>("map");       // the folder on the server
-        const QByteArray oud = "oud", nieuw = "nieuw";
-        const QString d = TestServer::Map;
-        QTest::newRow("sftp replaced") << Soort::Sftp << QStringList() << Afloop::Gelukt << "" << nieuw << d;
-        QTest::newRow("sftp wrong password") << Soort::Sftp << QStringList{"wachtwoord"} << Afloop::Fout << "weigert de gebruikersnaam" << oud << d;
-        QTest::newRow("sftp changed host key") << Soort::Sftp << QStringList{"sleutel"} << Afloop::GewijzigdeServer << "andere sleutel" << oud << d;
-        QTest::newRow("sftp folder missing") << Soort::Sftp << QStringList() << Afloop::Fout << "bestaat niet" << QByteArray() << "/public_html/afm/vrijdag";
-        QTest::newRow("sftp no rights") << Soort::Sftp << QStringList{"--alleen-lezen"} << Afloop::Fout << "'0777'" << oud << d;
-        QTest::newRow("drop while writing") << Soort::Sftp << QStringList{"--afbreken-na", "5000"} << Afloop::Fout << "niet helemaal aangenomen: de schijf of het quotum op de server is vol, of de verbinding is verbroken.\r\nHet bestand 'hovelink.js' op de server is niet gewijzigd." << oud << d;
-        QTest::newRow("disk full while writing") << Soort::Sftp << QStringList{"--fout", "schrijf:1:vol"} << Afloop::Fout << "quotum op de server is vol" << oud << d;
-        QTest::newRow("old to backup refused") << Soort::Sftp << QStringList{"--fout", "hernoem:1:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("old to backup drops") << Soort::Sftp << QStringList{"--fout", "hernoem:1:verbreek"} << Afloop::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("new into place refused, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("new into place drops, backup back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:verbreek"} << Afloop::Fout << "niet gewijzigd" << oud << d;
-        QTest::newRow("backup cannot go back") << Soort::Sftp << QStringList{"--fout", "hernoem:2:weiger", "--fout", "hernoem:3:weiger"} << Afloop::Fout << "onder de naam '.hovelink.js." << QByteArray() << d;
-        QTest::newRow("backup not removed: still whole") << Soort::Sftp << QStringList{"--fout", "verwijder:1:weiger"} << Afloop::Gelukt << "" << nieuw << d;
-        QTest::newRow("read-back drops") << Soort::Sftp << QStringList{"--fout", "lees:1:verbreek"} << Afloop::Fout << "staat al op de server, maar is niet gecontroleerd" << nieuw << d;
-        QTest::newRow("a folder in the file's place") << Soort::Sftp << QStringList{"map"} << Afloop::Fout << "een map met de naam 'hovelink.js'" << QByteArray() << d;
-        QTest::newRow("sftp: a web server on the port") << Soort::Sftp << QStringList{"--anders"} << Afloop::Fout << "niet als SFTP-server" << oud << d;
-        QTest::newRow("ftp: a web server on the port") << Soort::Ftp << QStringList{"--anders"} << Afloop::Fout << "niet als FTP-server" << oud << d;
+        RijKolom<VerstuurRij>();
+        QTest::newRow("sftp replaced") << VerstuurRij{.soort = Soort::Sftp, .uitkomst = Afloop::Gelukt, .daarna = "nieuw"};
+        QTest::newRow("sftp wrong password") << VerstuurRij{.soort = Soort::Sftp, .opties = {"wachtwoord"}, .uitkomst = Afloop::Fout, .melding = "weigert de gebruikersnaam", .daarna = "oud"};
+        QTest::newRow("sftp changed host key") << VerstuurRij{.soort = Soort::Sftp, .opties = {"sleutel"}, .uitkomst = Afloop::GewijzigdeServer, .melding = "andere sleutel", .daarna = "oud"};
+        QTest::newRow("sftp folder missing") << VerstuurRij{.soort = Soort::Sftp, .uitkomst = Afloop::Fout, .melding = "bestaat niet", .map = "/public_html/afm/vrijdag"};
+        QTest::newRow("sftp no rights") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--alleen-lezen"}, .uitkomst = Afloop::Fout, .melding = "'0777'", .daarna = "oud"};
+        QTest::newRow("drop while writing") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--afbreken-na", "5000"}, .uitkomst = Afloop::Fout, .melding = "niet helemaal aangenomen: de schijf of het quotum op de server is vol, of de verbinding is verbroken.\r\nHet bestand 'hovelink.js' op de server is niet gewijzigd.", .daarna = "oud"};
+        QTest::newRow("disk full while writing") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "schrijf:1:vol"}, .uitkomst = Afloop::Fout, .melding = "quotum op de server is vol", .daarna = "oud"};
+        QTest::newRow("old to backup refused") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "hernoem:1:weiger"}, .uitkomst = Afloop::Fout, .melding = "niet gewijzigd", .daarna = "oud"};
+        QTest::newRow("old to backup drops") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "hernoem:1:verbreek"}, .uitkomst = Afloop::Fout, .melding = "niet gewijzigd", .daarna = "oud"};
+        QTest::newRow("new into place refused, backup back") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "hernoem:2:weiger"}, .uitkomst = Afloop::Fout, .melding = "niet gewijzigd", .daarna = "oud"};
+        QTest::newRow("new into place drops, backup back") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "hernoem:2:verbreek"}, .uitkomst = Afloop::Fout, .melding = "niet gewijzigd", .daarna = "oud"};
+        QTest::newRow("backup cannot go back") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "hernoem:2:weiger", "--fout", "hernoem:3:weiger"}, .uitkomst = Afloop::Fout, .melding = "onder de naam '.hovelink.js."};
+        QTest::newRow("backup not removed: still whole") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "verwijder:1:weiger"}, .uitkomst = Afloop::Gelukt, .daarna = "nieuw"};
+        QTest::newRow("read-back drops") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--fout", "lees:1:verbreek"}, .uitkomst = Afloop::Fout, .melding = "staat al op de server, maar is niet gecontroleerd", .daarna = "nieuw"};
+        QTest::newRow("a folder in the file's place") << VerstuurRij{.soort = Soort::Sftp, .opties = {"map"}, .uitkomst = Afloop::Fout, .melding = "een map met de naam 'hovelink.js'"};
+        QTest::newRow("sftp: a web server on the port") << VerstuurRij{.soort = Soort::Sftp, .opties = {"--anders"}, .uitkomst = Afloop::Fout, .melding = "niet als SFTP-server", .daarna = "oud"};
+        QTest::newRow("ftp: a web server on the port") << VerstuurRij{.soort = Soort::Ftp, .opties = {"--anders"}, .uitkomst = Afloop::Fout, .melding = "niet als FTP-server", .daarna = "oud"};
         for (const char* vreemd : {"a\"b", "a\\b", "it's", "met spatie", "100%"})
-            QTest::addRow("folder %s", vreemd) << Soort::Sftp << QStringList() << Afloop::Gelukt << "" << nieuw << "/public_html/afm/" + QString(vreemd);
-        QTest::newRow("ftps changed certificate") << Soort::Ftps << QStringList{"sleutel"} << Afloop::GewijzigdeServer << "andere sleutel" << oud << d;
-        QTest::newRow("ftps folder missing") << Soort::Ftps << QStringList() << Afloop::Fout << "geen toegang" << QByteArray() << "/public_html/afm/vrijdag";
-        QTest::newRow("ftp replaced") << Soort::Ftp << QStringList() << Afloop::Gelukt << "" << nieuw << d;
-        QTest::newRow("ftp rename refused: through a backup") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger"} << Afloop::Gelukt << "" << nieuw << d;
-        QTest::newRow("ftp renames refused") << Soort::Ftp << QStringList{"--fout", "hernoem:1:weiger", "--fout", "hernoem:3:weiger"} << Afloop::Fout << "niet gewijzigd" << oud << d;
+            QTest::addRow("folder %s", vreemd) << VerstuurRij{.soort = Soort::Sftp, .uitkomst = Afloop::Gelukt, .daarna = "nieuw", .map = "/public_html/afm/" + QString(vreemd)};
+        QTest::newRow("ftps changed certificate") << VerstuurRij{.soort = Soort::Ftps, .opties = {"sleutel"}, .uitkomst = Afloop::GewijzigdeServer, .melding = "andere sleutel", .daarna = "oud"};
+        QTest::newRow("ftps folder missing") << VerstuurRij{.soort = Soort::Ftps, .uitkomst = Afloop::Fout, .melding = "geen toegang", .map = "/public_html/afm/vrijdag"};
+        QTest::newRow("ftp replaced") << VerstuurRij{.soort = Soort::Ftp, .uitkomst = Afloop::Gelukt, .daarna = "nieuw"};
+        QTest::newRow("ftp rename refused: through a backup") << VerstuurRij{.soort = Soort::Ftp, .opties = {"--fout", "hernoem:1:weiger"}, .uitkomst = Afloop::Gelukt, .daarna = "nieuw"};
+        QTest::newRow("ftp renames refused") << VerstuurRij{.soort = Soort::Ftp, .opties = {"--fout", "hernoem:1:weiger", "--fout", "hernoem:3:weiger"}, .uitkomst = Afloop::Fout, .melding = "niet gewijzigd", .daarna = "oud"};
     }
 
     void verstuur()
     {
-        QFETCH(Soort, soort);
-        QFETCH(QStringList, opties);
-        QFETCH(Afloop, uitkomst);
-        QFETCH(QString, melding);
-        QFETCH(QByteArray, daarna);
-        QFETCH(QString, map);
+        const auto& [soort, opties, uitkomst, melding, daarna, map] = DezeRij<VerstuurRij>();
         const QString rij = QTest::currentDataTag();
         QTemporaryDir gebruiker;
         TestServer server(soort);

@@ -243,6 +243,18 @@ void Zetter::Zet(const QList<Blok>& blokken)
     }
 }
 
+// Pages of the given size with the given margin all round, keeping message boxes and section
+// headings together with what they belong to. The page size is in the units of the layout's paint
+// device; the margin, like every format length, in pixels at 96 dpi.
+void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge)
+{
+    QTextFrameFormat rand = document.rootFrame()->frameFormat();
+    rand.setMargin(marge);
+    document.rootFrame()->setFrameFormat(rand);
+    document.setPageSize(blad);
+    Paginering::HoudSamen(document);
+}
+
 } // namespace
 
 namespace HandleidingPdf {
@@ -255,15 +267,6 @@ void Opmaken(QTextDocument& document, const QList<Opmaak::Blok>& blokken, const 
     font.setPointSizeF(kTekstPunten);
     document.setDefaultFont(font);
     Zetter(document, icoon, afbeeldingen).Zet(blokken);
-}
-
-void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge)
-{
-    QTextFrameFormat rand = document.rootFrame()->frameFormat();
-    rand.setMargin(marge);
-    document.rootFrame()->setFrameFormat(rand);
-    document.setPageSize(blad);
-    Paginering::HoudSamen(document);
 }
 
 Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& titel)

@@ -22,11 +22,6 @@ struct Uitkomst {
     QString fout;
 };
 
-// Pages of the given size with the given margin all round, keeping message boxes and section
-// headings together with what they belong to. The page size is in the units of the layout's paint
-// device; the margin, like every format length, in pixels at 96 dpi.
-void Pagineer(QTextDocument& document, const QSizeF& blad, qreal marge);
-
 // Lays the document out on A4 pages and prints it with page numbers, the contents' page numbers
 // and a bookmark per chapter into a PDF file, written whole.
 Uitkomst Schrijf(QTextDocument& document, const QString& pad, const QString& titel);
