@@ -167,25 +167,6 @@ private slots:
         QCOMPARE(over, (QStringList{gekozen, gekozen, "uit Mappen.ini bij het programma:\r\n" + QDir::toNativeSeparators(prog + "/Mappen.ini")}));
     }
 
-    // The letters of the list's entries: the first is no moment, is refused (Fout 1, "?") and keeps the old code.
-    void codes()
-    {
-        Werkruimte w;
-        w.SpeeldagCode = u"oud"_qs;
-        Speelmomenten::VulCodeTabel(w);
-        MeldingRecorder meldingen;
-        QString codes;
-        for (const QString& naam : Speelmomenten::VulSpeeldagen()) {
-            w.Speeldag = naam, w.Fout = -1;
-            Speelmomenten::BepaalSpeeldagCode(w, meldingen);
-            codes += (w.Fout == 1 ? u"?"_qs : w.Fout == 0 ? u""_qs
-                                                          : u"!"_qs) +
-                     w.SpeeldagCode;
-        }
-        QCOMPARE(codes, "?oudAEIMQUBCDFGHJKLNOPRSTVWX");
-        QCOMPARE(meldingen.Teksten(), QStringList{"Fout in SpeeldagCode!"});
-    }
-
     // The start window's choices: a moment and a club name of more than blanks; one moment to delete or upload.
     void startKeuze()
     {

@@ -46,25 +46,6 @@ private slots:
         }
     }
 
-    void leesRegels_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("regels");
-        QTest::newRow("crlf, empty line kept, Windows-1252") << QByteArray("Zo\xEB\r\n\r\n\x80\r\n") << QStringList{u"Zoë"_qs, "", u"€"_qs};
-        QTest::newRow("bare lf, no final break") << QByteArray("a\nb") << QStringList{"a", "b"};
-        QTest::newRow("lone cr, then crlf") << QByteArray("a\r\r\nb\r") << QStringList{"a", "", "b"};
-    }
-    void leesRegels()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, regels);
-        QTemporaryDir dir;
-        QVERIFY(TestPaden::SchrijfBestand(dir.filePath("f.txt"), bytes));
-        const Uitkomst<QStringList> gelezen = TekstBestand::LeesRegels(dir.filePath("f.txt"));
-        QCOMPARE(gelezen ? gelezen.waarde() : QStringList{"-"}, regels);
-        QVERIFY(!TekstBestand::LeesRegels(dir.filePath("bestaat-niet.ini")));
-    }
-
     // Leftovers of interrupted saves of our files go when their folder is written next; nothing else does.
     void restanten()
     {

@@ -52,7 +52,6 @@ private slots:
     void groepen();
     void overzicht_data();
     void overzicht();
-    void grootInEenKeer();
     void partner_data();
     void partner();
 };
@@ -186,26 +185,6 @@ void TstLeden::overzicht()
     }
     QCOMPARE(lijst ? lijst->txt1 : m.Teksten().join(u'|'), txt1);
     QCOMPARE(lijst ? lijst->Label6 : QString(), lijst ? u"Aantal regels: "_qs + QString::number(txt1.count(u'\n')) : QString());
-}
-
-void TstLeden::grootInEenKeer()
-{
-    // Enough members that ranking all groups at once is split over two threads; ticking one
-    // group at a time ranks each alone.
-    QStringList regels;
-    const QStringList namen{u"Öztürk"_qs, u"de Vries"_qs, u"D'Hondt"_qs, u"Élan"_qs, u"van-Dijk"_qs, u"bakker"_qs, u"IJzer"_qs};
-    for (int i = 0; i < 6000; ++i)
-        regels << InGroep(QString(QChar(u'A' + i % 8)), {}, namen[i * 7919 % namen.size()] + QString::number(i * 104729 % 997), QString::number(i));
-    const Ledenbestand eenVoorEen = Lees(B(regels.join(u"\r\n")));
-    const Ledenbestand inEenKeer = Lees(B(regels.join(u"\r\n")));
-    MeldingRecorder m;
-    LedenVolgorde volgordeEen, volgordeAlle;
-    QList<int> rijen;
-    for (int r = 0; r < 8; ++r)
-        LeesLeden(eenVoorEen, volgordeEen, Gekozen(eenVoorEen, rijen << r, m), 1);
-    const QStringList lijst = LeesLeden(inEenKeer, volgordeAlle, Gekozen(inEenKeer, rijen, m), 1).ListH;
-    QCOMPARE(lijst.size(), 6000);
-    QCOMPARE(lijst, LeesLeden(eenVoorEen, volgordeEen, Gekozen(eenVoorEen, rijen, m), 1).ListH);
 }
 
 void TstLeden::partner_data()
