@@ -6,16 +6,14 @@ or with --keten signed by an intermediate of a root of its own, whose certificat
 <certificate>.root for a test that trusts it. --fout STAP:N:WAT as in sftpserver.py, for the
 steps hernoem (RNTO) and verwijder (DELE).
 """
-import argparse
-import ctypes
 import os
-import signal
 import sys
 
 from OpenSSL import crypto
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
+from storingen import Storingen, opties, sterf_met_ouder
 
 
 class TlsDatakanaal(TLS_DTPHandler):
@@ -64,28 +62,13 @@ def maak_certificaat(pad, keten):
         f.write(pem(cert) + extra)
 
 
-def sterf_met_ouder():
-    # A test that crashes must not leave its server running.
-    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-
-
 def main():
-    p = argparse.ArgumentParser()
+    p = opties()
     p.add_argument("--certificaat", required=True)
-    p.add_argument("--map", required=True)
-    p.add_argument("--gebruiker", required=True)
-    p.add_argument("--wachtwoord", required=True)
-    p.add_argument("--poort", type=int, default=0)
     p.add_argument("--zonder-tls", action="store_true")
-    p.add_argument("--alleen-lezen", action="store_true")
     p.add_argument("--keten", action="store_true")
-    p.add_argument("--fout", action="append", default=[])
     a = p.parse_args()
-    fouten = {}
-    for f in a.fout:
-        stap, n, wat = f.split(":")
-        fouten[(stap, int(n))] = wat
-    tellers = {}
+    storingen = Storingen(a.fout)
     sterf_met_ouder()
 
     authorizer = DummyAuthorizer()
@@ -106,8 +89,7 @@ def main():
         vingerafdruk = cert.digest("sha256").decode()
     class MetStoringen(handler):
         def storing(self, stap):
-            tellers[stap] = tellers.get(stap, 0) + 1
-            wat = fouten.get((stap, tellers[stap]))
+            wat = storingen.bij(stap)
             if wat == "verbreek":
                 self.close()
             elif wat:

@@ -9,42 +9,26 @@ verwijder): WAT is "weiger" (the step is refused, the connection stays), "verbre
 connection drops) or "vol" (no space left on the disk). --stil accepts connections and never
 greets, as a server that hangs; --anders answers as a web server and hangs up.
 """
-import argparse
 import asyncio
-import ctypes
 import os
-import signal
 import sys
 import warnings
+
+from storingen import Storingen, opties, sterf_met_ouder
 
 warnings.simplefilter("ignore")
 import asyncssh  # noqa: E402
 
 
-def sterf_met_ouder():
-    # A test that crashes must not leave its server running.
-    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-
-
 def main():
-    p = argparse.ArgumentParser()
+    p = opties()
     p.add_argument("--sleutel", required=True)  # host key file, made when missing
-    p.add_argument("--map", required=True)
-    p.add_argument("--gebruiker", required=True)
-    p.add_argument("--wachtwoord", required=True)
-    p.add_argument("--poort", type=int, default=0)
     p.add_argument("--afbreken-na", type=int, default=-1)
-    p.add_argument("--alleen-lezen", action="store_true")
     p.add_argument("--pauze-na", type=int, default=-1)
-    p.add_argument("--fout", action="append", default=[])
     p.add_argument("--stil", action="store_true")
     p.add_argument("--anders", action="store_true")
     a = p.parse_args()
-    fouten = {}
-    for f in a.fout:
-        stap, n, wat = f.split(":")
-        fouten[(stap, int(n))] = wat
-    tellers = {}
+    storingen = Storingen(a.fout)
     sterf_met_ouder()
 
     if not os.path.exists(a.sleutel):
@@ -68,9 +52,7 @@ def main():
             self.kanaal = chan
 
         def storing(self, stap):
-            # Counted over the server's life, so a step can be hit on a later connection too.
-            tellers[stap] = tellers.get(stap, 0) + 1
-            wat = fouten.get((stap, tellers[stap]))
+            wat = storingen.bij(stap)
             if wat == "verbreek":
                 self.kanaal.get_connection().abort()
                 raise asyncssh.SFTPConnectionLost("verbroken")
