@@ -1,3 +1,4 @@
+#include "moment/frmvoorbeeld.h"
 #include "script/maakscript.h"
 #include "support/meldingrecorder.h"
 #include "support/testpaden.h"
@@ -25,20 +26,7 @@ namespace {
 // A club of four members in two groups, as the sign-off window would hand it to the script.
 ScriptInvoer Club()
 {
-    ScriptInvoer c;
-    c.txtClubnaam = "BC De Troef";
-    c.cmbSpeeldag = "donderdag";
-    c.txtContactPers = "Piet Bakker";
-    c.txtEindtijd = "15:30";
-    c.lstDagen = {"donderdag 4 september 2025 20250904", "donderdag 11 september 2025 20250911"};
-    c.txtB1 = {"naam1", "partner", "inval1", "inval3"};
-    c.txtB2 = {"2", "2", "3", "2,3"};
-    c.leden.LidNaam = {"", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Anna Bakker", "Bram 't Hart"};
-    c.leden.LidNummer = {"", "101", "102", "103", "104"};
-    c.leden.LidGroep = {"", "2", "2", "3", "2"};
-    c.kop.kopvakbr = 600, c.kop.kopvakho = 80, c.kop.koptekst = "BC De Troef", c.kop.kopfont = "Arial";
-    c.kop.kophoog = 20, c.kop.kopback = 0x00FFFF, c.kop.logojn = 1, c.kop.logofile = "000001.png", c.kop.logomarge = 5;
-    return c;
+    return {.txtClubnaam = "BC De Troef", .cmbSpeeldag = "donderdag", .txtContactPers = "Piet Bakker", .txtEindtijd = "15:30", .lstDagen = {"donderdag 4 september 2025 20250904", "donderdag 11 september 2025 20250911"}, .txtB1 = {"naam1", "partner", "inval1", "inval3"}, .txtB2 = {"2", "2", "3", "2,3"}, .kop = {.kopvakbr = 600, .kopvakho = 80, .koptekst = "BC De Troef", .kopfont = "Arial", .kophoog = 20, .kopback = 0x00FFFF, .logofile = "000001.png", .logomarge = 5, .logojn = 1}, .leden = {.LidNaam = {"", "Zo\u00EB M\u00FCller", "Ren\u00E9 de Wit", "Anna Bakker", "Bram 't Hart"}, .LidNummer = {"", "101", "102", "103", "104"}, .LidGroep = {"", "2", "2", "3", "2"}}};
 }
 
 const QString Nu = "2025-09-01T10:00:00+02:00";
@@ -94,7 +82,7 @@ public:
 
 } // namespace
 
-// Sign-offs back on the desktop: reading afmelddata.php, and the round trip browser -> PHP -> afmelddata.php -> "Afmeldingen ophalen" -> the window.
+// Sign-offs back on the desktop: reading afmelddata.php, the site preview, and the round trip browser -> PHP -> afmelddata.php -> "Afmeldingen ophalen" -> the window.
 class TstAfmeldingen : public QObject {
     Q_OBJECT
     QTemporaryDir m_thuis; // home and temporary folder of this test: trusted servers, the spreadsheet
@@ -141,6 +129,27 @@ private slots:
             gezien.append(Tekst(rij));
         QCOMPARE(gezien, rijen);
         QCOMPARE(gelezen.beschadigd, beschadigd);
+    }
+
+    // "Open in de browser": a fresh copy of the site with this moment's hovelink.js and logo.
+    void voorbeeld()
+    {
+        QTemporaryDir moment;
+        QVERIFY(TestPaden::SchrijfBestand(moment.filePath("000001.png"), Png(40, 20)));
+        const QString xdg = m_thuis.filePath("bin/xdg-open"); // a stand-in opener writes down what it was given
+        QVERIFY(TestPaden::SchrijfBestand(xdg, "#!/bin/sh\necho \"$1\" >\"$0.arg\"\n") && QFile::setPermissions(xdg, QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PATH", m_thuis.filePath("bin").toUtf8() + ':' + qgetenv("PATH"));
+        SiteVoorbeeld voorbeeld;
+        voorbeeld.invoer = Club();
+        voorbeeld.invoer.kop = KopInstellingen(); // the window hands the header over itself
+        MeldingRecorder geenVensters;             // a message would fail the test, not block it
+        FrmVoorbeeld venster(voorbeeld, Club().kop, moment.path(), nullptr, &geenVensters);
+        venster.show();
+        QTest::mouseClick(venster.findChild<QPushButton*>("cmdBrowser"), Qt::LeftButton);
+        QTRY_VERIFY(QFile::exists(xdg + ".arg"));
+        const QDir map = QFileInfo(QString::fromLocal8Bit(TestPaden::LeesBestand(xdg + ".arg").trimmed())).dir();
+        QCOMPARE(map.entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{".htaccess", "000001.png", "afmelden.css", "afmelden.js", "afmelden.php", "hovelink.js", "index.html", "voorbeeld.html"}));
+        QCOMPARE(TestPaden::LeesBestand(map.filePath("hovelink.js")), Script::MaakScriptBestand(Club()));
     }
 
     // Uploaded by the dialog, signed off in Chromium through PHP, fetched over SFTP into the window, saved as CSV.
